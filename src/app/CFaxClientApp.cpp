@@ -1,0 +1,36 @@
+#include "app/CFaxClientApp.h"
+
+#include "app/CFaxClientDlg.h"
+#include "app/core/CommandLine.h"
+
+namespace desklet {
+
+CFaxClientApp::CFaxClientApp(int& argc, char** argv) : CWinApp(argc, argv) {}
+
+CFaxClientApp::~CFaxClientApp() = default;
+
+bool CFaxClientApp::InitInstance() {
+    ReadCommandLine();
+    {
+        CFaxClientDlg dialog;
+        m_pMainWnd = &dialog;
+        dialog.DoModal();
+        m_pMainWnd = nullptr;
+    }
+    return false;
+}
+
+int CFaxClientApp::ExitInstance() {
+    Settings.RemoveAll();
+    return CWinApp::ExitInstance();
+}
+
+void CFaxClientApp::ReadCommandLine() {
+    desklet::ReadCommandLine(BuildCommandLine(Arguments()), Settings);
+}
+
+CFaxClientApp* CFaxClientApp::Current() {
+    return dynamic_cast<CFaxClientApp*>(AfxGetApp());
+}
+
+} // namespace desklet

@@ -1,0 +1,101 @@
+#include "app/core/FaxCommand.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace desklet {
+namespace {
+
+// Marks the account's gateway mailbox; searched for in the upper-case copy, so
+// its letter case does not matter.
+constexpr const char* kConfigSuffix = "-config";
+constexpr const char* kConfigMarker = "-CONFIG";
+
+std::string upperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// The comment field is multi-line; a line break typed there must not start a new
+// header line when the command becomes the Subject.
+std::string withoutLineBreaks(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            result += ' ';
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+void appendIfSet(std::string& words, const char* word, const std::string& value) {
+    if (!value.empty()) {
+        words += word;
+        words += value;
+    }
+}
+
+} // namespace
+
+std::string FaxCommand::NormaliseNumber(const std::string& number) {
+    if (!number.empty() && number[0] == '1') {
+        return number.substr(1);
+    }
+    return number;
+}
+
+FaxCommand FaxCommand::Compose(const FaxJob& job, const CMapStringToString& settings, const std::string& gatewayDomain,
+                               const std::string& senderTag) {
+    FaxCommand result;
+
+    for (std::size_t i = 0; i < job.recipients.size(); ++i) {
+        if (i > 0) {
+            result.numberList += ',';
+        }
+        result.numberList += NormaliseNumber(job.recipients[i]);
+    }
+
+    std::string& words = result.optionWords;
+    words += job.resolution == 1 ? " -highres" : " -lowres";
+    words += job.font == 1 ? " -bold" : " -plain";
+    if (job.coverPage) {
+        words += " -cover";
+        if (!job.comment.empty()) {
+            words += " -re \"" + withoutLineBreaks(job.comment) + "\"";
+        }
+        if (!job.from.empty()) {
+            words += " -from \"" + job.from + "\"";
+        }
+    } else {
+        words += " -nocover";
+    }
+    appendIfSet(words, " -confsucc ", settings.LookupOrEmpty("email_on_delivered"));
+    appendIfSet(words, " -conffail ", settings.LookupOrEmpty("email_on_not_delivered"));
+    appendIfSet(words, " -queuesucc ", settings.LookupOrEmpty("email_on_queued"));
+    appendIfSet(words, " -queuefail ", settings.LookupOrEmpty("email_on_not_queued"));
+    words += " -code " + settings.LookupOrEmpty("stationid");
+
+    result.command = "fax " + words + " -doca " + result.numberList + " " + job.attention;
+
+    const std::string account = settings.LookupOrEmpty("logon");
+    const std::size_t marker = upperCase(account).find(kConfigMarker);
+    if (marker == std::string::npos) {
+        result.gatewayAddress = account + kConfigSuffix + "@" + gatewayDomain;
+        result.senderAddress = account + senderTag;
+    } else {
+        result.gatewayAddress = account + "@" + gatewayDomain;
+        // The account's own name is what comes before the marker.
+        result.senderAddress = account.substr(0, marker) + senderTag;
+    }
+    return result;
+}
+
+} // namespace desklet

@@ -1,0 +1,105 @@
+#include "mail/CMailItem.h"
+
+#include <iomanip>
+#include <locale>
+#include <sstream>
+
+namespace desklet {
+
+CMailItem::CMailItem() : m_strMailer("KX Mail"), m_nLineWidth(76) {}
+
+CMailItem::~CMailItem() = default;
+
+bool CMailItem::AddRecipient(const std::string& address, const std::string& displayName) {
+    m_arrRecipients.emplace_back(address, displayName);
+    return true;
+}
+
+int CMailItem::GetRecipientCount() const {
+    return static_cast<int>(m_arrRecipients.size());
+}
+
+bool CMailItem::GetRecipient(std::string& address, std::string& displayName, int index) const {
+    if (index < 0 || index >= GetRecipientCount()) {
+        return false;
+    }
+    const Recipient& recipient = m_arrRecipients[static_cast<std::size_t>(index)];
+    address = recipient.first;
+    displayName = recipient.second;
+    return true;
+}
+
+bool CMailItem::ComposeMessage() {
+    m_strComposeError.clear();
+    ClearHeader();
+    PrepareHeader();
+    EndHeader();
+    return PrepareBody();
+}
+
+void CMailItem::PrepareHeader() {
+    AddHeaderLine("From: " + m_strSender);
+
+    std::string to = "To: ";
+    for (std::size_t i = 0; i < m_arrRecipients.size(); ++i) {
+        if (i > 0) {
+            to += ',';
+        }
+        to += m_arrRecipients[i].second;
+        to += '<';
+        to += m_arrRecipients[i].first;
+        to += '>';
+    }
+    AddHeaderLine(to);
+
+    m_timeDate = m_clock ? m_clock() : std::time(nullptr);
+    AddHeaderLine("Date: " + FormatDate(m_timeDate));
+    AddHeaderLine("Subject: " + m_strSubject);
+    AddHeaderLine("X-Mailer: " + m_strMailer);
+}
+
+bool CMailItem::PrepareBody() {
+    if (m_strBody.size() < 2 || m_strBody.compare(m_strBody.size() - 2, 2, "\r\n") != 0) {
+        m_strBody += "\r\n";
+    }
+    return true;
+}
+
+void CMailItem::EndHeader() {
+    m_strHeader += "\r\n";
+}
+
+void CMailItem::ClearHeader() {
+    m_strHeader.clear();
+}
+
+void CMailItem::AddHeaderLine(std::string_view line) {
+    m_strHeader.reserve(m_strHeader.size() + line.size() + 2);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '\r' || c == '\n') {
+            // A CR LF pair is one line break and becomes one blank.
+            if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n') {
+                ++i;
+            }
+            m_strHeader += ' ';
+        } else if (c == '\0') {
+            m_strHeader += ' ';
+        } else {
+            m_strHeader += c;
+        }
+    }
+    m_strHeader += "\r\n";
+}
+
+std::string CMailItem::FormatDate(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    std::ostringstream out;
+    // Day and month names in English whatever the user's locale.
+    out.imbue(std::locale::classic());
+    out << std::put_time(&local, "%a, %d %b %y %H:%M:%S %Z");
+    return out.str();
+}
+
+} // namespace desklet

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace desklet {
+
+// Every persisted setting's name, in the order in which the store loads and saves
+// them, and the defaults that the map's users apply. No default is ever stored.
+struct SettingsKeys {
+    static constexpr std::string_view Logon = "logon";
+    static constexpr std::string_view Password = "password";
+    static constexpr std::string_view StationId = "stationid";
+    static constexpr std::string_view EmailOnDelivered = "email_on_delivered";
+    static constexpr std::string_view EmailOnNotDelivered = "email_on_not_delivered";
+    static constexpr std::string_view EmailOnQueued = "email_on_queued";
+    static constexpr std::string_view EmailOnNotQueued = "email_on_not_queued";
+    static constexpr std::string_view Smtp = "smtp";
+    static constexpr std::string_view SmtpPort = "smtp_port";
+
+    // Keys that the command line hands over and the main dialog reads.
+    static constexpr std::string_view File = "file";
+    static constexpr std::string_view Fax = "fax";
+
+    static constexpr std::array<std::string_view, 9> Persisted = {
+        Logon,         Password,         StationId, EmailOnDelivered, EmailOnNotDelivered,
+        EmailOnQueued, EmailOnNotQueued, Smtp,      SmtpPort};
+
+    // The port used, and shown, while none is configured.
+    static constexpr std::string_view DefaultSmtpPort = "25";
+};
+
+} // namespace desklet
