@@ -46,6 +46,9 @@ bench: deps $(BENCH_BUILD_DIR)/build.ninja
 	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
 	cmake --build $(BENCH_BUILD_DIR) --target run-benchmarks
 
+demo: build
+	scripts/demo $(BUILD_DIR)/src/app/desklet
+
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
