@@ -32,16 +32,26 @@ int CDialog::DoModal() {
     OnInitDialog();
 
     if (!m_bEnded) {
-        show();
         QEventLoop loop;
         m_pLoop = &loop;
-        if (DialogServices::HasModalHandler()) {
-            QPointer<CDialog> self(this);
-            QTimer::singleShot(0, this, [self] {
-                if (self && !self->m_bEnded) {
-                    DialogServices::NotifyModalStarted(*self);
+        QPointer<CDialog> self(this);
+        const auto appear = [self] {
+            if (self && !self->m_bEnded) {
+                self->show();
+                if (DialogServices::HasModalHandler()) {
+                    // Once the loop runs, so that the handler finds a running dialog.
+                    QTimer::singleShot(0, self.data(), [self] {
+                        if (self && !self->m_bEnded) {
+                            DialogServices::NotifyModalStarted(*self);
+                        }
+                    });
                 }
-            });
+            }
+        };
+        if (m_nShowDelay > 0) {
+            QTimer::singleShot(m_nShowDelay, this, appear);
+        } else {
+            appear();
         }
         if (!m_bEnded) {
             loop.exec(QEventLoop::DialogExec);

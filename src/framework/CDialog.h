@@ -57,6 +57,10 @@ public:
     // eighth of the line height) in pixels of this dialog's font.
     QSize DialogUnitsToPixels(int width, int height) const;
 
+    // The modal run starts hidden and shows the dialog only when it lasts this
+    // long: a window for a wait that is over at once would only flicker.
+    void SetShowDelay(int milliseconds) { m_nShowDelay = milliseconds; }
+
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     // Builds the template's controls and layout. Called once, before the first
@@ -75,6 +79,7 @@ private:
     bool m_bEnded = false;
     bool m_bControlsCreated = false;
     int m_nExchangeDepth = 0;
+    int m_nShowDelay = 0;
     QEventLoop* m_pLoop = nullptr;
 };
 
