@@ -50,7 +50,7 @@ demo: build
 	scripts/demo $(BUILD_DIR)/src/app/desklet
 
 install: build
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	cmake --install $(BUILD_DIR) --prefix "$(abspath $(PREFIX))"
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
