@@ -1,0 +1,181 @@
+#include "controls/CHyperLinkCtrl.h"
+
+#include "controls/LinkGeometry.h"
+#include "controls/OpenCommand.h"
+#include "framework/DialogServices.h"
+#include "framework/WinConstants.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+
+namespace desklet {
+namespace {
+// The caption of the failure message: the application's name.
+constexpr const char* kApplicationName = "Desklet";
+constexpr const char* kOpenErrorLead = "Unable to open hyperlink:\n\n";
+} // namespace
+
+CHyperLinkCtrl::CHyperLinkCtrl(QWidget* parent) : QLabel(parent), m_crHover(palette().color(QPalette::Highlight)) {
+    // A caption is shown as it is, never read as markup.
+    setTextFormat(Qt::PlainText);
+    // A static text is top-left aligned until its owner says otherwise.
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMouseTracking(true);
+}
+
+void CHyperLinkCtrl::PreSubclassWindow() {
+    if (m_strTarget.empty()) {
+        m_strTarget = text().toStdString();
+    }
+    if (text().isEmpty()) {
+        setText(QString::fromStdString(m_strTarget));
+    }
+    m_fontLink = font();
+    m_fontLink.setUnderline(m_bUnderlined);
+    setFont(m_fontLink);
+    FitWindowToText();
+    LoadHandCursor();
+    setToolTip(QString::fromStdString(m_strTarget));
+}
+
+void CHyperLinkCtrl::SetTargetURL(const std::string& url) {
+    m_strTarget = url;
+    if (IsAttached()) {
+        FitWindowToText();
+        setToolTip(QString::fromStdString(m_strTarget));
+    }
+}
+
+void CHyperLinkCtrl::MarkVisited(bool visited) {
+    m_bVisitedLink = visited;
+    if (IsAttached()) {
+        update();
+    }
+}
+
+void CHyperLinkCtrl::FitWindowToText() {
+    if (!IsAttached() || !m_bFitToText) {
+        return;
+    }
+    const QFontMetrics metrics(m_fontLink);
+    const QSize extent(metrics.horizontalAdvance(text()), metrics.height());
+    const Qt::Alignment align = alignment();
+    HorizontalFit horizontal = HorizontalFit::Left;
+    if (align & Qt::AlignHCenter) {
+        horizontal = HorizontalFit::Center;
+    } else if (align & Qt::AlignRight) {
+        horizontal = HorizontalFit::Right;
+    }
+    const QRect fitted = FitRectToText(geometry(), extent, horizontal, (align & Qt::AlignVCenter) != 0);
+    // Fixed, so that a layout the link sits in keeps it the size of its text.
+    setFixedSize(fitted.size());
+    move(fitted.topLeft());
+}
+
+void CHyperLinkCtrl::LoadHandCursor() {
+    if (m_bHandCursor) {
+        return;
+    }
+    setCursor(Qt::PointingHandCursor);
+    m_bHandCursor = true;
+}
+
+QColor CHyperLinkCtrl::CurrentTextColor() const {
+    if (m_bHovering) {
+        return m_crHover;
+    }
+    return m_bVisitedLink ? m_crVisited : m_crLink;
+}
+
+int CHyperLinkCtrl::OpenURL(const std::string& url, int showCommand) {
+    if (DesktopServices::OpenUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode))) {
+        return kOpenSucceeded;
+    }
+    // The desktop's opener says only yes or no; no means nothing took the URL.
+    const int shellResult = kOpenNoAssociation;
+
+    const auto command = DesktopServices::FindBrowserCommand();
+    if (!command) {
+        return shellResult;
+    }
+    const std::string line = BuildOpenCommand(*command, url);
+    if (line.size() + 1 > kOpenCommandBufferSize) {
+        return shellResult;
+    }
+    return DesktopServices::Launch(line, showCommand);
+}
+
+void CHyperLinkCtrl::ReportOpenError(int code) {
+    DialogServices::MessageBox(window(), kOpenErrorLead + FormatOpenError(code), kApplicationName, MB_ICONEXCLAMATION);
+}
+
+void CHyperLinkCtrl::OnClicked() {
+    const int result = OpenURL(m_strTarget, SW_SHOW);
+    m_bVisitedLink = result > 32;
+    if (m_bVisitedLink) {
+        MarkVisited(true);
+    } else {
+        QApplication::beep();
+        ReportOpenError(result);
+    }
+}
+
+void CHyperLinkCtrl::SetHovering(bool hovering) {
+    if (m_bHovering == hovering) {
+        return;
+    }
+    m_bHovering = hovering;
+    repaint();
+}
+
+void CHyperLinkCtrl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_bPressed = true;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void CHyperLinkCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_bPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        m_bPressed = false;
+    }
+    QLabel::mouseReleaseEvent(event);
+    if (click) {
+        OnClicked();
+    }
+}
+
+void CHyperLinkCtrl::mouseMoveEvent(QMouseEvent* event) {
+    QLabel::mouseMoveEvent(event);
+    if (!m_bHovering) {
+        SetHovering(true);
+    } else if (!rect().contains(event->position().toPoint())) {
+        SetHovering(false);
+    }
+}
+
+void CHyperLinkCtrl::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    SetHovering(true);
+}
+
+void CHyperLinkCtrl::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    SetHovering(false);
+}
+
+void CHyperLinkCtrl::paintEvent(QPaintEvent* /*event*/) {
+    // Only the caption: no background, so the parent's painting shows through.
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(CurrentTextColor());
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    painter.drawText(contentsRect(), flags, text());
+}
+
+} // namespace desklet

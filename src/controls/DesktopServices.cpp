@@ -1,0 +1,169 @@
+#include "controls/DesktopServices.h"
+
+#include "controls/OpenCommand.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUrl>
+
+#include <utility>
+
+namespace desklet {
+namespace {
+
+// xdg-mime is a small shell script; a desktop whose lookup hangs gets no fallback
+// rather than a frozen dialog.
+constexpr int kXdgMimeTimeoutMs = 3000;
+// A desktop entry is a few kilobytes; anything far larger is not one.
+constexpr qint64 kMaxDesktopEntryBytes = 1 << 20;
+
+DesktopServices::UrlOpener& urlOpener() {
+    static DesktopServices::UrlOpener opener;
+    return opener;
+}
+
+DesktopServices::BrowserCommandFinder& browserCommandFinder() {
+    static DesktopServices::BrowserCommandFinder finder;
+    return finder;
+}
+
+DesktopServices::Launcher& launcher() {
+    static DesktopServices::Launcher launch;
+    return launch;
+}
+
+std::optional<QString> defaultHttpHandler() {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/http")});
+    if (!query.waitForStarted(kXdgMimeTimeoutMs)) {
+        return std::nullopt;
+    }
+    if (!query.waitForFinished(kXdgMimeTimeoutMs)) {
+        query.kill();
+        query.waitForFinished(kXdgMimeTimeoutMs);
+        return std::nullopt;
+    }
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
+        return std::nullopt;
+    }
+    const QString id = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+    // A desktop-file id is a bare file name; anything else is not looked up.
+    if (id.isEmpty() || id.contains(QLatin1Char('/')) || id.startsWith(QLatin1Char('.')) ||
+        !id.endsWith(QStringLiteral(".desktop"))) {
+        return std::nullopt;
+    }
+    return id;
+}
+
+std::optional<std::string> execOfDesktopEntry(const QString& id) {
+    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (file.size() > kMaxDesktopEntryBytes || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray text = file.read(kMaxDesktopEntryBytes);
+    return DesktopEntryExec(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+std::optional<std::string> browserFromEnvironment() {
+    const QByteArray value = qgetenv("BROWSER");
+    // $BROWSER may list several commands separated by colons; the first is the choice.
+    for (const QByteArray& command : value.split(':')) {
+        const QByteArray trimmed = command.trimmed();
+        if (!trimmed.isEmpty()) {
+            return trimmed.toStdString();
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool DesktopServices::OpenUrl(const QUrl& url) {
+    if (urlOpener()) {
+        return urlOpener()(url);
+    }
+    return OpenUrlWithDesktop(url);
+}
+
+std::optional<std::string> DesktopServices::FindBrowserCommand() {
+    if (browserCommandFinder()) {
+        return browserCommandFinder()();
+    }
+    return FindRegisteredBrowserCommand();
+}
+
+int DesktopServices::Launch(const std::string& commandLine, int showCommand) {
+    if (launcher()) {
+        return launcher()(commandLine, showCommand);
+    }
+    return LaunchDetached(commandLine, showCommand);
+}
+
+void DesktopServices::SetUrlOpener(UrlOpener opener) {
+    urlOpener() = std::move(opener);
+}
+
+void DesktopServices::SetBrowserCommandFinder(BrowserCommandFinder finder) {
+    browserCommandFinder() = std::move(finder);
+}
+
+void DesktopServices::SetLauncher(Launcher launch) {
+    launcher() = std::move(launch);
+}
+
+bool DesktopServices::OpenUrlWithDesktop(const QUrl& url) {
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+std::optional<std::string> DesktopServices::FindRegisteredBrowserCommand() {
+    if (const auto id = defaultHttpHandler()) {
+        if (auto exec = execOfDesktopEntry(*id)) {
+            return exec;
+        }
+    }
+    return browserFromEnvironment();
+}
+
+int DesktopServices::LaunchDetached(const std::string& commandLine, int /*showCommand*/) {
+    // The desktop decides how a new window appears; the show command has no say.
+    const auto words = SplitCommandLine(commandLine);
+    if (!words) {
+        return kOpenFileNotFound;
+    }
+    const QString program = QString::fromStdString(words->front());
+    QString executable;
+    if (program.contains(QLatin1Char('/'))) {
+        const QFileInfo info(program);
+        if (!info.exists() || info.isDir()) {
+            return kOpenFileNotFound;
+        }
+        if (!info.isExecutable()) {
+            return kOpenAccessDenied;
+        }
+        executable = program;
+    } else {
+        executable = QStandardPaths::findExecutable(program);
+        if (executable.isEmpty()) {
+            return kOpenFileNotFound;
+        }
+    }
+    QStringList arguments;
+    for (std::size_t i = 1; i < words->size(); ++i) {
+        arguments << QString::fromStdString((*words)[i]);
+    }
+    if (!QProcess::startDetached(executable, arguments)) {
+        return kOpenBadFormat;
+    }
+    return kOpenSucceeded;
+}
+
+} // namespace desklet
