@@ -9,10 +9,13 @@ set(CPACK_PACKAGE_NAME desklet)
 set(CPACK_PACKAGE_VENDOR "Quillmark")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop client for an e-mail fax service")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Desklet sends a document as a fax through the Quillmark internet fax service, which takes fax jobs by e-mail. The user picks a document and fax numbers, chooses font, resolution and cover page, and Desklet delivers the job as one e-mail message over SMTP to the service's mail gateway.")
+# Debian wants the long description in lines of less than 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Desklet sends a document as a fax through the Quillmark internet fax service,"
+    "which takes fax jobs by e-mail. The user picks a document and fax numbers,"
+    "chooses font, resolution and cover page, and Desklet delivers the job as one"
+    "e-mail message over SMTP to the service's mail gateway.")
 set(CPACK_PACKAGE_CONTACT "Desklet developers <desklet@quillmark.example>")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY desklet)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
