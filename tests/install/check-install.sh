@@ -18,15 +18,15 @@ readonly PREFIX=usr
 # else may be there: a stray file would end up in the package too.
 readonly EXPECTED_FILES=(
     usr/bin/desklet
-    usr/share/applications/$APP_ID.desktop
+    usr/share/applications/"$APP_ID".desktop
     usr/share/doc/desklet/copyright
-    usr/share/icons/hicolor/128x128/apps/$APP_ID.png
-    usr/share/icons/hicolor/256x256/apps/$APP_ID.png
-    usr/share/icons/hicolor/48x48/apps/$APP_ID.png
-    usr/share/icons/hicolor/64x64/apps/$APP_ID.png
-    usr/share/icons/hicolor/scalable/apps/$APP_ID.svg
+    usr/share/icons/hicolor/128x128/apps/"$APP_ID".png
+    usr/share/icons/hicolor/256x256/apps/"$APP_ID".png
+    usr/share/icons/hicolor/48x48/apps/"$APP_ID".png
+    usr/share/icons/hicolor/64x64/apps/"$APP_ID".png
+    usr/share/icons/hicolor/scalable/apps/"$APP_ID".svg
     usr/share/man/man1/desklet.1.gz
-    usr/share/metainfo/$APP_ID.metainfo.xml
+    usr/share/metainfo/"$APP_ID".metainfo.xml
 )
 
 failures=0
@@ -188,7 +188,9 @@ case_package() { # <stage> <build dir> <package dir> <version>
         finish
     }
 
-    local deb=$out/desklet_${version}_$(dpkg --print-architecture).deb
+    local arch deb
+    arch=$(dpkg --print-architecture)
+    deb=$out/desklet_${version}_$arch.deb
     [ -f "$deb" ] || {
         ls "$out"
         fail "no package named $(basename "$deb")"
