@@ -1,0 +1,279 @@
+#include "controls/CHyperLinkCtrl.h"
+#include "controls/FakeDesktop.h"
+#include "controls/LinkGeometry.h"
+#include "controls/OpenCommand.h"
+#include "framework/WinConstants.h"
+#include "support/DialogRecorder.h"
+#include "support/TestNames.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace desklet;
+using desklet::test::DialogRecorder;
+using desklet::test::FakeDesktop;
+
+namespace {
+
+struct FitCase {
+    const char* name;
+    QRect rect;
+    QSize text;
+    HorizontalFit horizontal;
+    bool centerVertically;
+    QRect expected;
+    friend void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const FitCase kFitCases[] = {
+    {"left keeps the top left corner", {10, 5, 200, 20}, {120, 13}, HorizontalFit::Left, false, {10, 5, 120, 13}},
+    {"right keeps the right edge", {10, 5, 200, 20}, {120, 13}, HorizontalFit::Right, false, {90, 5, 120, 13}},
+    {"centre shrinks by half the difference on each side",
+     {10, 5, 200, 20},
+     {120, 13},
+     HorizontalFit::Center,
+     false,
+     {50, 5, 120, 13}},
+    {"odd difference leaves the extra pixel",
+     {0, 0, 201, 20},
+     {120, 13},
+     HorizontalFit::Center,
+     false,
+     {40, 0, 121, 13}},
+    {"wider text grows a left control to the right",
+     {10, 5, 50, 20},
+     {120, 13},
+     HorizontalFit::Left,
+     false,
+     {10, 5, 120, 13}},
+    {"wider text moves centred sides outward",
+     {100, 0, 60, 20},
+     {120, 13},
+     HorizontalFit::Center,
+     false,
+     {70, 0, 120, 13}},
+    {"vertical centring moves top and bottom inward",
+     {0, 10, 200, 21},
+     {120, 13},
+     HorizontalFit::Left,
+     true,
+     {0, 14, 120, 13}},
+    {"taller text moves top and bottom outward",
+     {0, 10, 200, 20},
+     {120, 30},
+     HorizontalFit::Left,
+     true,
+     {0, 5, 120, 30}},
+};
+
+class FitRectToTextTest : public testing::TestWithParam<FitCase> {};
+
+TEST_P(FitRectToTextTest, Fits) {
+    const FitCase& c = GetParam();
+    EXPECT_EQ(FitRectToText(c.rect, c.text, c.horizontal, c.centerVertically), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FitRectToTextTest, testing::ValuesIn(kFitCases), test::SentenceName{});
+
+// A link placed by hand in a parent, as a dialog template places it.
+struct PlacedLink {
+    explicit PlacedLink(const QString& caption, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+        parent.resize(400, 200);
+        link.setParent(&parent);
+        link.setGeometry(20, 30, 300, 40);
+        link.setAlignment(alignment);
+        link.setText(caption);
+    }
+    QSize textExtent() const {
+        const QFontMetrics metrics(link.m_fontLink);
+        return {metrics.horizontalAdvance(link.text()), metrics.height()};
+    }
+    QWidget parent;
+    CHyperLinkCtrl link;
+};
+
+TEST(CHyperLinkCtrl, AttachingSetsUpCaptionFontTooltipCursorAndSize) {
+    PlacedLink placed("Visit us");
+    placed.link.Attach();
+
+    EXPECT_EQ(placed.link.m_strTarget, "Visit us");
+    EXPECT_EQ(placed.link.toolTip(), "Visit us");
+    EXPECT_TRUE(placed.link.font().underline());
+    EXPECT_EQ(placed.link.cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(placed.link.geometry(), QRect(QPoint(20, 30), placed.textExtent()));
+}
+
+TEST(CHyperLinkCtrl, EmptyCaptionShowsTheUrlAndUnderlineCanBeOff) {
+    PlacedLink placed("");
+    placed.link.SetTargetURL("http://a.example/");
+    placed.link.m_bUnderlined = false;
+    placed.link.Attach();
+
+    EXPECT_EQ(placed.link.text(), "http://a.example/");
+    EXPECT_FALSE(placed.link.font().underline());
+}
+
+TEST(CHyperLinkCtrl, FitKeepsTheEdgeOfItsAlignmentAndCanBeTurnedOff) {
+    PlacedLink right("Visit us", Qt::AlignRight | Qt::AlignTop);
+    right.link.Attach();
+    EXPECT_EQ(right.link.geometry().right(), 20 + 300 - 1);
+    EXPECT_EQ(right.link.width(), right.textExtent().width());
+
+    PlacedLink centred("Visit us", Qt::AlignHCenter | Qt::AlignTop);
+    centred.link.Attach();
+    EXPECT_EQ(centred.link.geometry(),
+              FitRectToText({20, 30, 300, 40}, centred.textExtent(), HorizontalFit::Center, false));
+
+    PlacedLink unfitted("Visit us");
+    unfitted.link.m_bFitToText = false;
+    unfitted.link.Attach();
+    EXPECT_EQ(unfitted.link.geometry(), QRect(20, 30, 300, 40));
+}
+
+TEST(CHyperLinkCtrl, TargetSetAfterAttachingChangesTooltipAndSizeButNotCaption) {
+    PlacedLink placed("CLICK HERE");
+    placed.link.Attach();
+    placed.link.setText("CLICK HERE TO VIEW THE ONLINE HELP");
+    placed.link.SetTargetURL("http://a.example/help");
+
+    EXPECT_EQ(placed.link.text(), "CLICK HERE TO VIEW THE ONLINE HELP");
+    EXPECT_EQ(placed.link.toolTip(), "http://a.example/help");
+    EXPECT_EQ(placed.link.size(), placed.textExtent());
+}
+
+TEST(CHyperLinkCtrl, OpensWithTheDesktopFirstAndTheRegisteredCommandSecond) {
+    FakeDesktop desktop;
+    desktop.browserCommand = R"("/opt/web/bin/browse" -nohome "%1")";
+    CHyperLinkCtrl link;
+
+    EXPECT_EQ(link.OpenURL("http://a.example/", SW_SHOW), 33);
+    EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/", "find",
+                                                       R"(launch "/opt/web/bin/browse" -nohome  http://a.example/)"}));
+    EXPECT_EQ(desktop.lastShowCommand, SW_SHOW);
+
+    desktop.calls.clear();
+    desktop.openerSucceeds = true;
+    EXPECT_GT(link.OpenURL("http://a.example/", SW_SHOW), 32);
+    EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/"}));
+}
+
+TEST(CHyperLinkCtrl, ReportsTheDesktopsCodeWithoutACommandAndTheLaunchersWithOne) {
+    FakeDesktop desktop;
+    CHyperLinkCtrl link;
+    EXPECT_EQ(link.OpenURL("http://a.example/", SW_SHOW), kOpenNoAssociation);
+    EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/", "find"}));
+
+    desktop.browserCommand = "gone %u";
+    desktop.launchResult = kOpenFileNotFound;
+    EXPECT_EQ(link.OpenURL("http://a.example/", SW_SHOW), kOpenFileNotFound);
+}
+
+TEST(CHyperLinkCtrl, RefusesACommandLineThatDoesNotFitTheBuffer) {
+    FakeDesktop desktop;
+    CHyperLinkCtrl link;
+    // "b " plus the URL, and the terminator, against the 520-byte buffer.
+    const std::string fits = "http://a/" + std::string(kOpenCommandBufferSize - 1 - 2 - 9, 'x');
+    desktop.browserCommand = "b";
+    EXPECT_EQ(link.OpenURL(fits, SW_SHOW), 33);
+    EXPECT_EQ(desktop.calls.back().size(), std::string("launch ").size() + kOpenCommandBufferSize - 1);
+
+    desktop.calls.clear();
+    EXPECT_EQ(link.OpenURL(fits + "x", SW_SHOW), kOpenNoAssociation);
+    EXPECT_EQ(desktop.calls.size(), 2U) << "the launcher must not run";
+}
+
+TEST(CHyperLinkCtrl, FailedClickShowsOneMessageAndClearsVisited) {
+    FakeDesktop desktop;
+    DialogRecorder recorder;
+    PlacedLink placed("http://a.example/");
+    placed.link.Attach();
+    placed.link.MarkVisited(true);
+
+    QTest::mouseClick(&placed.link, Qt::LeftButton);
+
+    ASSERT_EQ(recorder.messages.size(), 1U);
+    EXPECT_EQ(recorder.messages[0].text,
+              "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.");
+    EXPECT_EQ(recorder.messages[0].caption, "Desklet");
+    EXPECT_EQ(recorder.messages[0].type, MB_ICONEXCLAMATION);
+    EXPECT_FALSE(placed.link.m_bVisitedLink);
+}
+
+TEST(CHyperLinkCtrl, SuccessfulClickTurnsTheLinkVisited) {
+    FakeDesktop desktop;
+    desktop.openerSucceeds = true;
+    DialogRecorder recorder;
+    PlacedLink placed("Visit us");
+    placed.link.SetTargetURL("http://a.example/");
+    placed.link.Attach();
+
+    QTest::mouseClick(&placed.link, Qt::LeftButton);
+
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/"}));
+    EXPECT_TRUE(placed.link.m_bVisitedLink);
+    EXPECT_EQ(placed.link.CurrentTextColor(), QColor(85, 26, 139));
+}
+
+TEST(CHyperLinkCtrl, ReportOpenErrorNamesTheCode) {
+    DialogRecorder recorder;
+    CHyperLinkCtrl link;
+    link.ReportOpenError(26);
+    link.ReportOpenError(42);
+    ASSERT_EQ(recorder.messages.size(), 2U);
+    EXPECT_EQ(recorder.messages[0].text, "Unable to open hyperlink:\n\nA sharing violation occurred. ");
+    EXPECT_EQ(recorder.messages[1].text, "Unable to open hyperlink:\n\nUnknown Error (42) occurred.");
+}
+
+TEST(CHyperLinkCtrl, HoverColourOverridesVisitedAndEndsOutside) {
+    PlacedLink placed("Visit us");
+    placed.link.Attach();
+    placed.link.MarkVisited(true);
+    EXPECT_EQ(placed.link.CurrentTextColor(), placed.link.m_crVisited);
+
+    QMouseEvent inside(QEvent::MouseMove, QPointF(2, 2), placed.link.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&placed.link, &inside);
+    EXPECT_EQ(placed.link.CurrentTextColor(), placed.link.m_crHover);
+
+    QMouseEvent outside(QEvent::MouseMove, QPointF(-5, 2), placed.link.mapToGlobal(QPointF(-5, 2)), Qt::NoButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&placed.link, &outside);
+    EXPECT_EQ(placed.link.CurrentTextColor(), placed.link.m_crVisited);
+}
+
+TEST(CHyperLinkCtrl, DrawsItsCaptionInTheLinkColourOverTheParent) {
+    PlacedLink placed("MMMM");
+    QFont font = placed.link.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setPixelSize(16);
+    placed.link.setFont(font);
+    placed.parent.setAutoFillBackground(true);
+    QPalette palette = placed.parent.palette();
+    palette.setColor(QPalette::Window, QColor(0, 200, 0));
+    placed.parent.setPalette(palette);
+    placed.link.Attach();
+
+    const QImage image = placed.parent.grab(placed.link.geometry()).toImage();
+    int linkPixels = 0;
+    int otherPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c == QColor(0, 0, 238)) {
+                ++linkPixels;
+            } else if (c != QColor(0, 200, 0)) {
+                ++otherPixels;
+            }
+        }
+    }
+    EXPECT_GT(linkPixels, 20);
+    EXPECT_EQ(otherPixels, 0) << "only the parent's colour and the link colour";
+}
+
+} // namespace
