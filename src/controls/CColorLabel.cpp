@@ -280,7 +280,11 @@ void CColorLabel::DrawLabel(QPainter& painter, const QRect& rect) {
     }
 
     QString caption = text();
-    const int flags = LabelTextFlags(alignment(), wordWrap(), caption);
+    int flags = LabelTextFlags(alignment(), wordWrap(), caption);
+    // A label that names another control underlines its mnemonic, as QLabel does.
+    if (buddy() != nullptr) {
+        flags |= Qt::TextShowMnemonic;
+    }
     caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     painter.setPen(textColor);
