@@ -1,6 +1,7 @@
 #include "controls/CAboutDlg.h"
 
 #include "controls/ApplicationIcon_p.h"
+#include "controls/DialogOwner_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@ constexpr int kWidthDlu = 235;
 constexpr int kHeightDlu = 55;
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(kTemplateId, parent) {
+CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(kTemplateId, OwnerOrMainWindow(parent)) {
     setWindowTitle(QStringLiteral("About Quillmark Tarvel"));
     setWindowIcon(QIcon(QString::fromLatin1(kApplicationIconPath)));
 }

@@ -2,6 +2,7 @@
 
 #include "DeskletConfig.h"
 #include "controls/ApplicationIcon_p.h"
+#include "controls/DialogOwner_p.h"
 #include "framework/CDataExchange.h"
 
 #include <QHBoxLayout>
@@ -15,7 +16,7 @@ constexpr int kWidthDlu = 186;
 constexpr int kHeightDlu = 122;
 } // namespace
 
-COnlineHelpDlg::COnlineHelpDlg(QWidget* parent) : CDialog(kTemplateId, parent) {
+COnlineHelpDlg::COnlineHelpDlg(QWidget* parent) : CDialog(kTemplateId, OwnerOrMainWindow(parent)) {
     setWindowTitle(QStringLiteral("Online Help"));
     setWindowIcon(QIcon(QString::fromLatin1(kApplicationIconPath)));
 }
