@@ -2,6 +2,9 @@
 
 #include "app/CFaxClientDlg.h"
 #include "app/core/CommandLine.h"
+#include "framework/DialogServices.h"
+#include "framework/WinConstants.h"
+#include "settings/CSettingsStore.h"
 
 namespace desklet {
 
@@ -27,6 +30,19 @@ int CFaxClientApp::ExitInstance() {
 
 void CFaxClientApp::ReadCommandLine() {
     desklet::ReadCommandLine(BuildCommandLine(Arguments()), Settings);
+}
+
+bool CFaxClientApp::LoadSettings() {
+    CSettingsStore store;
+    return store.Load(Settings);
+}
+
+void CFaxClientApp::SaveSettings() {
+    CSettingsStore store;
+    if (!store.Save(Settings)) {
+        DialogServices::MessageBox(m_pMainWnd, std::string(CSettingsStore::kPermissionMessage),
+                                   std::string(CSettingsStore::kPermissionCaption), MB_OK);
+    }
 }
 
 CFaxClientApp* CFaxClientApp::Current() {

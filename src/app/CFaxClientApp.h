@@ -22,6 +22,11 @@ public:
     // The running application object; nullptr outside of one.
     static CFaxClientApp* Current();
 
+    // Copies the stored settings into Settings; false when nothing was ever saved.
+    bool LoadSettings();
+    // Writes Settings to the store; a failure is told to the user here, once.
+    void SaveSettings();
+
     CMapStringToString Settings{10};
 };
 

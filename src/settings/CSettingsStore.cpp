@@ -1,0 +1,208 @@
+#include "settings/CSettingsStore.h"
+
+#include "settings/SettingsKeys.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVariant>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace desklet {
+namespace {
+
+constexpr auto kOrganization = "Quillmark";
+constexpr auto kApplication = "Desklet";
+constexpr auto kGroup = "Config";
+
+// The file holds the password in plain text: only its owner may read it.
+constexpr mode_t kFileMode = S_IRUSR | S_IWUSR;
+constexpr mode_t kFolderMode = S_IRWXU;
+
+QString keyName(std::string_view key) {
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+std::string errnoText(const std::string& what, const QString& path) {
+    return what + " " + path.toStdString() + ": " + std::strerror(errno);
+}
+
+// A fresh object per operation: QSettings shares parsed files within the process,
+// and only a new object with sync() is sure to see the file as it is now.
+std::unique_ptr<QSettings> openSettings(const QString& path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication);
+#else
+    // The path is built here rather than by QSettings, which reads the
+    // environment once per process.
+    return std::make_unique<QSettings>(path, QSettings::NativeFormat);
+#endif
+}
+
+int countChars(const std::string& utf8) {
+    int count = 0;
+    for (const char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+QString CSettingsStore::FilePath() {
+#ifdef Q_OS_WIN
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication).fileName();
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           QLatin1String(kOrganization) + QLatin1Char('/') + QLatin1String(kApplication) + QLatin1String(".conf");
+#endif
+}
+
+bool CSettingsStore::Fail(std::string message) {
+    m_strLastError = std::move(message);
+    return false;
+}
+
+bool CSettingsStore::Load(CMapStringToString& settings) {
+    m_strLastError.clear();
+    const QString path = FilePath();
+#ifndef Q_OS_WIN
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return Fail("No settings have been saved yet.");
+    }
+    if (!info.isFile() || !info.isReadable()) {
+        return Fail("The settings file " + path.toStdString() + " cannot be read.");
+    }
+#endif
+    const auto store = openSettings(path);
+    store->sync();
+    if (store->status() != QSettings::NoError) {
+        return Fail("The settings file " + path.toStdString() + " cannot be read.");
+    }
+#ifdef Q_OS_WIN
+    if (!store->childGroups().contains(QLatin1String(kGroup))) {
+        return Fail("No settings have been saved yet.");
+    }
+#endif
+    store->beginGroup(QLatin1String(kGroup));
+    for (const std::string_view key : SettingsKeys::Persisted) {
+        const QVariant stored = store->value(keyName(key));
+        if (!stored.isValid()) {
+            continue;
+        }
+        // An edited file may hold an unquoted list ("a,b"); it was meant as one text.
+        const QString text = stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(QLatin1Char(','))
+                                                                       : stored.toString();
+        std::string value = text.toStdString();
+        if (countChars(value) > kMaxValueChars) {
+            continue;
+        }
+        settings.SetAt(std::string(key), value);
+    }
+    store->endGroup();
+    return true;
+}
+
+#ifndef Q_OS_WIN
+// Makes the folder and the file private before QSettings writes: it replaces the
+// file through a temporary that keeps the mode of the file it replaces, so a file
+// created here with 0600 stays 0600 across saves.
+bool CSettingsStore::PrepareFile(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const QByteArray folderBytes = QFile::encodeName(folder);
+    struct stat st {};
+    if (::stat(folderBytes.constData(), &st) != 0) {
+        // The folder and any missing parent of it, outermost first, all private.
+        QStringList missing;
+        for (QString at = folder; !QFileInfo::exists(at); at = QFileInfo(at).absolutePath()) {
+            missing.prepend(at);
+            if (QDir(at).isRoot() || missing.size() > 64) {
+                break;
+            }
+        }
+        for (const QString& dir : missing) {
+            if (::mkdir(QFile::encodeName(dir).constData(), kFolderMode) != 0 && errno != EEXIST) {
+                return Fail(errnoText("Cannot create the folder", dir));
+            }
+        }
+        if (::stat(folderBytes.constData(), &st) != 0) {
+            return Fail(errnoText("Cannot create the folder", folder));
+        }
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return Fail("Cannot create the folder " + folder.toStdString() + ": a file of that name is in the way");
+    }
+    if ((st.st_mode & 07777) != kFolderMode && ::chmod(folderBytes.constData(), kFolderMode) != 0) {
+        return Fail(errnoText("Cannot make private the folder", folder));
+    }
+
+    const QByteArray fileBytes = QFile::encodeName(path);
+    const int fd = ::open(fileBytes.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kFileMode);
+    if (fd < 0) {
+        return Fail(errnoText("Cannot create the file", path));
+    }
+    const bool statOk = ::fstat(fd, &st) == 0;
+    bool modeOk = statOk && S_ISREG(st.st_mode);
+    if (modeOk && (st.st_mode & 07777) != kFileMode) {
+        modeOk = ::fchmod(fd, kFileMode) == 0;
+    }
+    const int savedErrno = errno;
+    ::close(fd);
+    if (!modeOk) {
+        errno = savedErrno;
+        return Fail(errnoText("Cannot make private the file", path));
+    }
+    return true;
+}
+#else
+bool CSettingsStore::PrepareFile(const QString&) {
+    return true;
+}
+#endif
+
+bool CSettingsStore::Save(const CMapStringToString& settings) {
+    m_strLastError.clear();
+    const QString path = FilePath();
+    if (!PrepareFile(path)) {
+        return false;
+    }
+    const auto store = openSettings(path);
+    store->sync();
+    if (store->status() != QSettings::NoError) {
+        return Fail("The settings file " + path.toStdString() + " cannot be read back for writing.");
+    }
+    if (!store->isWritable()) {
+        return Fail("The settings file " + path.toStdString() + " is not writable.");
+    }
+    store->beginGroup(QLatin1String(kGroup));
+    for (const std::string_view key : SettingsKeys::Persisted) {
+        const std::string value = settings.LookupOrEmpty(std::string(key));
+        const bool keepStored =
+            key == SettingsKeys::Logon || key == SettingsKeys::Password || key == SettingsKeys::StationId;
+        if (keepStored && value.empty()) {
+            continue;
+        }
+        store->setValue(keyName(key), QString::fromStdString(value));
+    }
+    store->endGroup();
+    store->sync();
+    if (store->status() != QSettings::NoError) {
+        return Fail("The settings file " + path.toStdString() + " could not be written.");
+    }
+    return true;
+}
+
+} // namespace desklet
