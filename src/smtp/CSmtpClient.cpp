@@ -1,0 +1,429 @@
+#include "smtp/CSmtpClient.h"
+
+#include "mail/CMailItem.h"
+#include "smtp/DataTransparency.h"
+
+#include <array>
+#include <cctype>
+#include <climits>
+#include <cstring>
+#include <new>
+#include <unistd.h>
+
+namespace desklet {
+
+namespace {
+
+struct ExpectedReply {
+    int code;
+    const char* failure;
+};
+
+// Indexed by CSmtpClient::ReplyIndex.
+constexpr ExpectedReply kExpectedReplies[] = {
+    {250, "SMTP server error"},
+    {220, "SMTP server not available"},
+    {354, "SMTP server not ready for data"},
+    {221, "SMTP server didn't terminate session"},
+};
+
+constexpr const char* kCancelled = "Cancelled";
+constexpr const char* kConnectionClosed = "Connection closed by server";
+constexpr const char* kSocketError = "Socket Error";
+
+// One receive; the reply is gathered from as many as it takes.
+constexpr std::size_t kReceiveChunk = 4096;
+// Small pieces of the data (inserted dots, rewritten line breaks, short runs
+// between them) are gathered here, so a body full of them is not sent byte by byte.
+constexpr std::size_t kStagingSize = 64 * 1024;
+// Long runs go straight from the body to the socket in pieces of this size, which
+// is also the granularity of the progress reports.
+constexpr std::size_t kDirectSlice = 1024 * 1024;
+
+// RFC 1035 section 2.3.4: a label holds at most 63 octets, a name at most 255 on
+// the wire, so 253 in text.
+constexpr std::size_t kMaxLabel = 63;
+constexpr std::size_t kMaxDomain = 253;
+
+// The reply code: the first three characters when they are all digits, else 0.
+int ParseReplyCode(std::string_view reply) {
+    if (reply.size() < 3) {
+        return 0;
+    }
+    int code = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(reply[i]))) {
+            return 0;
+        }
+        code = code * 10 + (reply[i] - '0');
+    }
+    return code;
+}
+
+// Gathers the message for the socket: short pieces are copied into a staging
+// buffer, long ones sent from where they lie.
+class DataWriter {
+public:
+    DataWriter(CSocket& socket, SmtpTimeouts::Duration stall, const CSmtpClient::ProgressCallback& progress,
+               std::uint64_t total)
+        : m_socket(socket), m_stall(stall), m_progress(progress), m_total(total) {
+        m_staging.reserve(kStagingSize);
+    }
+
+    bool Write(const char* data, std::size_t size) {
+        if (!m_ok) {
+            return false;
+        }
+        if (size >= kStagingSize / 4) {
+            if (!Flush()) {
+                return false;
+            }
+            while (size > 0) {
+                const std::size_t piece = std::min(size, kDirectSlice);
+                if (!SendNow(data, piece)) {
+                    return false;
+                }
+                data += piece;
+                size -= piece;
+            }
+            return true;
+        }
+        if (m_staging.size() + size > kStagingSize && !Flush()) {
+            return false;
+        }
+        m_staging.append(data, size);
+        return true;
+    }
+
+    bool Flush() {
+        if (!m_ok || m_staging.empty()) {
+            return m_ok;
+        }
+        const bool sent = SendNow(m_staging.data(), m_staging.size());
+        m_staging.clear();
+        return sent;
+    }
+
+private:
+    bool SendNow(const char* data, std::size_t size) {
+        if (!m_socket.Send(data, size, m_stall)) {
+            m_ok = false;
+            return false;
+        }
+        m_sent += size;
+        if (m_progress) {
+            m_progress(m_sent, m_total);
+        }
+        return true;
+    }
+
+    CSocket& m_socket;
+    SmtpTimeouts::Duration m_stall;
+    const CSmtpClient::ProgressCallback& m_progress;
+    std::uint64_t m_total;
+    std::uint64_t m_sent = 0;
+    std::string m_staging;
+    bool m_ok = true;
+};
+
+} // namespace
+
+CSmtpClient::CSmtpClient(const std::string& server, unsigned port) : m_nPort(port), m_strServer(server) {}
+
+CSmtpClient::~CSmtpClient() {
+    (void)Disconnect();
+}
+
+void CSmtpClient::SetServer(const char* server, unsigned port) {
+    if (server == nullptr) {
+        return;
+    }
+    m_strServer = server;
+    m_nPort = port;
+}
+
+bool CSmtpClient::Fail(std::string text) {
+    m_strLastError = std::move(text);
+    return false;
+}
+
+void CSmtpClient::CloseConnection() {
+    m_socket.Close();
+    m_bConnected = false;
+    m_pending.clear();
+    m_pending.shrink_to_fit();
+}
+
+// After a transport failure the stream is out of step with the dialogue (a late
+// reply would be taken for the next one), so the session is over.
+bool CSmtpClient::FailTransport(std::string_view timeoutText) {
+    const CSocket::Status status = m_socket.GetLastStatus();
+    CloseConnection();
+    switch (status) {
+    case CSocket::Status::Aborted:
+        return Fail(kCancelled);
+    case CSocket::Status::Closed:
+        return Fail(kConnectionClosed);
+    case CSocket::Status::Timeout:
+        return Fail(std::string(timeoutText));
+    default:
+        return Fail(kSocketError);
+    }
+}
+
+bool CSmtpClient::SendCommand(std::string_view command) {
+    if (!m_socket.Send(command.data(), command.size(), m_timeouts.sendStall)) {
+        return FailTransport("Timed out sending to the server");
+    }
+    return true;
+}
+
+bool CSmtpClient::ReadReply(ReplyIndex index, SmtpTimeouts::Duration timeout) {
+    const CSocket::Clock::time_point deadline = CSocket::Clock::now() + timeout;
+    std::size_t scanned = 0; // bytes of m_pending already split into lines
+    std::size_t lines = 0;
+    std::array<char, kReceiveChunk> chunk;
+    for (;;) {
+        std::size_t lineEnd;
+        while ((lineEnd = m_pending.find('\n', scanned)) != std::string::npos) {
+            const std::string_view line(m_pending.data() + scanned, lineEnd - scanned);
+            ++lines;
+            if (lineEnd + 1 > kMaxReplyBytes || lines > kMaxReplyLines) {
+                CloseConnection();
+                return Fail("Reply too long");
+            }
+            scanned = lineEnd + 1;
+            // The last line of a reply is the one without a hyphen after the code.
+            if (line.size() >= 4 && line[3] == '-') {
+                continue;
+            }
+            m_strLastReply.assign(m_pending, 0, scanned);
+            m_pending.erase(0, scanned);
+            m_nLastReplyCode = ParseReplyCode(m_strLastReply);
+            const ExpectedReply& expected = kExpectedReplies[index];
+            if (m_nLastReplyCode == expected.code) {
+                return true;
+            }
+            return Fail(std::to_string(m_nLastReplyCode) + ":" + expected.failure);
+        }
+        if (m_pending.size() > kMaxReplyBytes) {
+            CloseConnection();
+            return Fail("Reply too long");
+        }
+        std::size_t received = 0;
+        if (!m_socket.Receive(chunk.data(), chunk.size(), received, deadline)) {
+            return FailTransport("Timed out waiting for the server");
+        }
+        m_pending.append(chunk.data(), received);
+    }
+}
+
+bool CSmtpClient::IsValidDomain(std::string_view name) {
+    if (name.empty() || name.size() > kMaxDomain) {
+        return false;
+    }
+    std::size_t labelStart = 0;
+    for (std::size_t i = 0; i <= name.size(); ++i) {
+        if (i == name.size() || name[i] == '.') {
+            const std::size_t length = i - labelStart;
+            if (length == 0 || length > kMaxLabel || name[labelStart] == '-' || name[i - 1] == '-') {
+                return false;
+            }
+            labelStart = i + 1;
+            continue;
+        }
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (!(std::isalnum(c) || c == '-') || c > 127) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string CSmtpClient::HeloName() const {
+    std::string name;
+    if (m_hostName) {
+        name = m_hostName();
+    } else {
+        // HOST_NAME_MAX is 64 on Linux; a longer buffer costs nothing.
+        char buffer[256] = {};
+        if (::gethostname(buffer, sizeof buffer - 1) == 0) {
+            name = buffer;
+        }
+    }
+    // A name we cannot vouch for is replaced by our address, which the server can
+    // check against the connection (RFC 5321 section 4.1.3).
+    if (!IsValidDomain(name)) {
+        name = m_socket.LocalAddressLiteral();
+    }
+    return name;
+}
+
+bool CSmtpClient::Connect() {
+    if (m_bConnected) {
+        return true;
+    }
+    if (m_socket.IsAborted()) {
+        return Fail(kCancelled);
+    }
+    try {
+        m_pending.reserve(kReceiveChunk);
+    } catch (const std::bad_alloc&) {
+        return Fail("Not enough memory");
+    }
+    m_pending.clear();
+    if (!m_socket.Connect(m_strServer, m_nPort, m_timeouts.connect)) {
+        switch (m_socket.GetLastStatus()) {
+        case CSocket::Status::Aborted:
+            return Fail(kCancelled);
+        case CSocket::Status::CreateFailed:
+            return Fail("Unable to create the socket.");
+        default:
+            return Fail("Unable to connect to server");
+        }
+    }
+    if (!ReadReply(kReplyGreeting, m_timeouts.greetingReply)) {
+        CloseConnection();
+        return Fail(m_socket.IsAborted() ? kCancelled : "Server didn't respond.");
+    }
+    const std::string name = HeloName();
+    if (name.empty()) {
+        CloseConnection();
+        return Fail("Unable to determine the local host name");
+    }
+    if (!SendCommand("HELO " + name + "\r\n") || !ReadReply(kReplyOk, m_timeouts.heloReply)) {
+        CloseConnection();
+        return false;
+    }
+    m_bConnected = true;
+    return true;
+}
+
+bool CSmtpClient::IsValidAddress(std::string_view address) {
+    for (const char c : address) {
+        if (c == '\r' || c == '\n' || c == '\0' || c == '<' || c == '>') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CSmtpClient::SendMessage(CMailItem& item) {
+    if (!m_bConnected) {
+        return Fail("Must be connected");
+    }
+    try {
+        if (!PrepareMessage(item)) {
+            return false;
+        }
+        return TransferMessage(item);
+    } catch (const std::bad_alloc&) {
+        return Fail("Not enough memory");
+    }
+}
+
+bool CSmtpClient::PrepareMessage(CMailItem& item) {
+    if (item.GetRecipientCount() == 0) {
+        return Fail("No Recipients");
+    }
+    // Checked before composing, which may read a large file for nothing.
+    if (!IsValidAddress(item.m_strSender)) {
+        return Fail("Invalid address");
+    }
+    for (const CMailItem::Recipient& recipient : item.m_arrRecipients) {
+        if (!IsValidAddress(recipient.first)) {
+            return Fail("Invalid address");
+        }
+    }
+    if (!item.ComposeMessage()) {
+        return Fail(item.GetComposeError());
+    }
+    return true;
+}
+
+bool CSmtpClient::TransferMessage(CMailItem& item) {
+    if (!m_bConnected) {
+        return Fail("Must be connected");
+    }
+    // Again here, for a derived class that prepares the item its own way: nothing
+    // of a bad address may reach the wire.
+    const int count = item.GetRecipientCount();
+    std::string address;
+    std::string displayName;
+    if (!IsValidAddress(item.m_strSender)) {
+        return Fail("Invalid address");
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!item.GetRecipient(address, displayName, i) || !IsValidAddress(address)) {
+            return Fail("Invalid address");
+        }
+    }
+
+    if (!SendCommand("MAIL From: <" + item.m_strSender + ">\r\n") || !ReadReply(kReplyOk, m_timeouts.mailReply)) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        (void)item.GetRecipient(address, displayName, i);
+        if (!SendCommand("RCPT TO: <" + address + ">\r\n")) {
+            return false;
+        }
+        // A refused recipient does not end the transfer; a lost connection does.
+        if (!ReadReply(kReplyOk, m_timeouts.rcptReply) && !m_bConnected) {
+            return false;
+        }
+    }
+    if (!SendCommand("DATA\r\n") || !ReadReply(kReplyStartData, m_timeouts.dataReply)) {
+        return false;
+    }
+    if (!SendData(item)) {
+        return false;
+    }
+    return ReadReply(kReplyOk, m_timeouts.dataEndReply);
+}
+
+bool CSmtpClient::SendData(const CMailItem& item) {
+    // The header goes through the same transformation as the body: a well-formed
+    // header passes unchanged, and a hostile one still cannot end the data.
+    std::uint64_t total = 0;
+    if (m_progress) {
+        DataTransparency measure;
+        auto count = [&total](const char*, std::size_t size) { total += size; };
+        measure.Transform(item.m_strHeader, count);
+        measure.Transform(item.m_strBody, count);
+        m_progress(0, total);
+    }
+    DataTransparency transparency;
+    DataWriter writer(m_socket, m_timeouts.sendStall, m_progress, total);
+    bool ok = true;
+    auto sink = [&](const char* data, std::size_t size) { ok = ok && writer.Write(data, size); };
+    transparency.Transform(item.m_strHeader, sink);
+    transparency.Transform(item.m_strBody, sink);
+    ok = ok && writer.Flush();
+    if (!ok) {
+        return FailTransport("Timed out sending to the server");
+    }
+    // Last look before the line that makes the server take the message.
+    if (m_socket.IsAborted()) {
+        CloseConnection();
+        return Fail(kCancelled);
+    }
+    return SendCommand("\r\n.\r\n");
+}
+
+bool CSmtpClient::Disconnect() {
+    // A cancelled session has no goodbye: the connection is already gone or must
+    // go at once, and the caller learns that the session did not end cleanly.
+    if (m_socket.IsAborted()) {
+        CloseConnection();
+        return Fail(kCancelled);
+    }
+    if (!m_bConnected) {
+        CloseConnection();
+        return true;
+    }
+    const bool ok = SendCommand("QUIT\r\n") && ReadReply(kReplyGoodbye, m_timeouts.quitReply);
+    CloseConnection();
+    return ok;
+}
+
+} // namespace desklet
