@@ -1,0 +1,55 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace desklet::test {
+
+// A real SMTP server for end-to-end tests: Debian's aiosmtpd, run by the system's
+// Python (scripts/capture-smtp.py) on 127.0.0.1, saving what it accepts as .eml
+// files. Started by the constructor, ended by its PID in the destructor.
+class CaptureSmtpServer {
+public:
+    CaptureSmtpServer();
+    ~CaptureSmtpServer();
+    CaptureSmtpServer(const CaptureSmtpServer&) = delete;
+    CaptureSmtpServer& operator=(const CaptureSmtpServer&) = delete;
+
+    bool running() const { return m_port != 0; }
+    unsigned port() const { return m_port; }
+    const std::filesystem::path& directory() const { return m_directory; }
+
+    // The .eml files received so far, waiting up to `wait` for at least `count`.
+    std::vector<std::filesystem::path> Messages(std::size_t count = 0,
+                                                std::chrono::milliseconds wait = std::chrono::seconds(10)) const;
+
+private:
+    std::filesystem::path m_directory;
+    pid_t m_pid = -1;
+    int m_stdout = -1;
+    unsigned m_port = 0;
+};
+
+// What a real MIME parser (Python's email package) reads in a message.
+struct ParsedMail {
+    bool ok = false;
+    std::string from;
+    std::string to;
+    std::string subject;
+    std::string mailFrom;  // envelope
+    std::string rcptTo;    // envelope, comma-separated
+    std::string contentType;
+    std::vector<std::string> attachmentNames;
+    std::vector<std::string> attachments; // decoded bytes, in order
+    std::string error;
+};
+
+ParsedMail ParseMail(const std::filesystem::path& eml);
+
+// The path of the system Python with Debian's packages.
+std::string SystemPython();
+
+} // namespace desklet::test
