@@ -67,13 +67,19 @@ bool runCapturing(const std::vector<std::string>& argv, std::string& output) {
         output.append(buffer, static_cast<std::size_t>(n));
     }
     close(pipeFds[0]);
+    // The pipe closes a moment before the child becomes reapable: wait for it,
+    // within the same deadline, before judging how it ended.
     int status = 0;
-    if (waitpid(pid, &status, WNOHANG) == 0) {
+    pid_t reaped = 0;
+    while ((reaped = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (reaped == 0) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
         return false;
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return reaped == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 void appendUtf8(std::string& out, unsigned cp) {
