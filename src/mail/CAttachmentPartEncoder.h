@@ -1,0 +1,45 @@
+#pragma once
+
+#include "mail/CMimePartEncoder.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace desklet {
+
+// The "application/octet-stream" part: a file, named in the part header and
+// written in base64, one line per 54 bytes.
+class CAttachmentPartEncoder : public CMimePartEncoder {
+public:
+    explicit CAttachmentPartEncoder(std::int32_t contentType) : CMimePartEncoder(contentType) {}
+
+    // The content is the path of the file. Fails, leaving body as it was, when the
+    // file cannot be opened or read to its end, is not a regular file, or changes
+    // while it is read; error names the file.
+    bool AppendPart(const std::string& content, const std::string& parameters, std::int32_t encoding,
+                    bool contentIsPath, std::string& body, std::string& error) const override;
+    std::string GetContentTypeString() const override;
+    std::string BuildPartHeader(const std::string& content, const std::string& parameters, std::int32_t encoding,
+                                bool contentIsPath) const override;
+
+    // Appends the file's bytes from its current position to its end in base64
+    // lines. False on a read error; the lines appended so far stay.
+    virtual bool AppendFileContent(std::FILE* file, std::string& body) const;
+
+    // Name and extension of the last "/" component of a path: the extension from
+    // its last ".", dot included, empty when there is none.
+    static void SplitFileName(std::string_view path, std::string& name, std::string& extension);
+
+    // "; attribute=value" for a header parameter: the value bare when it is an
+    // RFC 2045 token, an RFC 2045 quoted-string when it holds only printable ASCII,
+    // else in RFC 2231 form (attribute*=UTF-8''percent-encoded), which is also
+    // how CR, LF, NUL and every other control byte travel.
+    static std::string FormatParameter(std::string_view attribute, std::string_view value);
+
+    // Bytes of the file in one base64 line (72 characters).
+    static constexpr std::size_t kBytesPerLine = 54;
+};
+
+} // namespace desklet

@@ -1,0 +1,103 @@
+#include "mail/CMimeMailItem.h"
+
+#include "mail/CAttachmentPartEncoder.h"
+#include "mail/CMimeEncoderRegistry.h"
+#include "mail/CTextPartEncoder.h"
+
+#include <string_view>
+
+namespace desklet {
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+bool EndsWithLineBreak(const std::string& text) {
+    return text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0;
+}
+
+} // namespace
+
+CMimeMailItem::CMimeMailItem()
+    : m_strPreamble("This is a multi-part message in MIME format."), m_strBoundary("KX_MAIL_PaRt_BoUnDaRy_05151998"),
+      m_strContentType("multipart/mixed") {
+    RegisterEncoder(std::make_unique<CTextPartEncoder>(PartTypeText, GetLineWidth()));
+    RegisterEncoder(std::make_unique<CAttachmentPartEncoder>(PartTypeOctetStream));
+}
+
+void CMimeMailItem::RegisterEncoder(std::unique_ptr<CMimePartEncoder> encoder) {
+    if (encoder) {
+        CMimeEncoderRegistry::Instance().Register(std::move(encoder));
+    }
+}
+
+bool CMimeMailItem::AddMimePart(const std::string& content, std::int32_t contentType, const std::string& parameters,
+                                std::int32_t encoding, bool contentIsPath) {
+    MimePartInfo part{encoding, contentType, parameters, contentIsPath, Trimmed(content)};
+    if (contentType == PartTypeText) {
+        m_listParts.push_front(std::move(part));
+    } else {
+        m_listParts.push_back(std::move(part));
+    }
+    return true;
+}
+
+void CMimeMailItem::PrepareHeader() {
+    CMailItem::PrepareHeader();
+    AddHeaderLine("MIME-Version: 1.0");
+    AddHeaderLine("Content-Type: " + m_strContentType + "; boundary=" + m_strBoundary);
+}
+
+bool CMimeMailItem::PrepareBody() {
+    if (!m_strBody.empty()) {
+        AddMimePart(m_strBody, PartTypeText, "", 0, false);
+    }
+    m_strBody = m_strPreamble + "\r\n\r\n";
+    if (!AppendParts()) {
+        return false;
+    }
+    AppendClosingBoundary(m_strBody);
+    return CMailItem::PrepareBody();
+}
+
+bool CMimeMailItem::AppendParts() {
+    const CMimeEncoderRegistry& registry = CMimeEncoderRegistry::Instance();
+    for (const MimePartInfo& part : m_listParts) {
+        const CMimePartEncoder* encoder = registry.FindEncoder(part.m_nContentType);
+        if (encoder == nullptr) {
+            continue;
+        }
+        AppendBoundary(m_strBody);
+        std::string error;
+        if (!encoder->AppendPart(part.m_strContent, part.m_strParameters, part.m_nEncoding, part.m_bContentIsPath,
+                                 m_strBody, error)) {
+            SetComposeError(std::move(error));
+            return false;
+        }
+    }
+    return true;
+}
+
+void CMimeMailItem::AppendBoundary(std::string& text) const {
+    if (!EndsWithLineBreak(text)) {
+        text += "\r\n";
+    }
+    text += "--" + m_strBoundary + "\r\n";
+}
+
+void CMimeMailItem::AppendClosingBoundary(std::string& text) const {
+    if (!EndsWithLineBreak(text)) {
+        text += "\r\n";
+    }
+    text += "--" + m_strBoundary + "--\r\n";
+}
+
+} // namespace desklet

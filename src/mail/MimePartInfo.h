@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace desklet {
+
+// One queued part of a multipart message.
+struct MimePartInfo {
+    // Chosen by the caller and handed to the encoder unchanged.
+    std::int32_t m_nEncoding = 0;
+    // Selects the encoder (CMimeMailItem::PartTypeText, PartTypeOctetStream).
+    std::int32_t m_nContentType = 0;
+    // Written right after the MIME type on the part's Content-Type line (text parts).
+    std::string m_strParameters;
+    bool m_bContentIsPath = false;
+    // The part's text, or the path of the file to attach; without surrounding blanks.
+    std::string m_strContent;
+};
+
+} // namespace desklet
