@@ -1,29 +1,148 @@
 #pragma once
 
+#include "app/core/FaxJob.h"
+#include "app/core/FaxNumberRules.h"
 #include "framework/CDialog.h"
 
+#include <QIcon>
+
+#include <memory>
 #include <string>
 
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QListWidget;
+class QMenuBar;
+class QPainter;
 class QPushButton;
 
 namespace desklet {
 
+class CCharFilterEdit;
+class CCharFilterPlainTextEdit;
+class CColorLabel;
+class CConfigSheet;
+class CHyperLinkCtrl;
+
 // The program's only main window: the fax job's numbers, document and options,
-// and Send Fax.
+// and Send Fax. It owns the settings sheet, opens it by itself on a first run, and
+// sends the fax as its OK operation.
 class CFaxClientDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 102;
+    static constexpr int kBackgroundBitmapId = 131;
+    static constexpr int kBackgroundTile = 72;
+    // Linux paths are often longer than 255 characters; PATH_MAX is 4096.
+    static constexpr int kMaxFileChars = 4096;
+    static constexpr int kMaxNumberChars = static_cast<int>(FaxNumberRules::kMaxLength);
+    static constexpr int kMaxFromChars = 20;
+    static constexpr int kMaxAttentionChars = 30;
+
+    enum ControlId {
+        IDC_FILE = 1001,
+        IDC_BROWSE = 1002,
+        IDC_HIGH_RES = 1006,
+        IDC_LOW_RES = 1005,
+        IDC_REGULAR = 1007,
+        IDC_BOLD = 1008,
+        IDC_NUMBER = 1013,
+        IDC_ADD = 1014,
+        IDC_RECIPIENTS = 1016,
+        IDC_REMOVE = 1017,
+        IDC_COVER_PAGE = 1022,
+        IDC_COMMENT = 1023,
+        IDC_FROM = 1024,
+        IDC_ATTENTION = 1025,
+        IDC_WEB_SITE = 1026,
+        IDC_HINT = 1027,
+        IDC_RECIPIENTS_LABEL = 1028,
+        IDC_FILE_LABEL = 1029,
+        IDC_COMMENT_LABEL = 1030,
+        IDC_ATTENTION_LABEL = 1031,
+        IDC_FROM_LABEL = 1032,
+        IDC_QUESTIONS = 1033,
+        IDC_FONT_GROUP = 1034,
+        IDC_PHONE = 1036,
+    };
+    enum CommandId { ID_APP_ABOUT = 100, ID_ACCOUNT_SETTINGS = 32771, ID_ONLINE_HELP = 32773 };
+    static constexpr int IDM_ABOUTBOX = 16;
 
     explicit CFaxClientDlg(QWidget* parent = nullptr);
     ~CFaxClientDlg() override;
 
     bool OnInitDialog() override;
+    // Send Fax: the whole send operation.
     void OnOK() override;
+
+    static FaxNumberRules::Rule CheckFaxNumber(std::string_view number) { return FaxNumberRules::Check(number); }
+
+    void OnAddRecipient();
+    void OnRemoveRecipient();
+    void OnBrowse();
+    void OnCoverPage();
+    void OnAccountSettings();
+    void OnAbout();
+    void OnOnlineHelp();
+    void OnSysCommand(unsigned id, long param);
+    QIcon OnQueryDragIcon() const { return m_hIcon; }
+
+    // Draws the artwork with its own size at x, y; false, nothing drawn, when it
+    // cannot be loaded.
+    static bool DrawBitmap(QPainter& painter, int bitmapId, int x, int y);
+
+    // The menu bar's command with that id; nullptr for none.
+    QAction* commandAction(int id) const;
+    QMenuBar* menuBar() const { return m_pMenuBar; }
+    CConfigSheet* ConfigSheet() const { return m_pConfigSheet.get(); }
 
 protected:
     void CreateControls() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateMenu();
+    FaxJob Job() const;
+    void DeleteHandedOverDocument();
+
+    std::unique_ptr<CConfigSheet> m_pConfigSheet;
+    CCharFilterEdit* m_editAttention = nullptr;
+    CCharFilterEdit* m_editFrom = nullptr;
+    CCharFilterPlainTextEdit* m_editComment = nullptr;
+    CColorLabel* m_labelPhone = nullptr;
+    QGroupBox* m_btnFontGroup = nullptr;
+    CColorLabel* m_labelQuestions = nullptr;
+    CColorLabel* m_labelAttention = nullptr;
+    CColorLabel* m_labelFrom = nullptr;
+    CColorLabel* m_labelComment = nullptr;
+    CColorLabel* m_labelFile = nullptr;
+    CColorLabel* m_labelRecipients = nullptr;
+    CColorLabel* m_labelHint = nullptr;
+    CHyperLinkCtrl* m_linkWebSite = nullptr;
+    CCharFilterEdit* m_editNumber = nullptr;
+    QListWidget* m_listRecipients = nullptr;
+    QPushButton* m_btnBrowse = nullptr;
+    QPushButton* m_btnSend = nullptr;
+    QMenuBar* m_pMenuBar = nullptr;
+
+public:
+    std::string m_strFile;
+    std::string m_strNumber;
+    int m_nResolution = 0;
+    bool m_bCoverPage = true;
+    std::string m_strComment;
+    int m_nFont = 0;
+    std::string m_strFrom;
+    std::string m_strAttention;
+
+private:
+    QIcon m_hIcon;
+    // The document handed over on the command line: the launching program's
+    // temporary copy when its path carries the marker. Only this one is ever deleted.
+    std::string m_strHandedOverFile;
 };
 
 } // namespace desklet

@@ -1,0 +1,101 @@
+#include "app/CSendProgressDlg.h"
+
+#include "smtp/CSmtpClient.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <thread>
+
+namespace desklet {
+
+CSendProgressDlg::CSendProgressDlg(int recipientCount, QWidget* parent)
+    : CDialog(kTemplateId, parent), m_nRecipients(recipientCount) {
+    SetShowDelay(kShowDelayMs);
+}
+
+CSendProgressDlg::~CSendProgressDlg() = default;
+
+void CSendProgressDlg::CreateControls() {
+    setWindowTitle(QStringLiteral("Sending fax..."));
+    auto* layout = new QVBoxLayout(this);
+    const QString recipients = m_nRecipients == 1 ? QStringLiteral("1 recipient")
+                                                  : QStringLiteral("%1 recipients").arg(m_nRecipients);
+    m_pText = new QLabel(QStringLiteral("Sending fax... (%1)").arg(recipients), this);
+    SetDlgItemId(*m_pText, IDC_PROGRESS_TEXT);
+    m_pBar = new QProgressBar(this);
+    m_pBar->setRange(0, 100);
+    m_pBar->setValue(0);
+    m_pBar->setAccessibleName(m_pText->text());
+    SetDlgItemId(*m_pBar, IDC_PROGRESS_BAR);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    SetDlgItemId(*cancel, IDCANCEL);
+    layout->addWidget(m_pText);
+    layout->addWidget(m_pBar);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    setMinimumWidth(DialogUnitsToPixels(180, 0).width());
+
+    m_pTimer = new QTimer(this);
+    m_pTimer->setInterval(kRefreshMs);
+    connect(m_pTimer, &QTimer::timeout, this, [this] { Refresh(); });
+}
+
+void CSendProgressDlg::Refresh() {
+    const std::uint64_t total = m_total.load();
+    const std::uint64_t sent = m_sent.load();
+    const int percent = total == 0 ? 0 : static_cast<int>(std::min<std::uint64_t>(100, sent * 100 / total));
+    // The bar never goes back, whatever order the updates come in.
+    if (percent > m_pBar->value()) {
+        m_pBar->setValue(percent);
+    }
+}
+
+int CSendProgressDlg::Percent() const { return m_pBar ? m_pBar->value() : 0; }
+
+void CSendProgressDlg::OnCancel() {
+    m_bCancelled = true;
+    if (m_pClient != nullptr) {
+        m_pClient->Abort();
+    }
+    EndDialog(IDCANCEL);
+}
+
+SendOperation::TransferResult CSendProgressDlg::Transfer(CMailItem& item, const std::string& server, unsigned port) {
+    EnsureControlsCreated();
+    CSmtpClient client("", 25);
+    client.SetProgressCallback([this](std::uint64_t sent, std::uint64_t total) {
+        m_total = total;
+        m_sent = sent;
+    });
+    m_pClient = &client;
+    m_bCancelled = false;
+
+    SendOperation::TransferResult result = SendOperation::TransferResult::SendFailed;
+    m_pTimer->start();
+    std::thread worker([&] {
+        result = SendOperation::TransferOverSmtp(client, item, server, port);
+        // Ends the modal run from the user-interface thread.
+        QMetaObject::invokeMethod(this, [this] { EndDialog(IDOK); }, Qt::QueuedConnection);
+    });
+    DoModal();
+    worker.join();
+    m_pTimer->stop();
+    Refresh();
+    m_pClient = nullptr;
+
+    // A message the server accepted counts as sent even when Cancel came during
+    // the goodbye: telling the user otherwise would make them send it twice.
+    if (m_bCancelled && result != SendOperation::TransferResult::Sent) {
+        return SendOperation::TransferResult::Cancelled;
+    }
+    return result;
+}
+
+} // namespace desklet

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/core/SendOperation.h"
+#include "framework/CDialog.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace desklet {
+
+class CMailItem;
+class CSmtpClient;
+
+// "Sending fax..." while the SMTP exchange runs on a worker thread: the number of
+// recipients, a bar of the message bytes handed to the server over the total, and
+// Cancel. It appears only when the send lasts longer than half a second, so a
+// quick send shows nothing but the dialog going away.
+//
+// The user-interface thread keeps running events meanwhile; the worker is always
+// joined before Transfer() returns, so it never outlives the mail item or the
+// dialog that started it.
+class CSendProgressDlg : public CDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 140;
+    static constexpr int kShowDelayMs = 500;
+    static constexpr int kRefreshMs = 50;
+    enum ControlId { IDC_PROGRESS_TEXT = 1040, IDC_PROGRESS_BAR = 1041 };
+
+    CSendProgressDlg(int recipientCount, QWidget* parent = nullptr);
+    ~CSendProgressDlg() override;
+
+    // Connect, send and disconnect on a worker thread while this window runs.
+    SendOperation::TransferResult Transfer(CMailItem& item, const std::string& server, unsigned port);
+
+    // The bar's value in per cent, as the user last saw it.
+    int Percent() const;
+
+    void OnCancel() override;
+
+protected:
+    void CreateControls() override;
+
+private:
+    void Refresh();
+
+    int m_nRecipients;
+    QLabel* m_pText = nullptr;
+    QProgressBar* m_pBar = nullptr;
+    QTimer* m_pTimer = nullptr;
+    CSmtpClient* m_pClient = nullptr;
+    std::atomic<std::uint64_t> m_sent{0};
+    std::atomic<std::uint64_t> m_total{0};
+    std::atomic<bool> m_bCancelled{false};
+};
+
+} // namespace desklet

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "framework/CPropertySheet.h"
+#include "framework/core/CMapStringToString.h"
+#include "settings/CPropertyPage_AccountSettingsLogon.h"
+#include "settings/CPropertyPage_ConfirmationSettings.h"
+#include "settings/CPropertyPage_SMTP_Settings.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace desklet {
+
+// The settings sheet: the nine persisted settings on three tabs (account, confirmation
+// addresses, mail server). One object serves every showing.
+//
+// Each showing first copies the settings that are present into the pages' fields; a
+// field whose key is absent keeps what it held, the typed text of an earlier
+// showing included. OK stores all nine fields into the settings and saves them
+// before the pages are checked and applied, so a refused check leaves the typed
+// values stored all the same. Apply leaves that step out.
+class CConfigSheet : public CPropertySheet {
+    Q_OBJECT
+public:
+    static constexpr std::string_view kTitle = "Quillmark Desklet Setup";
+
+    // settings is the application's map, which must outlive the sheet; saveSettings
+    // writes it to the store and reports its own failure (it may be empty).
+    CConfigSheet(const std::string& caption, QWidget* parent, int startPage, CMapStringToString& settings,
+                 std::function<void()> saveSettings);
+    ~CConfigSheet() override;
+
+    bool OnCommand(unsigned command, QWidget* control) override;
+    int DoModal() override;
+    bool OnInitDialog() override;
+
+    CPropertyPage_AccountSettingsLogon m_pageAccount;
+    CPropertyPage_ConfirmationSettings m_pageConfirmations;
+    CPropertyPage_SMTP_Settings m_pageMailServer;
+
+private:
+    // Every settings key with the field that edits it, in the store's order.
+    std::array<std::pair<std::string_view, std::string*>, 9> Fields();
+
+    CMapStringToString& m_settings;
+    std::function<void()> m_saveSettings;
+};
+
+} // namespace desklet

@@ -1,0 +1,425 @@
+#include "app/CFaxClientApp.h"
+#include "app/CFaxClientDlg.h"
+#include "app/core/SendOperation.h"
+#include "support/CaptureSmtpServer.h"
+#include "support/DialogRecorder.h"
+#include "support/TempDir.h"
+#include "support/TestNames.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <random>
+
+using namespace desklet;
+using namespace desklet::test;
+
+namespace {
+
+constexpr const char* kSheetTitle = "Quillmark Desklet Setup";
+
+std::string randomBytes(std::size_t size, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) {
+        c = static_cast<char>(generator() & 0xFF);
+    }
+    return bytes;
+}
+
+class MainDialog : public testing::Test {
+protected:
+    TempSettingsHome home;
+    TempDir files;
+    DialogRecorder recorder;
+    std::unique_ptr<CFaxClientApp> app;
+    std::vector<std::string> arguments;
+    std::vector<char*> argv;
+    int argc = 0;
+
+    // Writes the store as an earlier run of the program would have left it.
+    void Store(const std::map<std::string, std::string>& values) {
+        const auto folder = home.path() / "Quillmark";
+        std::filesystem::create_directories(folder);
+        std::ofstream out(folder / "Desklet.conf");
+        out << "[Config]\n";
+        for (const auto& [key, value] : values) {
+            out << key << "=" << value << "\n";
+        }
+    }
+
+    void Start(std::vector<std::string> args) {
+        arguments = std::move(args);
+        argv.clear();
+        for (std::string& a : arguments) {
+            argv.push_back(a.data());
+        }
+        argc = static_cast<int>(argv.size());
+        app = std::make_unique<CFaxClientApp>(argc, argv.data());
+        app->ReadCommandLine();
+    }
+
+    static QLineEdit* edit(CFaxClientDlg& dialog, int id) { return qobject_cast<QLineEdit*>(dialog.GetDlgItem(id)); }
+    static QListWidget* list(CFaxClientDlg& dialog) {
+        return qobject_cast<QListWidget*>(dialog.GetDlgItem(CFaxClientDlg::IDC_RECIPIENTS));
+    }
+    static void click(CFaxClientDlg& dialog, int id) {
+        auto* button = qobject_cast<QAbstractButton*>(dialog.GetDlgItem(id));
+        ASSERT_NE(button, nullptr) << id;
+        button->click();
+    }
+    static std::vector<std::string> entries(CFaxClientDlg& dialog) {
+        std::vector<std::string> out;
+        for (int i = 0; i < list(dialog)->count(); ++i) {
+            out.push_back(list(dialog)->item(i)->text().toStdString());
+        }
+        return out;
+    }
+};
+
+TEST_F(MainDialog, TheFaxTravelsFromTheCommandLineToARealServer) {
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    const std::string document = randomBytes(70000, 7);
+    const auto path = files.WriteFile("Quarterly report.pdf", document);
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    Start({"desklet", "-file", path.string(), "-fax", "2125551212,1 (212) 555-1213"});
+
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_EQ(edit(dialog, CFaxClientDlg::IDC_FILE)->text().toStdString(), path.string());
+        EXPECT_EQ(entries(dialog), (std::vector<std::string>{"12125551213", "2125551212"}));
+        edit(dialog, CFaxClientDlg::IDC_ATTENTION)->setText("Bob");
+        click(dialog, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.messages.front().text;
+
+    const auto messages = server.Messages(1);
+    ASSERT_EQ(messages.size(), 1u);
+    const ParsedMail mail = ParseMail(messages[0]);
+    ASSERT_TRUE(mail.ok) << mail.error;
+    EXPECT_EQ(mail.subject, "fax  -lowres -plain -cover -code  -doca 2125551213,2125551212 Bob");
+    EXPECT_EQ(mail.mailFrom, "acme-desklet@fax.quillmark.example");
+    EXPECT_EQ(mail.rcptTo, "acme-config@fax.quillmark.example");
+    EXPECT_EQ(mail.contentType, "multipart/mixed");
+    ASSERT_EQ(mail.attachments.size(), 1u);
+    EXPECT_EQ(mail.attachmentNames[0], "Quarterly report.pdf");
+    EXPECT_TRUE(mail.attachments[0] == document) << "the attachment arrives byte for byte";
+}
+
+struct FailureCase {
+    const char* name;
+    std::string fax;             // the command line's list
+    bool documentExists;
+    std::string port;            // stored smtp_port
+    std::string text;
+    std::string caption;
+    unsigned icon;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SendFailures : public MainDialog, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
+    const FailureCase& c = GetParam();
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    const auto path = c.documentExists ? files.WriteFile("a.pdf", "%PDF-1.4\n") : files.path() / "missing.pdf";
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", c.port.empty() ? std::to_string(server.port()) : c.port}});
+    Start({"desklet", "-file", path.string(), "-fax", c.fax});
+
+    CFaxClientDlg dialog;
+    bool hiddenDuringMessage = false;
+    recorder.onMessage = [&](const DialogServices::MessageBoxRequest&) { hiddenDuringMessage = !dialog.isVisible(); };
+    recorder.ExpectModal([&](QDialog&) {
+        auto* comment = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT));
+        comment->setPlainText("keep me");
+        const auto before = entries(dialog);
+        click(dialog, IDOK);
+        EXPECT_TRUE(dialog.isVisible()) << "the dialog is shown again";
+        EXPECT_TRUE(dialog.IsModalRunning());
+        EXPECT_EQ(comment->toPlainText(), "keep me");
+        EXPECT_EQ(entries(dialog), before);
+        EXPECT_EQ(edit(dialog, CFaxClientDlg::IDC_FILE)->text().toStdString(), path.string());
+        PressCancel(dialog);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, c.text);
+    EXPECT_EQ(recorder.messages[0].caption, c.caption);
+    EXPECT_EQ(recorder.messages[0].type, MB_OK | c.icon);
+    EXPECT_EQ(recorder.messages[0].owner, &dialog);
+    EXPECT_TRUE(hiddenDuringMessage) << "the message comes while the dialog is hidden";
+    EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty()) << "nothing was sent";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SendFailures,
+    testing::Values(
+        FailureCase{"empty recipient list", "", true, "", SendOperation::kNoRecipientsText,
+                    SendOperation::kNoRecipientsCaption, 0},
+        FailureCase{"the second of three entries breaks a rule", "2125551212,12345,0114420712345", true, "",
+                    "A fax number that begins with 1 must be followed by exactly 10 digits",
+                    "Please verify fax telephone number 12345", MB_ICONEXCLAMATION},
+        FailureCase{"a number too long for the entry field", "0" + std::string(35, '1'), true, "",
+                    "A fax telephone number that begins with a 0 must be between 8 and 35 digits long",
+                    "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION},
+        FailureCase{"the document does not exist", "2125551212", false, "", SendOperation::kFileNotFoundText,
+                    SendOperation::kFileNotFoundCaption, MB_ICONEXCLAMATION},
+        FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
+                    SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0}),
+    SentenceName{});
+
+TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {
+    CaptureSmtpServer server;
+    const auto path = files.WriteFile("a.pdf", "x");
+    Store({{"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
+
+    CFaxClientDlg dialog;
+    bool visibleDuringMessage = false;
+    recorder.onMessage = [&](const DialogServices::MessageBoxRequest&) { visibleDuringMessage = dialog.isVisible(); };
+    recorder.ExpectModal([&](QDialog&) {
+        click(dialog, IDOK);
+        EXPECT_TRUE(dialog.IsModalRunning()) << "closing the sheet does not send, nor end the dialog";
+        PressCancel(dialog);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, SendOperation::kCheckPasswordText);
+    EXPECT_EQ(recorder.messages[0].caption, SendOperation::kCheckPasswordCaption);
+    EXPECT_TRUE(visibleDuringMessage);
+    EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle}));
+    EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty());
+}
+
+TEST_F(MainDialog, AFirstRunOpensTheSheetBeforeTheDialogAppears) {
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    bool dialogVisibleUnderSheet = true;
+    recorder.ExpectModal([&](QDialog& sheet) {
+        dialogVisibleUnderSheet = dialog.isVisible();
+        PressCancel(sheet);
+    });
+    recorder.ExpectModal([](QDialog& d) { PressCancel(d); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{kSheetTitle, "Quillmark Tarvel"}));
+    EXPECT_FALSE(dialogVisibleUnderSheet);
+}
+
+TEST_F(MainDialog, WithStoredSettingsTheSheetStaysClosed) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([](QDialog& d) { PressCancel(d); });
+    dialog.DoModal();
+    EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Quillmark Tarvel"}));
+}
+
+TEST_F(MainDialog, AFreshDialogShowsItsDefaultsAndTheMenuStartWithoutADocument) {
+    Store({{"logon", "acme"}});
+    Start({"desklet", "-file"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(dialog.GetDlgItem(CFaxClientDlg::IDC_REGULAR))->isChecked());
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(dialog.GetDlgItem(CFaxClientDlg::IDC_LOW_RES))->isChecked());
+        EXPECT_TRUE(qobject_cast<QCheckBox*>(dialog.GetDlgItem(CFaxClientDlg::IDC_COVER_PAGE))->isChecked());
+        EXPECT_TRUE(edit(dialog, CFaxClientDlg::IDC_FILE)->text().isEmpty());
+        EXPECT_EQ(list(dialog)->count(), 0);
+        PressCancel(d);
+    });
+    dialog.DoModal();
+}
+
+TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QLineEdit* number = edit(dialog, CFaxClientDlg::IDC_NUMBER);
+        number->setFocus();
+        QTest::keyClicks(number, "2125551212");
+        QTest::keyClick(number, Qt::Key_Return);
+        EXPECT_EQ(list(dialog)->count(), 0) << "Add was not pressed";
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].caption, SendOperation::kNoRecipientsCaption);
+}
+
+TEST_F(MainDialog, EnterInTheCommentSendsAndCtrlEnterBreaksTheLine) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        auto* comment = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT));
+        comment->setFocus();
+        QTest::keyClicks(comment, "a");
+        QTest::keyClick(comment, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(comment, "b\"c");
+        EXPECT_EQ(comment->toPlainText(), "a\nbc") << "a line break and no double quote";
+        EXPECT_TRUE(recorder.messages.empty());
+        QTest::keyClick(comment, Qt::Key_Return);
+        EXPECT_EQ(recorder.messages.size(), 1u) << "Enter pressed Send Fax";
+        PressCancel(d);
+    });
+    dialog.DoModal();
+}
+
+TEST_F(MainDialog, AddAndRemoveKeepTheListSorted) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QLineEdit* number = edit(dialog, CFaxClientDlg::IDC_NUMBER);
+        for (const char* typed : {"2125551212", "12125551213", "", "2125551212", "212555121"}) {
+            number->setText(typed);
+            click(dialog, CFaxClientDlg::IDC_ADD);
+        }
+        EXPECT_EQ(entries(dialog), (std::vector<std::string>{"12125551213", "2125551212", "2125551212"}));
+        EXPECT_EQ(number->text(), "212555121") << "a refused number stays in the field";
+        list(dialog)->item(0)->setSelected(true);
+        list(dialog)->item(1)->setSelected(true);
+        click(dialog, CFaxClientDlg::IDC_REMOVE);
+        EXPECT_EQ(entries(dialog), (std::vector<std::string>{"2125551212"}));
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].caption, "Incorrectly formatted fax telephone number");
+    EXPECT_EQ(recorder.messages[0].type, MB_OK | MB_ICONEXCLAMATION);
+}
+
+TEST_F(MainDialog, TheCoverPageSwitchesItsFieldsAndBrowseKeepsTheRest) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    const auto chosen = files.WriteFile("chosen.doc", "x");
+    recorder.fileAnswers.push_back(chosen.string());
+    recorder.ExpectModal([&](QDialog& d) {
+        auto* comment = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT));
+        comment->setPlainText("typed first");
+        click(dialog, CFaxClientDlg::IDC_COVER_PAGE);
+        for (int id : {CFaxClientDlg::IDC_COMMENT, CFaxClientDlg::IDC_FROM, CFaxClientDlg::IDC_ATTENTION}) {
+            EXPECT_FALSE(dialog.GetDlgItem(id)->isEnabled()) << id;
+        }
+        click(dialog, CFaxClientDlg::IDC_COVER_PAGE);
+        EXPECT_TRUE(comment->isEnabled());
+        EXPECT_EQ(comment->toPlainText(), "typed first");
+        click(dialog, CFaxClientDlg::IDC_BROWSE);
+        EXPECT_EQ(edit(dialog, CFaxClientDlg::IDC_FILE)->text().toStdString(), chosen.string());
+        EXPECT_EQ(comment->toPlainText(), "typed first");
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    ASSERT_EQ(recorder.fileDialogs.size(), 1u);
+    EXPECT_NE(recorder.fileDialogs[0].filter.find("Adobe Acrobate Files (*.pdf)"), std::string::npos);
+}
+
+TEST_F(MainDialog, TheMenuReachesTheSheetAboutAndHelp) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        dialog.commandAction(CFaxClientDlg::ID_ACCOUNT_SETTINGS)->trigger();
+        dialog.commandAction(CFaxClientDlg::ID_APP_ABOUT)->trigger();
+        dialog.commandAction(CFaxClientDlg::ID_ONLINE_HELP)->trigger();
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    ASSERT_EQ(recorder.modalRuns.size(), 4u);
+    EXPECT_EQ(recorder.modalRuns[1], kSheetTitle);
+    EXPECT_EQ(recorder.modalRuns[2], "About Quillmark Tarvel");
+    EXPECT_EQ(recorder.modalRuns[3], "Online Help");
+    const auto menus = dialog.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "Setup");
+    EXPECT_EQ(menus[1]->text(), "Help");
+}
+
+TEST_F(MainDialog, FieldsAreNamedForScreenReadersByTheirLabels) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        EXPECT_EQ(dialog.GetDlgItem(CFaxClientDlg::IDC_FILE)->accessibleName(), "File you would like to fax:");
+        EXPECT_EQ(dialog.GetDlgItem(CFaxClientDlg::IDC_RECIPIENTS)->accessibleName(), "Fax Recipients:");
+        EXPECT_EQ(dialog.GetDlgItem(CFaxClientDlg::IDC_ATTENTION)->accessibleName(),
+                  "(Optional) Send fax Attention to:");
+        PressCancel(d);
+    });
+    dialog.DoModal();
+}
+
+struct TemporaryCase {
+    const char* name;
+    const char* handedOver; // file name handed over with -file, or empty
+    const char* browsed;    // file name chosen with Browse, or empty
+    bool handedOverRemains;
+    bool browsedRemains;
+    friend void PrintTo(const TemporaryCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TemporaryDocument : public MainDialog, public testing::WithParamInterface<TemporaryCase> {};
+
+TEST_P(TemporaryDocument, OnlyTheHandedOverCopyIsDeleted) {
+    const TemporaryCase& c = GetParam();
+    Store({{"logon", "acme"}});
+    std::filesystem::path handedOver;
+    std::filesystem::path browsed;
+    std::vector<std::string> args{"desklet"};
+    if (*c.handedOver) {
+        handedOver = files.WriteFile(c.handedOver, "document");
+        args.insert(args.end(), {"-file", handedOver.string()});
+    }
+    if (*c.browsed) {
+        browsed = files.WriteFile(c.browsed, "the user's own");
+        recorder.fileAnswers.push_back(browsed.string());
+    }
+    Start(args);
+    {
+        CFaxClientDlg dialog;
+        recorder.ExpectModal([&](QDialog& d) {
+            if (*c.browsed) {
+                click(dialog, CFaxClientDlg::IDC_BROWSE);
+            }
+            PressCancel(d);
+        });
+        dialog.DoModal();
+        if (*c.handedOver) {
+            EXPECT_TRUE(std::filesystem::exists(handedOver)) << "nothing is deleted while the dialog lives";
+        }
+    }
+    if (*c.handedOver) {
+        EXPECT_EQ(std::filesystem::exists(handedOver), c.handedOverRemains);
+    }
+    if (*c.browsed) {
+        EXPECT_EQ(std::filesystem::exists(browsed), c.browsedRemains);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TemporaryDocument,
+    testing::Values(TemporaryCase{"handed over copy is deleted after cancel", "QUILLTMP1.pdf", "", false, true},
+                    TemporaryCase{"the marker in any letter case", "fax-QuillTmp-7.pdf", "", false, true},
+                    TemporaryCase{"a handed over document without the marker stays", "report.pdf", "", true, true},
+                    TemporaryCase{"a browsed file with the marker stays", "", "QUILLTMP-mine.pdf", true, true},
+                    TemporaryCase{"the copy goes also when the user picked another", "QUILLTMP2.pdf",
+                                  "QUILLTMP-other.pdf", false, true}),
+    SentenceName{});
+
+} // namespace

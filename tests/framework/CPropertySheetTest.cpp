@@ -1,0 +1,316 @@
+#include "framework/CDataExchange.h"
+#include "framework/CPropertyPage.h"
+#include "framework/CPropertySheet.h"
+#include "support/DialogRecorder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace desklet;
+using desklet::test::DialogRecorder;
+
+namespace {
+
+constexpr int kFieldId = 2001;
+
+// A page with one text field that writes down what the sheet asks of it.
+class LoggingPage : public CPropertyPage {
+public:
+    LoggingPage(std::string name, std::vector<std::string>& log)
+        : CPropertyPage(900, name), m_name(std::move(name)), m_log(log) {
+        MapEditChange(kFieldId, [this] {
+            ++userChanges;
+            SetModified(true);
+        });
+    }
+
+    std::string m_strText;
+    bool refuseKillActive = false;
+    bool refuseApply = false;
+    int creations = 0;
+    int initialisations = 0;
+    int userChanges = 0;
+
+    QLineEdit* Field() const { return qobject_cast<QLineEdit*>(GetDlgItem(kFieldId)); }
+
+    bool OnInitDialog() override {
+        ++initialisations;
+        return CPropertyPage::OnInitDialog();
+    }
+    bool OnKillActive() override {
+        m_log.push_back("kill " + m_name);
+        return !refuseKillActive && CPropertyPage::OnKillActive();
+    }
+    bool OnApply() override {
+        m_log.push_back("apply " + m_name);
+        return !refuseApply && CPropertyPage::OnApply();
+    }
+    void OnCancel() override { m_log.push_back("cancel " + m_name); }
+
+protected:
+    void CreateControls() override {
+        ++creations;
+        auto* layout = new QVBoxLayout(this);
+        auto* edit = new QLineEdit(this);
+        SetDlgItemId(*edit, kFieldId);
+        layout->addWidget(edit);
+    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, kFieldId, m_strText); }
+
+private:
+    std::string m_name;
+    std::vector<std::string>& m_log;
+};
+
+class LoggingSheet : public CPropertySheet {
+public:
+    explicit LoggingSheet(std::vector<std::string>& log, int startPage = 0)
+        : CPropertySheet("Sheet", nullptr, startPage), m_log(log) {}
+
+    bool OnCommand(unsigned command, QWidget* control) override {
+        m_log.push_back("command " + std::to_string(command));
+        return CPropertySheet::OnCommand(command, control);
+    }
+
+private:
+    std::vector<std::string>& m_log;
+};
+
+// Three pages A, B, C in a sheet, as the tests use them.
+struct Fixture {
+    std::vector<std::string> log;
+    LoggingPage a{"A", log};
+    LoggingPage b{"B", log};
+    LoggingPage c{"C", log};
+    LoggingSheet sheet{log};
+
+    Fixture() {
+        for (LoggingPage* page : {&a, &b, &c}) {
+            sheet.AddPage(page);
+        }
+    }
+};
+
+QPushButton* button(CPropertySheet& sheet, unsigned id) {
+    return qobject_cast<QPushButton*>(sheet.GetDlgItem(static_cast<int>(id)));
+}
+
+void chooseTab(CPropertySheet& sheet, int index) {
+    sheet.GetTabControl()->setCurrentIndex(index);
+}
+
+using Log = std::vector<std::string>;
+
+} // namespace
+
+TEST(CPropertySheet, OkRunsTheCommandThenTheActiveCheckThenAppliesTheDisplayedPagesInTabOrder) {
+    DialogRecorder recorder;
+    Fixture f;
+    recorder.ExpectModal([&](QDialog&) {
+        chooseTab(f.sheet, 2);
+        f.log.clear();
+        button(f.sheet, IDOK)->click();
+    });
+    EXPECT_EQ(f.sheet.DoModal(), IDOK);
+    EXPECT_EQ(f.log, (Log{"command 1", "kill C", "apply A", "apply C"})) << "B was never displayed";
+}
+
+TEST(CPropertySheet, ARefusedCheckKeepsTheSheetOpenOnThatPage) {
+    struct Case {
+        const char* name;
+        unsigned command;
+        bool refuseApply; // the refusal comes from an apply step rather than the check
+        Log expected;
+    };
+    const Case cases[] = {
+        {"OK, check refused", IDOK, false, {"command 1", "kill B"}},
+        {"Apply, check refused", CPropertySheet::ID_APPLY_NOW, false, {"command 12321", "kill B"}},
+        {"OK, apply of A refused", IDOK, true, {"command 1", "kill B", "apply A"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DialogRecorder recorder;
+        Fixture f;
+        bool stillRunning = false;
+        int activeAfter = -1;
+        recorder.ExpectModal([&](QDialog&) {
+            chooseTab(f.sheet, 1);
+            f.b.refuseKillActive = !c.refuseApply;
+            f.a.refuseApply = c.refuseApply;
+            f.log.clear();
+            f.sheet.OnCommand(c.command, nullptr);
+            stillRunning = f.sheet.IsModalRunning();
+            activeAfter = f.sheet.GetActiveIndex();
+            f.b.refuseKillActive = false;
+            f.sheet.EndDialog(IDCANCEL);
+        });
+        f.sheet.DoModal();
+        EXPECT_EQ(f.log, c.expected);
+        EXPECT_TRUE(stillRunning);
+        EXPECT_EQ(activeAfter, c.refuseApply ? 0 : 1) << "a refused apply brings its page to the front";
+    }
+}
+
+TEST(CPropertySheet, LeavingAPageThatRefusesLeavesTheTabWhereItWas) {
+    DialogRecorder recorder;
+    Fixture f;
+    recorder.ExpectModal([&](QDialog&) {
+        f.a.refuseKillActive = true;
+        chooseTab(f.sheet, 2);
+        EXPECT_EQ(f.sheet.GetTabControl()->currentIndex(), 0);
+        EXPECT_EQ(f.sheet.GetActiveIndex(), 0);
+        EXPECT_FALSE(f.sheet.SetActivePage(1));
+        EXPECT_FALSE(f.c.IsWindowCreated());
+        f.a.refuseKillActive = false;
+        EXPECT_TRUE(f.sheet.SetActivePage(&f.c));
+        EXPECT_EQ(f.sheet.GetTabControl()->currentIndex(), 2);
+        f.sheet.EndDialog(IDCANCEL);
+    });
+    f.sheet.DoModal();
+}
+
+TEST(CPropertySheet, ApplyAppliesAndStaysOpenAndIsEnabledOnlyWhileAPageIsModified) {
+    DialogRecorder recorder;
+    Fixture f;
+    recorder.ExpectModal([&](QDialog&) {
+        QPushButton* apply = button(f.sheet, CPropertySheet::ID_APPLY_NOW);
+        EXPECT_FALSE(apply->isEnabled()) << "filling the fields is no change";
+        QTest::keyClicks(f.a.Field(), "x");
+        EXPECT_TRUE(apply->isEnabled());
+        chooseTab(f.sheet, 1);
+        f.b.SetModified(true);
+        f.a.SetModified(false);
+        EXPECT_TRUE(apply->isEnabled()) << "B is still modified";
+        f.log.clear();
+        apply->click();
+        EXPECT_TRUE(f.sheet.IsModalRunning());
+        f.b.SetModified(false);
+        EXPECT_FALSE(apply->isEnabled());
+        f.sheet.EndDialog(IDCANCEL);
+    });
+    f.sheet.DoModal();
+    EXPECT_EQ(f.log, (Log{"command 12321", "kill B", "apply A", "apply B"}));
+    EXPECT_EQ(f.a.m_strText, "x");
+}
+
+TEST(CPropertySheet, CancelClosesWithoutApplyingAndTellsTheDisplayedPages) {
+    DialogRecorder recorder;
+    Fixture f;
+    recorder.ExpectModal([&](QDialog&) {
+        QTest::keyClicks(f.a.Field(), "typed");
+        f.log.clear();
+        button(f.sheet, IDCANCEL)->click();
+    });
+    EXPECT_EQ(f.sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(f.log, (Log{"command 2", "cancel A"}));
+    EXPECT_EQ(f.a.m_strText, "") << "Cancel reads nothing";
+}
+
+TEST(CPropertySheet, EnterAndEscapeInAPageFieldReachTheSheet) {
+    for (const auto& [key, expected] : {std::pair{Qt::Key_Return, IDOK}, std::pair{Qt::Key_Escape, IDCANCEL}}) {
+        DialogRecorder recorder;
+        Fixture f;
+        recorder.ExpectModal([&, key = key](QDialog&) { QTest::keyClick(f.a.Field(), key); });
+        EXPECT_EQ(f.sheet.DoModal(), expected) << key;
+    }
+}
+
+TEST(CPropertySheet, PageWindowsExistOnlyForPagesDisplayedInTheCurrentShowing) {
+    DialogRecorder recorder;
+    std::vector<std::string> log;
+    LoggingPage a{"A", log};
+    LoggingPage b{"B", log};
+    LoggingSheet sheet{log, 1};
+    sheet.AddPage(&a);
+    sheet.AddPage(&b);
+    b.m_strText = "field";
+
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_FALSE(a.IsWindowCreated());
+        EXPECT_EQ(a.GetDlgItem(kFieldId), nullptr);
+        ASSERT_NE(b.Field(), nullptr);
+        EXPECT_EQ(b.Field()->text(), "field");
+        EXPECT_EQ(b.userChanges, 0) << "the page's own writes are not changes";
+        QTest::keyClicks(b.Field(), "!");
+        EXPECT_EQ(b.userChanges, 1);
+        chooseTab(sheet, 0);
+        EXPECT_TRUE(a.IsWindowCreated());
+        sheet.EndDialog(IDOK);
+    });
+    sheet.DoModal();
+    EXPECT_FALSE(a.IsWindowCreated());
+    EXPECT_FALSE(b.IsWindowCreated());
+    EXPECT_EQ(b.GetDlgItem(kFieldId), nullptr);
+    EXPECT_EQ(b.m_strText, "field!") << "the check on leaving B read its field";
+
+    recorder.ExpectModal([&](QDialog&) {
+        ASSERT_NE(b.Field(), nullptr);
+        EXPECT_EQ(b.Field()->text(), "field!");
+        EXPECT_FALSE(a.IsWindowCreated());
+        EXPECT_FALSE(button(sheet, CPropertySheet::ID_APPLY_NOW)->isEnabled()) << "a new showing starts unmodified";
+        sheet.EndDialog(IDCANCEL);
+    });
+    sheet.DoModal();
+    EXPECT_EQ(b.creations, 2);
+    EXPECT_EQ(b.initialisations, 2);
+    EXPECT_EQ(a.creations, 1);
+}
+
+TEST(CPropertySheet, PagesLeaveTheSheetWhicheverGoesFirst) {
+    std::vector<std::string> log;
+    LoggingPage outliving{"outliving", log};
+    {
+        LoggingSheet sheet{log};
+        sheet.AddPage(&outliving);
+        {
+            LoggingPage shortLived{"short", log};
+            sheet.AddPage(&shortLived);
+            sheet.AddPage(&shortLived); // a page is in a sheet once
+            EXPECT_EQ(sheet.GetPageCount(), 2);
+            DialogRecorder recorder;
+            recorder.ExpectModal([&](QDialog&) { sheet.EndDialog(IDCANCEL); });
+            sheet.DoModal(); // builds the tabs, which take the pages as children
+        }
+        EXPECT_EQ(sheet.GetPageCount(), 1);
+        EXPECT_EQ(sheet.GetTabControl()->count(), 1);
+        EXPECT_EQ(sheet.GetPage(0), &outliving);
+    }
+    EXPECT_EQ(outliving.GetSheet(), nullptr);
+    EXPECT_EQ(outliving.parentWidget(), nullptr);
+}
+
+TEST(CPropertySheet, RemovingTheActivePageBringsItsNeighbourToTheFront) {
+    DialogRecorder recorder;
+    Fixture f;
+    recorder.ExpectModal([&](QDialog&) {
+        chooseTab(f.sheet, 2);
+        f.sheet.RemovePage(2);
+        EXPECT_EQ(f.sheet.GetPageCount(), 2);
+        EXPECT_EQ(f.sheet.GetActivePage(), &f.b);
+        EXPECT_FALSE(f.c.IsWindowCreated());
+        f.sheet.RemovePage(&f.a);
+        EXPECT_EQ(f.sheet.GetActiveIndex(), 0);
+        EXPECT_EQ(f.sheet.GetActivePage(), &f.b);
+        f.sheet.EndDialog(IDCANCEL);
+    });
+    f.sheet.DoModal();
+}
+
+TEST(CPropertySheet, SetTitleReplacesTheCaption) {
+    std::vector<std::string> log;
+    LoggingSheet sheet{log};
+    EXPECT_EQ(sheet.windowTitle(), "Sheet");
+    sheet.SetTitle("Setup");
+    EXPECT_EQ(sheet.windowTitle(), "Setup");
+    sheet.SetTitle("Setup", CPropertySheet::PSH_PROPTITLE);
+    EXPECT_EQ(sheet.windowTitle(), "Properties for Setup");
+}
