@@ -1,7 +1,7 @@
 # The two commands a newcomer needs:
 #   make run    install what is missing, build, start the client (ARGS='-file ~/a.pdf -fax 2125551212')
 #   make test   install what is missing, build under the sanitizers, run every test
-# and a few more: make bench, make demo, make install PREFIX=..., make package, make clean.
+# and a few more: make bench, make demo, make screenshots, make install PREFIX=..., make package, make clean.
 
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
@@ -11,7 +11,7 @@ ARGS ?=
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench demo install package clean
+.PHONY: all deps configure build run test bench demo screenshots install package clean
 
 all: build
 
@@ -48,6 +48,11 @@ bench: deps $(BENCH_BUILD_DIR)/build.ninja
 
 demo: build
 	scripts/demo $(BUILD_DIR)/src/app/desklet
+
+# The README's and the metadata's pictures, drawn headless from the real dialogs.
+screenshots: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target desklet_screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/src/app/desklet_screenshots docs
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix "$(abspath $(PREFIX))"

@@ -239,7 +239,8 @@ void CFaxClientDlg::CreateControls() {
     coverLayout->addWidget(m_editAttention, 3, 1);
     coverLayout->addWidget(m_labelFrom, 4, 0);
     coverLayout->addWidget(m_editFrom, 4, 1);
-    m_editComment->setMaximumHeight(DialogUnitsToPixels(0, 30).height());
+    // Room for three lines of comment: a cover page note is rarely longer.
+    m_editComment->setFixedHeight(DialogUnitsToPixels(0, 30).height());
     layout->addWidget(cover);
 
     // Where to learn more.
@@ -273,7 +274,8 @@ void CFaxClientDlg::CreateControls() {
     m_btnBrowse->setAccessibleName(QStringLiteral("Browse for the file to fax"));
     m_linkWebSite->setAccessibleName(m_linkWebSite->text());
 
-    resize(DialogUnitsToPixels(240, 283));
+    // The template's size, or more where this desktop's font needs more room.
+    resize(DialogUnitsToPixels(240, 283).expandedTo(sizeHint()));
 }
 
 void CFaxClientDlg::DoDataExchange(CDataExchange* pDX) {

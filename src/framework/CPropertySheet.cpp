@@ -179,6 +179,8 @@ bool CPropertySheet::OnCommand(unsigned command, QWidget* /*control*/) {
 void CPropertySheet::CreateControls() {
     auto* layout = new QVBoxLayout(this);
     m_pTabs = new QTabWidget(this);
+    // Every tab stays in sight: the sheet grows to the width of the tab row.
+    m_pTabs->setUsesScrollButtons(false);
     layout->addWidget(m_pTabs);
 
     auto* buttons = new QHBoxLayout;

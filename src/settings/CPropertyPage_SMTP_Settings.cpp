@@ -26,16 +26,13 @@ CPropertyPage_SMTP_Settings::CPropertyPage_SMTP_Settings(CMapStringToString& set
 
 void CPropertyPage_SMTP_Settings::CreateControls() {
     auto* layout = new QVBoxLayout(this);
-    // One text in two labels, as the template has it; no gap between them.
-    auto* text = new QVBoxLayout;
-    text->setSpacing(0);
-    text->addWidget(detail::NewLabel(
+    // The template breaks this text over two labels at a fixed width; one label
+    // lets it wrap wherever the font and the sheet's width put the line ends.
+    layout->addWidget(detail::NewLabel(
         "Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service "
-        "Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to use",
+        "Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to use "
+        "a specific mail server, please enter the address of that server below.",
         this, true));
-    text->addWidget(
-        detail::NewLabel("a specific mail server, please enter the address of that server below.", this, true));
-    layout->addLayout(text);
 
     QLabel* serverLabel = detail::NewLabel("SMTP Server:", this);
     layout->addWidget(serverLabel);

@@ -1,0 +1,100 @@
+// Draws the main dialog and the three settings pages headless and saves them as
+// the pictures of the README and the software-centre metadata.
+//
+//   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
+//
+// The windows are filled as a user would see them with a document and two numbers
+// handed over on the command line and an account already set up. The settings
+// come from a private temporary folder; the user's own are never read.
+
+#include "app/CFaxClientApp.h"
+#include "app/CFaxClientDlg.h"
+#include "framework/CPropertySheet.h"
+#include "framework/DialogServices.h"
+#include "framework/WinConstants.h"
+#include "settings/CConfigSheet.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace desklet;
+
+namespace {
+
+bool Save(QWidget& window, const QString& path) {
+    // Lets layouts and the first paint settle.
+    QEventLoop settle;
+    QTimer::singleShot(50, &settle, &QEventLoop::quit);
+    settle.exec();
+    const QPixmap picture = window.grab();
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        std::fprintf(stderr, "desklet_screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <out-dir>\n", argv[0]);
+        return 2;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir home;
+    if (!home.isValid() || !QDir().mkpath(outDir) || !QDir(home.path()).mkpath("Quillmark")) {
+        std::fprintf(stderr, "desklet_screenshots: cannot prepare the folders\n");
+        return 1;
+    }
+    {
+        std::ofstream store((home.path() + "/Quillmark/Desklet.conf").toStdString());
+        store << "[Config]\nlogon=acme\npassword=secret\nstationid=SALES\n"
+                 "email_on_delivered=ann@desk.example\nemail_on_not_delivered=ann@desk.example\n"
+                 "smtp=\nsmtp_port=25\n";
+    }
+    setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
+
+    std::vector<std::string> arguments{argv[0], "-file", "/home/ann/Documents/Quarterly report.pdf", "-fax",
+                                       "2125551212,3105550188"};
+    std::vector<char*> args;
+    for (std::string& a : arguments) {
+        args.push_back(a.data());
+    }
+    int count = static_cast<int>(args.size());
+    CFaxClientApp app(count, args.data());
+    app.ReadCommandLine();
+
+    bool ok = true;
+    const QStringList pages{"settings-account.png", "settings-confirmations.png", "settings-mail-server.png"};
+    CFaxClientDlg dialog;
+    DialogServices::SetModalHandler([&](QDialog& running) {
+        if (&running == &dialog) {
+            ok = Save(dialog, outDir + "/main-dialog.png") && ok;
+            dialog.ConfigSheet()->DoModal();
+            running.done(IDCANCEL);
+            return;
+        }
+        if (auto* sheet = dynamic_cast<CPropertySheet*>(&running)) {
+            for (int i = 0; i < pages.size() && i < sheet->GetPageCount(); ++i) {
+                sheet->SetActivePage(i);
+                ok = Save(*sheet, outDir + "/" + pages[i]) && ok;
+            }
+        }
+        running.done(IDCANCEL);
+    });
+    dialog.DoModal();
+    DialogServices::SetModalHandler(nullptr);
+    return ok ? 0 : 1;
+}
