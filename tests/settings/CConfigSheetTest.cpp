@@ -1,0 +1,256 @@
+#include "settings/CConfigSheet.h"
+
+#include "framework/WinConstants.h"
+#include "support/DialogRecorder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace desklet {
+namespace {
+
+using Page = CPropertyPage_AccountSettingsLogon;
+using test::DialogRecorder;
+using test::PressCancel;
+using test::PressOk;
+
+constexpr const char* kNineKeys[] = {"logon",          "password",           "stationid",
+                                     "email_on_delivered", "email_on_not_delivered", "email_on_queued",
+                                     "email_on_not_queued", "smtp",              "smtp_port"};
+
+// The sheet over a settings map; each save copies the map into `stored`, which
+// stands in for the file on disk.
+class SheetTest : public testing::Test {
+protected:
+    CMapStringToString settings;
+    std::map<std::string, std::string> stored;
+    int saves = 0;
+    DialogRecorder recorder;
+    CConfigSheet sheet{"Quillmark", nullptr, 0, settings, [this] {
+                           ++saves;
+                           stored.clear();
+                           for (const auto& [key, value] : settings) {
+                               stored[key] = value;
+                           }
+                       }};
+
+    QLineEdit* Field(CPropertyPage& page, int id) { return qobject_cast<QLineEdit*>(page.GetDlgItem(id)); }
+    QPushButton* Button(const char* text) {
+        for (QPushButton* button : sheet.findChildren<QPushButton*>()) {
+            if (button->text().remove('&') == text) {
+                return button;
+            }
+        }
+        return nullptr;
+    }
+    void Type(QLineEdit* field, const char* text) {
+        field->setFocus();
+        QTest::keyClicks(field, text);
+    }
+    std::string Stored(const char* key) const {
+        const auto found = stored.find(key);
+        return found == stored.end() ? "<absent>" : found->second;
+    }
+};
+
+TEST_F(SheetTest, FirstRunOpensOnTheAccountPageWithOnlyThePortFilled) {
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_EQ(sheet.windowTitle().toStdString(), CConfigSheet::kTitle);
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        for (const int id : {Page::IDC_LOGON, Page::IDC_PASSWORD, Page::IDC_CONFIRM_PASSWORD, Page::IDC_STATION_ID}) {
+            ASSERT_NE(Field(sheet.m_pageAccount, id), nullptr) << id;
+            EXPECT_EQ(Field(sheet.m_pageAccount, id)->text(), "") << id;
+        }
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_PASSWORD)->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_CONFIRM_PASSWORD)->echoMode(), QLineEdit::Password);
+        EXPECT_FALSE(sheet.m_pageMailServer.IsWindowCreated()) << "a page is built when it is first shown";
+        ASSERT_TRUE(sheet.SetActivePage(2));
+        EXPECT_EQ(Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_PORT)->text(), "25");
+        EXPECT_FALSE(sheet.m_pageConfirmations.IsWindowCreated());
+        EXPECT_FALSE(Button("Apply")->isEnabled()) << "filling the fields is no change";
+        PressCancel(sheet);
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(SheetTest, StoredPasswordFillsBothFieldsAndPassesOk) {
+    settings["password"] = "s3cret";
+    settings["logon"] = "acme";
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_PASSWORD)->text(), "s3cret");
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_CONFIRM_PASSWORD)->text(), "s3cret");
+        Button("OK")->click();
+    });
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_TRUE(recorder.messages.empty());
+    for (const char* key : kNineKeys) {
+        EXPECT_NE(Stored(key), "<absent>") << key << " is written by OK";
+    }
+    EXPECT_EQ(Stored("password"), "s3cret");
+    EXPECT_EQ(Stored("smtp_port"), "25");
+}
+
+TEST_F(SheetTest, MismatchedPasswordKeepsTheSheetOpenButTheValuesAreStored) {
+    settings["password"] = "s3cret";
+    bool stillOpen = false;
+    recorder.ExpectModal([&](QDialog&) {
+        Type(Field(sheet.m_pageAccount, Page::IDC_CONFIRM_PASSWORD), "x");
+        EXPECT_FALSE(Button("Apply")->isEnabled()) << "Confirm Password is no setting";
+        Type(Field(sheet.m_pageAccount, Page::IDC_LOGON), "newname");
+        Button("OK")->click();
+        stillOpen = sheet.IsModalRunning();
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, Page::kPasswordMismatchText);
+    EXPECT_EQ(recorder.messages[0].caption, Page::kPasswordMismatchCaption);
+    EXPECT_EQ(recorder.messages[0].type, unsigned{MB_OK});
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(Stored("logon"), "newname");
+    EXPECT_EQ(Stored("password"), "s3cret");
+}
+
+struct StationCase {
+    const char* typed;
+    const char* shown;
+    bool refused;
+};
+
+TEST_F(SheetTest, StationIdRefusesTheListedPunctuationOnly) {
+    const StationCase cases[] = {
+        {"ACCT7", "ACCT7", false},     {"AC-CT", "AC-CT", true},      {"AC CT", "AC CT", true},
+        {"AC_CT", "AC_CT", false},     {"a;b[c]|d", "a;b[c]|d", false}, {"12345678901", "1234567890", false},
+        {"", "", false},               {"x'y", "x'y", true},
+    };
+    for (const StationCase& c : cases) {
+        recorder.messages.clear();
+        bool closed = false;
+        recorder.ExpectModal([&](QDialog&) {
+            QLineEdit* station = Field(sheet.m_pageAccount, Page::IDC_STATION_ID);
+            station->clear();
+            Type(station, c.typed);
+            EXPECT_EQ(station->text().toStdString(), c.shown) << "ten characters at most";
+            // Leaving the page runs the same check as OK.
+            sheet.GetTabControl()->setCurrentIndex(1);
+            closed = sheet.GetActiveIndex() == 1;
+            PressCancel(sheet);
+        });
+        sheet.DoModal();
+        EXPECT_EQ(closed, !c.refused) << c.typed;
+        EXPECT_EQ(recorder.messages.size(), c.refused ? 1u : 0u) << c.typed;
+        if (c.refused && !recorder.messages.empty()) {
+            EXPECT_EQ(recorder.messages[0].caption, Page::kInvalidStationIdCaption);
+            EXPECT_EQ(recorder.messages[0].text, Page::kInvalidStationIdText);
+        }
+        settings.RemoveAll();
+        sheet.m_pageAccount.m_strStationID.clear();
+    }
+}
+
+TEST_F(SheetTest, ApplyOfTheMailServerKeepsItInMemoryUntilOk) {
+    settings["smtp"] = "old.example";
+    stored["smtp"] = "old.example";
+    recorder.ExpectModal([&](QDialog&) {
+        sheet.SetActivePage(2);
+        QLineEdit* server = Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_SERVER);
+        server->selectAll();
+        Type(server, "new.example");
+        EXPECT_TRUE(Button("Apply")->isEnabled());
+        Button("Apply")->click();
+        EXPECT_TRUE(sheet.IsModalRunning());
+        EXPECT_EQ(settings.LookupOrEmpty("smtp"), "new.example");
+        EXPECT_EQ(Stored("smtp"), "old.example") << "the mail-server page does not save on Apply";
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+    EXPECT_EQ(settings.LookupOrEmpty("smtp"), "new.example");
+    EXPECT_EQ(Stored("smtp"), "old.example") << "Cancel leaves the store as it was";
+
+    recorder.ExpectModal([&](QDialog&) { Button("OK")->click(); });
+    sheet.DoModal();
+    EXPECT_EQ(Stored("smtp"), "new.example");
+}
+
+TEST_F(SheetTest, TypedTextOfAnAbsentKeySurvivesACancel) {
+    settings["logon"] = "acme";
+    recorder.ExpectModal([&](QDialog&) {
+        sheet.SetActivePage(1);
+        Type(Field(sheet.m_pageConfirmations, CPropertyPage_ConfirmationSettings::IDC_QUEUED), "q@desk.example");
+        Type(Field(sheet.m_pageAccount, Page::IDC_LOGON), "zzz");
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+    EXPECT_FALSE(sheet.m_pageConfirmations.IsWindowCreated()) << "page windows live for one showing";
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_LOGON)->text(), "acme") << "a present key wins";
+        sheet.SetActivePage(1);
+        EXPECT_EQ(Field(sheet.m_pageConfirmations, CPropertyPage_ConfirmationSettings::IDC_QUEUED)->text(),
+                  "q@desk.example");
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+    EXPECT_EQ(saves, 0);
+}
+
+TEST_F(SheetTest, FiltersKeepTheQuoteOutAndThePortDigitsOnly) {
+    recorder.ExpectModal([&](QDialog&) {
+        Type(Field(sheet.m_pageAccount, Page::IDC_LOGON), "a\"b");
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_LOGON)->text(), "ab");
+        Type(Field(sheet.m_pageAccount, Page::IDC_PASSWORD), "p\"w");
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_PASSWORD)->text(), "p\"w") << "a password takes anything";
+        Type(Field(sheet.m_pageAccount, Page::IDC_CONFIRM_PASSWORD), "p\"w");
+        ASSERT_TRUE(sheet.SetActivePage(2));
+        QLineEdit* server = Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_SERVER);
+        Type(server, "mail \"x\".example");
+        EXPECT_EQ(server->text(), "mailx.example");
+        QLineEdit* port = Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_PORT);
+        port->clear();
+        Type(port, "2a5:87");
+        EXPECT_EQ(port->text(), "2587");
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+}
+
+TEST_F(SheetTest, AStoredValueLongerThanItsFieldFailsTheLengthCheck) {
+    settings["logon"] = std::string(60, 'l');
+    recorder.ExpectModal([&](QDialog&) {
+        Button("OK")->click();
+        EXPECT_TRUE(sheet.IsModalRunning()) << "the page cannot be left with too long a text";
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_NE(recorder.messages[0].text.find("50"), std::string::npos) << recorder.messages[0].text;
+}
+
+TEST_F(SheetTest, FieldsAreNamedByTheirLabels) {
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_LOGON)->accessibleName(), "Logon Name:");
+        EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_CONFIRM_PASSWORD)->accessibleName(), "Confirm Password:");
+        sheet.SetActivePage(1);
+        EXPECT_EQ(Field(sheet.m_pageConfirmations, CPropertyPage_ConfirmationSettings::IDC_NOT_QUEUED)->accessibleName(),
+                  "Notify when a fax can't be queued to be sent:");
+        sheet.SetActivePage(2);
+        EXPECT_EQ(Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_SERVER)->accessibleName(),
+                  "SMTP Server:");
+        EXPECT_FALSE(Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_PORT)->accessibleName().isEmpty());
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+}
+
+} // namespace
+} // namespace desklet
