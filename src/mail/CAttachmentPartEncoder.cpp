@@ -135,16 +135,25 @@ bool CAttachmentPartEncoder::AppendFileContent(std::FILE* file, std::string& bod
         if (std::ferror(file) != 0) {
             return false;
         }
-        std::size_t at = 0;
-        for (; at + kBytesPerLine <= got; at += kBytesPerLine) {
-            CBase64Codec::AppendEncoded(buffer.data() + at, kBytesPerLine, body);
-            body += "\r\n";
+        // The lines of this read are written in place: one resize per read, not
+        // one per line.
+        const bool last = got < buffer.size();
+        const std::size_t fullLines = got / kBytesPerLine;
+        const std::size_t rest = got % kBytesPerLine;
+        const std::size_t start = body.size();
+        body.resize(start + fullLines * (kLineChars + 2) + (last ? CBase64Codec::EncodedSize(rest) + 2 : 0));
+        char* out = body.data() + start;
+        for (std::size_t line = 0; line < fullLines; ++line) {
+            out += CBase64Codec::EncodeTo(buffer.data() + line * kBytesPerLine, kBytesPerLine, out);
+            *out++ = '\r';
+            *out++ = '\n';
         }
-        if (got < buffer.size()) {
+        if (last) {
             // The last, short block: a file whose size is a multiple of 54 ends
             // with the empty line of a read that returns nothing.
-            CBase64Codec::AppendEncoded(buffer.data() + at, got - at, body);
-            body += "\r\n";
+            out += CBase64Codec::EncodeTo(buffer.data() + fullLines * kBytesPerLine, rest, out);
+            *out++ = '\r';
+            *out++ = '\n';
             break;
         }
     }

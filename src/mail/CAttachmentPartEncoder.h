@@ -40,6 +40,7 @@ public:
 
     // Bytes of the file in one base64 line (72 characters).
     static constexpr std::size_t kBytesPerLine = 54;
+    static constexpr std::size_t kLineChars = 72;
 };
 
 } // namespace desklet

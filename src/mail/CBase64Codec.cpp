@@ -49,8 +49,12 @@ void CBase64Codec::AppendEncoded(const std::uint8_t* bytes, std::size_t length, 
         return;
     }
     const std::size_t start = out.size();
-    out.resize(start + (length + 2) / 3 * 4);
-    char* target = out.data() + start;
+    out.resize(start + EncodedSize(length));
+    EncodeTo(bytes, length, out.data() + start);
+}
+
+std::size_t CBase64Codec::EncodeTo(const std::uint8_t* bytes, std::size_t length, char* out) {
+    char* target = out;
     std::size_t i = 0;
     // Three bytes are four characters of six bits each.
     for (; i + 3 <= length; i += 3) {
@@ -74,6 +78,7 @@ void CBase64Codec::AppendEncoded(const std::uint8_t* bytes, std::size_t length, 
         *target++ = kAlphabet[(group >> 6) & 63];
         *target++ = kPad;
     }
+    return static_cast<std::size_t>(target - out);
 }
 
 std::uint32_t CBase64Codec::ReadBits(int n, int& obtained, std::size_t& position) {

@@ -26,6 +26,10 @@ public:
     // Appends the coded text of the block to out, without a temporary: the attachment
     // encoder's path for large files.
     static void AppendEncoded(const std::uint8_t* bytes, std::size_t length, std::string& out);
+    // Writes the coded text of the block at out, which has room for EncodedSize
+    // characters, and returns that size.
+    static std::size_t EncodeTo(const std::uint8_t* bytes, std::size_t length, char* out);
+    static constexpr std::size_t EncodedSize(std::size_t length) { return (length + 2) / 3 * 4; }
 
     // The bit pump. ReadBits takes up to n bits of the current block from position
     // on, zero-filled on the right once the block is used up, and reports in obtained
