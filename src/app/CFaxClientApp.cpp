@@ -6,9 +6,15 @@
 #include "framework/WinConstants.h"
 #include "settings/CSettingsStore.h"
 
+#include <QGuiApplication>
+
 namespace desklet {
 
-CFaxClientApp::CFaxClientApp(int& argc, char** argv) : CWinApp(argc, argv) {}
+CFaxClientApp::CFaxClientApp(int& argc, char** argv) : CWinApp(argc, argv) {
+    // Wayland and X11 desktops find the menu entry, and with it the name and the
+    // icon for the task bar, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DESKLET_APP_ID));
+}
 
 CFaxClientApp::~CFaxClientApp() = default;
 

@@ -220,6 +220,12 @@ TEST_F(MainDialog, AFirstRunOpensTheSheetBeforeTheDialogAppears) {
     EXPECT_FALSE(dialogVisibleUnderSheet);
 }
 
+TEST_F(MainDialog, TheDesktopMatchesTheWindowsToTheMenuEntry) {
+    Start({"desklet"});
+    // The id the desktop entry, the icon and the metadata are installed under.
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "example.quillmark.Desklet");
+}
+
 TEST_F(MainDialog, WithStoredSettingsTheSheetStaysClosed) {
     Store({{"logon", "acme"}});
     Start({"desklet"});
