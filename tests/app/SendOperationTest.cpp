@@ -137,6 +137,17 @@ TEST_F(SendOperationTest, ADocumentThatIsNoReadableFileIsNotFound) {
     EXPECT_EQ(transfers, 0);
 }
 
+TEST_F(SendOperationTest, TheDocumentPathNamesTheFileThatWasFoundAlsoBehindALink) {
+    std::filesystem::create_directories(files.path() / "real" / "inner");
+    const auto document = files.WriteFile("real/doc.pdf", "%PDF");
+    std::filesystem::create_directory_symlink(files.path() / "real" / "inner", files.path() / "link");
+    // link/.. is real/, not the folder that holds the link.
+    const std::string resolved = SendOperation::ResolveDocument((files.path() / "link" / ".." / "doc.pdf").string());
+    ASSERT_FALSE(resolved.empty());
+    EXPECT_TRUE(std::filesystem::equivalent(resolved, document)) << resolved;
+    EXPECT_EQ(resolved.front(), '/');
+}
+
 struct PortCase {
     const char* name;
     std::string text;

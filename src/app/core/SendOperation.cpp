@@ -62,7 +62,9 @@ std::string SendOperation::ResolveDocument(const std::string& path) {
     struct stat info {};
     const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
-    return regular ? absolute.lexically_normal().string() : std::string();
+    // Not normalised: folding ".." by text would step back past a symbolic link
+    // to another folder than the one the file was found in.
+    return regular ? absolute.string() : std::string();
 }
 
 SendOperation::TransferResult SendOperation::TransferOverSmtp(CMailItem& item, const std::string& server,
