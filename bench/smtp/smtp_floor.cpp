@@ -77,8 +77,8 @@ int main(int argc, char** argv) {
     const int fd = bench::ConnectLoopback(static_cast<unsigned>(std::atoi(argv[1])));
     if (fd < 0 || !Expect(fd, "220") || !bench::SendAll(fd, "HELO floor\r\n") || !Expect(fd, "250") ||
         !bench::SendAll(fd, "MAIL From: <a@example.com>\r\n") || !Expect(fd, "250") ||
-        !bench::SendAll(fd, "RCPT To: <b@example.com>\r\n") || !Expect(fd, "250") ||
-        !bench::SendAll(fd, "DATA\r\n") || !Expect(fd, "354")) {
+        !bench::SendAll(fd, "RCPT To: <b@example.com>\r\n") || !Expect(fd, "250") || !bench::SendAll(fd, "DATA\r\n") ||
+        !Expect(fd, "354")) {
         std::fprintf(stderr, "smtp_floor: the sink did not take the envelope\n");
         return 1;
     }

@@ -23,8 +23,8 @@ CSendProgressDlg::~CSendProgressDlg() = default;
 void CSendProgressDlg::CreateControls() {
     setWindowTitle(QStringLiteral("Sending fax..."));
     auto* layout = new QVBoxLayout(this);
-    const QString recipients = m_nRecipients == 1 ? QStringLiteral("1 recipient")
-                                                  : QStringLiteral("%1 recipients").arg(m_nRecipients);
+    const QString recipients =
+        m_nRecipients == 1 ? QStringLiteral("1 recipient") : QStringLiteral("%1 recipients").arg(m_nRecipients);
     m_pText = new QLabel(QStringLiteral("Sending fax... (%1)").arg(recipients), this);
     SetDlgItemId(*m_pText, IDC_PROGRESS_TEXT);
     m_pBar = new QProgressBar(this);
@@ -57,7 +57,9 @@ void CSendProgressDlg::Refresh() {
     }
 }
 
-int CSendProgressDlg::Percent() const { return m_pBar ? m_pBar->value() : 0; }
+int CSendProgressDlg::Percent() const {
+    return m_pBar ? m_pBar->value() : 0;
+}
 
 void CSendProgressDlg::OnCancel() {
     m_bCancelled = true;
@@ -82,7 +84,8 @@ SendOperation::TransferResult CSendProgressDlg::Transfer(CMailItem& item, const 
     std::thread worker([&] {
         result = SendOperation::TransferOverSmtp(client, item, server, port);
         // Ends the modal run from the user-interface thread.
-        QMetaObject::invokeMethod(this, [this] { EndDialog(IDOK); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { EndDialog(IDOK); }, Qt::QueuedConnection);
     });
     DoModal();
     worker.join();

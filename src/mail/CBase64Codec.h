@@ -42,8 +42,7 @@ public:
     // Points the pump at a block and empties the accumulator.
     void Begin(const std::uint8_t* bytes, std::size_t length);
 
-    static constexpr std::string_view kAlphabet =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    static constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     static constexpr char kPad = '=';
 
 private:

@@ -1,5 +1,5 @@
-#include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
+#include "app/CFaxClientApp.h"
 #include "app/core/SendOperation.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
@@ -122,9 +122,9 @@ TEST_F(MainDialog, TheFaxTravelsFromTheCommandLineToARealServer) {
 
 struct FailureCase {
     const char* name;
-    std::string fax;             // the command line's list
+    std::string fax; // the command line's list
     bool documentExists;
-    std::string port;            // stored smtp_port
+    std::string port; // stored smtp_port
     std::string text;
     std::string caption;
     unsigned icon;
@@ -138,7 +138,9 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
     CaptureSmtpServer server;
     ASSERT_TRUE(server.running());
     const auto path = c.documentExists ? files.WriteFile("a.pdf", "%PDF-1.4\n") : files.path() / "missing.pdf";
-    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", c.port.empty() ? std::to_string(server.port()) : c.port}});
+    Store({{"logon", "acme"},
+           {"smtp", "127.0.0.1"},
+           {"smtp_port", c.port.empty() ? std::to_string(server.port()) : c.port}});
     Start({"desklet", "-file", path.string(), "-fax", c.fax});
 
     CFaxClientDlg dialog;
@@ -168,19 +170,19 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFailures,
-    testing::Values(
-        FailureCase{"empty recipient list", "", true, "", SendOperation::kNoRecipientsText,
-                    SendOperation::kNoRecipientsCaption, 0},
-        FailureCase{"the second of three entries breaks a rule", "2125551212,12345,0114420712345", true, "",
-                    "A fax number that begins with 1 must be followed by exactly 10 digits",
-                    "Please verify fax telephone number 12345", MB_ICONEXCLAMATION},
-        FailureCase{"a number too long for the entry field", "0" + std::string(35, '1'), true, "",
-                    "A fax telephone number that begins with a 0 must be between 8 and 35 digits long",
-                    "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION},
-        FailureCase{"the document does not exist", "2125551212", false, "", SendOperation::kFileNotFoundText,
-                    SendOperation::kFileNotFoundCaption, MB_ICONEXCLAMATION},
-        FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
-                    SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0}),
+    testing::Values(FailureCase{"empty recipient list", "", true, "", SendOperation::kNoRecipientsText,
+                                SendOperation::kNoRecipientsCaption, 0},
+                    FailureCase{"the second of three entries breaks a rule", "2125551212,12345,0114420712345", true, "",
+                                "A fax number that begins with 1 must be followed by exactly 10 digits",
+                                "Please verify fax telephone number 12345", MB_ICONEXCLAMATION},
+                    FailureCase{"a number too long for the entry field", "0" + std::string(35, '1'), true, "",
+                                "A fax telephone number that begins with a 0 must be between 8 and 35 digits long",
+                                "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION},
+                    FailureCase{"the document does not exist", "2125551212", false, "",
+                                SendOperation::kFileNotFoundText, SendOperation::kFileNotFoundCaption,
+                                MB_ICONEXCLAMATION},
+                    FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
+                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0}),
     SentenceName{});
 
 TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {

@@ -10,9 +10,9 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
-#include <cstring>
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>

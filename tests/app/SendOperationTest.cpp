@@ -125,8 +125,8 @@ TEST_F(SendOperationTest, ANumberRuleStopsAtTheFirstBadEntry) {
 }
 
 TEST_F(SendOperationTest, ADocumentThatIsNoReadableFileIsNotFound) {
-    for (const std::string& path : {std::string(), (files.path() / "missing.pdf").string(), files.path().string(),
-                                    std::string("/dev/null")}) {
+    for (const std::string& path :
+         {std::string(), (files.path() / "missing.pdf").string(), files.path().string(), std::string("/dev/null")}) {
         screen.events.clear();
         document = path;
         run();
@@ -157,7 +157,9 @@ struct PortCase {
 
 class PortText : public testing::TestWithParam<PortCase> {};
 
-TEST_P(PortText, ReadsAsAtoiWould) { EXPECT_EQ(SendOperation::ParsePort(GetParam().text), GetParam().port); }
+TEST_P(PortText, ReadsAsAtoiWould) {
+    EXPECT_EQ(SendOperation::ParsePort(GetParam().text), GetParam().port);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PortText,

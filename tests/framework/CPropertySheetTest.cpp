@@ -1,6 +1,6 @@
+#include "framework/CPropertySheet.h"
 #include "framework/CDataExchange.h"
 #include "framework/CPropertyPage.h"
-#include "framework/CPropertySheet.h"
 #include "support/DialogRecorder.h"
 
 #include <QLineEdit>

@@ -38,9 +38,16 @@ struct Vector {
 
 TEST(CBase64Codec, EncodesAndDecodesTheKnownVectors) {
     // RFC 4648 section 10, and the short ones every mail reader knows.
-    const Vector vectors[] = {{"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},  {"foo", "Zm9v"},
-                              {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"},
-                              {"a", "YQ=="},    {"ab", "YWI="},        {"abc", "YWJj"}};
+    const Vector vectors[] = {{"", ""},
+                              {"f", "Zg=="},
+                              {"fo", "Zm8="},
+                              {"foo", "Zm9v"},
+                              {"foob", "Zm9vYg=="},
+                              {"fooba", "Zm9vYmE="},
+                              {"foobar", "Zm9vYmFy"},
+                              {"a", "YQ=="},
+                              {"ab", "YWI="},
+                              {"abc", "YWJj"}};
     CBase64Codec codec;
     for (const Vector& v : vectors) {
         const std::vector<std::uint8_t> plain = Bytes(v.plain);

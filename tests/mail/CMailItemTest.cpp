@@ -60,7 +60,8 @@ TEST(CMailItem, HeaderHasTheFiveLinesInTheirOrder) {
 TEST(CMailItem, EmptyValuesStillGiveTheirLines) {
     UtcZone zone;
     CMailItem item;
-    EXPECT_EQ(Compose(item), "From: \r\nTo: \r\nDate: Thu, 06 Dec 01 14:43:09 UTC\r\nSubject: \r\nX-Mailer: KX Mail\r\n\r\n");
+    EXPECT_EQ(Compose(item),
+              "From: \r\nTo: \r\nDate: Thu, 06 Dec 01 14:43:09 UTC\r\nSubject: \r\nX-Mailer: KX Mail\r\n\r\n");
 }
 
 TEST(CMailItem, RecipientsAreKeptAsGivenDuplicatesIncluded) {

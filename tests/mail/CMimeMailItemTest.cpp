@@ -107,7 +107,10 @@ TEST_F(CMimeMailItemTest, FileNameIsWrittenSoThatAParserReadsItBack) {
         {"blank needs quotes", "Quarterly report.pdf", "=\"Quarterly report.pdf\""},
         {"quote and backslash are escaped", "say \"hi\" \\o.txt", "=\"say \\\"hi\\\" \\\\o.txt\""},
         {"tspecial needs quotes", "a;b=c.txt", "=\"a;b=c.txt\""},
-        {"non-ASCII goes in RFC 2231 form", "Gr\xC3\xBC\xC3\x9F" "e.pdf", "*=UTF-8''Gr%C3%BC%C3%9Fe.pdf"},
+        {"non-ASCII goes in RFC 2231 form",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e.pdf",
+         "*=UTF-8''Gr%C3%BC%C3%9Fe.pdf"},
         {"CR LF goes percent-encoded", "a\r\nContent-Type: html.pdf", "*=UTF-8''a%0D%0AContent-Type%3A%20html.pdf"},
         {"percent and apostrophe in RFC 2231 form", "100%\x01'.txt", "*=UTF-8''100%25%01%27.txt"},
     };
@@ -127,8 +130,12 @@ TEST_F(CMimeMailItemTest, PathIsSplitAtTheLastSlashAndTheLastDot) {
         const char* path;
         const char* name;
         const char* extension;
-    } cases[] = {{"/a/b.c/file", "file", ""}, {"/a/b/x.tar.gz", "x.tar", ".gz"}, {"plain.txt", "plain", ".txt"},
-                 {"/a/.hidden", "", ".hidden"}, {"/a/dir/", "", ""},            {"/a/b/trailing.", "trailing", "."}};
+    } cases[] = {{"/a/b.c/file", "file", ""},
+                 {"/a/b/x.tar.gz", "x.tar", ".gz"},
+                 {"plain.txt", "plain", ".txt"},
+                 {"/a/.hidden", "", ".hidden"},
+                 {"/a/dir/", "", ""},
+                 {"/a/b/trailing.", "trailing", "."}};
     for (const auto& c : cases) {
         std::string name;
         std::string extension;

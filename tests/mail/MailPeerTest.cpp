@@ -55,15 +55,18 @@ TEST_P(MailPeer, ParserReadsTheDocumentBackByteForByte) {
     EXPECT_TRUE(mail.attachments[0] == bytes) << "decoded " << mail.attachments[0].size() << " bytes";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MailPeer,
-    testing::Values(PeerCase{"empty file", "empty.pdf", 0}, PeerCase{"one byte", "one.pdf", 1},
-                    PeerCase{"one line exactly", "line.pdf", 54}, PeerCase{"one MiB", "big.tif", 1 << 20},
-                    PeerCase{"name with blanks", "Quarterly report 2026.pdf", 300},
-                    PeerCase{"name with non ASCII letters", "Gr\xC3\xBC\xC3\x9F" "e an K\xC3\xB6ln.pdf", 300},
-                    PeerCase{"name with quote and semicolon", "a \"b\"; c.pdf", 10},
-                    PeerCase{"name with a line break", "a\r\nBcc: x@example.com.pdf", 10}),
-    test::SentenceName{});
+INSTANTIATE_TEST_SUITE_P(Cases, MailPeer,
+                         testing::Values(PeerCase{"empty file", "empty.pdf", 0}, PeerCase{"one byte", "one.pdf", 1},
+                                         PeerCase{"one line exactly", "line.pdf", 54},
+                                         PeerCase{"one MiB", "big.tif", 1 << 20},
+                                         PeerCase{"name with blanks", "Quarterly report 2026.pdf", 300},
+                                         PeerCase{"name with non ASCII letters",
+                                                  "Gr\xC3\xBC\xC3\x9F"
+                                                  "e an K\xC3\xB6ln.pdf",
+                                                  300},
+                                         PeerCase{"name with quote and semicolon", "a \"b\"; c.pdf", 10},
+                                         PeerCase{"name with a line break", "a\r\nBcc: x@example.com.pdf", 10}),
+                         test::SentenceName{});
 
 } // namespace
 } // namespace desklet

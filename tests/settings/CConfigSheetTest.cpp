@@ -21,9 +21,15 @@ using test::DialogRecorder;
 using test::PressCancel;
 using test::PressOk;
 
-constexpr const char* kNineKeys[] = {"logon",          "password",           "stationid",
-                                     "email_on_delivered", "email_on_not_delivered", "email_on_queued",
-                                     "email_on_not_queued", "smtp",              "smtp_port"};
+constexpr const char* kNineKeys[] = {"logon",
+                                     "password",
+                                     "stationid",
+                                     "email_on_delivered",
+                                     "email_on_not_delivered",
+                                     "email_on_queued",
+                                     "email_on_not_queued",
+                                     "smtp",
+                                     "smtp_port"};
 
 // The sheet over a settings map; each save copies the map into `stored`, which
 // stands in for the file on disk.
@@ -130,9 +136,14 @@ struct StationCase {
 
 TEST_F(SheetTest, StationIdRefusesTheListedPunctuationOnly) {
     const StationCase cases[] = {
-        {"ACCT7", "ACCT7", false},     {"AC-CT", "AC-CT", true},      {"AC CT", "AC CT", true},
-        {"AC_CT", "AC_CT", false},     {"a;b[c]|d", "a;b[c]|d", false}, {"12345678901", "1234567890", false},
-        {"", "", false},               {"x'y", "x'y", true},
+        {"ACCT7", "ACCT7", false},
+        {"AC-CT", "AC-CT", true},
+        {"AC CT", "AC CT", true},
+        {"AC_CT", "AC_CT", false},
+        {"a;b[c]|d", "a;b[c]|d", false},
+        {"12345678901", "1234567890", false},
+        {"", "", false},
+        {"x'y", "x'y", true},
     };
     for (const StationCase& c : cases) {
         recorder.messages.clear();
@@ -241,12 +252,14 @@ TEST_F(SheetTest, FieldsAreNamedByTheirLabels) {
         EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_LOGON)->accessibleName(), "Logon Name:");
         EXPECT_EQ(Field(sheet.m_pageAccount, Page::IDC_CONFIRM_PASSWORD)->accessibleName(), "Confirm Password:");
         sheet.SetActivePage(1);
-        EXPECT_EQ(Field(sheet.m_pageConfirmations, CPropertyPage_ConfirmationSettings::IDC_NOT_QUEUED)->accessibleName(),
-                  "Notify when a fax can't be queued to be sent:");
+        EXPECT_EQ(
+            Field(sheet.m_pageConfirmations, CPropertyPage_ConfirmationSettings::IDC_NOT_QUEUED)->accessibleName(),
+            "Notify when a fax can't be queued to be sent:");
         sheet.SetActivePage(2);
         EXPECT_EQ(Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_SERVER)->accessibleName(),
                   "SMTP Server:");
-        EXPECT_FALSE(Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_PORT)->accessibleName().isEmpty());
+        EXPECT_FALSE(
+            Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_PORT)->accessibleName().isEmpty());
         PressCancel(sheet);
     });
     sheet.DoModal();

@@ -7,8 +7,8 @@
 
 #include <cctype>
 #include <climits>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,8 +100,7 @@ SendOperation::Result SendOperation::Run(const FaxJob& job, const std::string& d
     for (const std::string& entry : job.recipients) {
         const FaxNumberRules::Rule rule = FaxNumberRules::Check(entry);
         if (rule != FaxNumberRules::Rule::None) {
-            ui.message(std::string(FaxNumberRules::Text(rule)), FaxNumberRules::SendCaption(entry),
-                       Icon::Exclamation);
+            ui.message(std::string(FaxNumberRules::Text(rule)), FaxNumberRules::SendCaption(entry), Icon::Exclamation);
             ui.show();
             return Result::Stopped;
         }

@@ -16,8 +16,8 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QPixmap>
 #include <QEventLoop>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
 
