@@ -224,9 +224,9 @@ ParsedMail ParseMail(const std::filesystem::path& eml) {
     ParsedMail mail;
     TempDir out;
     std::string output;
-    const std::string script = std::string(DESKLET_SOURCE_DIR) + "/tests/support/inspect_mail.py";
+    const std::string script = std::string(DESKLET_SOURCE_DIR) + "/tests/support/read_mail.py";
     if (!runCapturing({SystemPython(), script, eml.string(), out.path().string()}, output)) {
-        mail.error = "inspect_mail.py failed: " + output;
+        mail.error = "read_mail.py failed: " + output;
         return mail;
     }
     std::istringstream lines(output);

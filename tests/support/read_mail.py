@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Reads one .eml with Python's email package and reports what it found.
 
-Usage: inspect_mail.py MESSAGE.eml OUTDIR
+Usage: read_mail.py MESSAGE.eml OUTDIR
 Writes each attachment, decoded, to OUTDIR/attachment-N and prints key=value
 lines (values with backslash escapes) on standard output.
 """
