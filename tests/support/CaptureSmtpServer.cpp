@@ -31,8 +31,9 @@ std::filesystem::path makeDirectory() {
     return pattern;
 }
 
-// Runs a command to its end, with its standard output captured; bounded by a deadline.
-bool runCapturing(const std::vector<std::string>& argv, std::string& output) {
+} // namespace
+
+bool RunCapturing(const std::vector<std::string>& argv, std::string& output) {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) {
         return false;
@@ -81,6 +82,8 @@ bool runCapturing(const std::vector<std::string>& argv, std::string& output) {
     }
     return reaped == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+namespace {
 
 void appendUtf8(std::string& out, unsigned cp) {
     if (cp < 0x80) {
@@ -133,7 +136,9 @@ std::string SystemPython() {
     return configured && *configured ? configured : "/usr/bin/python3";
 }
 
-CaptureSmtpServer::CaptureSmtpServer() : m_directory(makeDirectory()) {
+CaptureSmtpServer::CaptureSmtpServer() : CaptureSmtpServer(Options()) {}
+
+CaptureSmtpServer::CaptureSmtpServer(const Options& options) : m_directory(makeDirectory()) {
     if (m_directory.empty()) {
         return;
     }
@@ -144,12 +149,29 @@ CaptureSmtpServer::CaptureSmtpServer() : m_directory(makeDirectory()) {
     const std::string python = SystemPython();
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/scripts/capture-smtp.py";
     const std::string outdir = m_directory.string();
-    const char* argv[] = {python.c_str(), script.c_str(), "--outdir", outdir.c_str(), "--lifetime", "300", nullptr};
+    std::vector<std::string> arguments = {python, script, "--outdir", outdir, "--lifetime", "300"};
+    if (options.security != "none") {
+        arguments.insert(arguments.end(), {"--security", options.security, "--cert", options.certificate.string(),
+                                           "--key", options.key.string()});
+    }
+    if (!options.user.empty()) {
+        arguments.insert(arguments.end(), {"--user", options.user, "--password", options.password});
+    }
+    if (options.sizeLimit != 0) {
+        arguments.insert(arguments.end(), {"--size-limit", std::to_string(options.sizeLimit)});
+    }
+    if (options.forgeBeforeTls) {
+        arguments.push_back("--forge-before-tls");
+    }
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    const int spawned =
-        posix_spawn(&m_pid, python.c_str(), &actions, nullptr, const_cast<char* const*>(argv), environ);
+    const int spawned = posix_spawn(&m_pid, python.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     if (spawned != 0) {
@@ -200,7 +222,7 @@ CaptureSmtpServer::~CaptureSmtpServer() {
 }
 
 std::vector<std::filesystem::path> CaptureSmtpServer::Messages(std::size_t count,
-                                                                std::chrono::milliseconds wait) const {
+                                                               std::chrono::milliseconds wait) const {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         std::vector<std::filesystem::path> found;
@@ -225,7 +247,7 @@ ParsedMail ParseMail(const std::filesystem::path& eml) {
     TempDir out;
     std::string output;
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/tests/support/read_mail.py";
-    if (!runCapturing({SystemPython(), script, eml.string(), out.path().string()}, output)) {
+    if (!RunCapturing({SystemPython(), script, eml.string(), out.path().string()}, output)) {
         mail.error = "read_mail.py failed: " + output;
         return mail;
     }

@@ -13,7 +13,19 @@ namespace desklet::test {
 // files. Started by the constructor, ended by its PID in the destructor.
 class CaptureSmtpServer {
 public:
+    // How the server secures itself; the defaults give the plain server.
+    struct Options {
+        std::string security = "none"; // "none", "starttls" or "tls"
+        std::filesystem::path certificate;
+        std::filesystem::path key;
+        std::string user; // empty: no AUTH offered
+        std::string password;
+        unsigned long sizeLimit = 0; // announced with SIZE; 0: none
+        bool forgeBeforeTls = false; // a plain-text reply pipelined behind the STARTTLS go-ahead
+    };
+
     CaptureSmtpServer();
+    explicit CaptureSmtpServer(const Options& options);
     ~CaptureSmtpServer();
     CaptureSmtpServer(const CaptureSmtpServer&) = delete;
     CaptureSmtpServer& operator=(const CaptureSmtpServer&) = delete;
@@ -39,8 +51,8 @@ struct ParsedMail {
     std::string from;
     std::string to;
     std::string subject;
-    std::string mailFrom;  // envelope
-    std::string rcptTo;    // envelope, comma-separated
+    std::string mailFrom; // envelope
+    std::string rcptTo;   // envelope, comma-separated
     std::string contentType;
     std::vector<std::string> attachmentNames;
     std::vector<std::string> attachments; // decoded bytes, in order
@@ -51,5 +63,9 @@ ParsedMail ParseMail(const std::filesystem::path& eml);
 
 // The path of the system Python with Debian's packages.
 std::string SystemPython();
+
+// Runs a program (full path) to its end with its standard output captured, bounded
+// in time; true when it exited with status 0.
+bool RunCapturing(const std::vector<std::string>& argv, std::string& output);
 
 } // namespace desklet::test
