@@ -13,7 +13,7 @@ after --max-messages messages, or after --lifetime seconds.
 
 With --security starttls or tls (and --cert, --key) it offers STARTTLS or speaks
 TLS from the first byte; with --user and --password it offers AUTH PLAIN and
-LOGIN and takes only that pair. --size-limit announces a SIZE limit.
+LOGIN (only LOGIN with --login-only) and takes only that pair. --size-limit announces a SIZE limit.
 --forge-before-tls pipelines a forged reply behind "220 Ready to start TLS", as a
 man in the middle would.
 """
@@ -112,6 +112,7 @@ def main():
     parser.add_argument("--password", default="")
     parser.add_argument("--size-limit", type=int, default=0)
     parser.add_argument("--forge-before-tls", action="store_true")
+    parser.add_argument("--login-only", action="store_true", help="offer AUTH LOGIN but not PLAIN")
     args = parser.parse_args()
     if args.host not in ("127.0.0.1", "::1", "localhost"):
         parser.error("only loopback addresses")
@@ -142,6 +143,8 @@ def main():
         # aiosmtpd counts only STARTTLS as encryption; on a TLS listener the
         # connection is encrypted from the start.
         options["auth_require_tls"] = args.security != "tls"
+        if args.login_only:
+            options["auth_exclude_mechanism"] = ["PLAIN"]
     controller = SecureController(handler, hostname=args.host, port=port, forge=args.forge_before_tls, **options)
     controller.start()
     print("READY %d" % port, flush=True)

@@ -31,6 +31,7 @@ struct SecureCase {
     const char* serverSecurity;
     Cert cert;
     bool forge;
+    bool loginOnly;
     unsigned long sizeLimit;
     Security clientSecurity;
     const char* password; // the server takes "s3cret pass"
@@ -56,6 +57,7 @@ TEST_P(SecureRoad, DeliversIntactOrNamesTheReason) {
     options.password = "s3cret pass";
     options.sizeLimit = c.sizeLimit;
     options.forgeBeforeTls = c.forge;
+    options.loginOnly = c.loginOnly;
     CaptureSmtpServer server(options);
     ASSERT_TRUE(server.running()) << "aiosmtpd did not start";
 
@@ -107,25 +109,27 @@ TEST_P(SecureRoad, DeliversIntactOrNamesTheReason) {
 }
 
 const SecureCase kSecureCases[] = {
-    {"starttls_and_login_deliver", "starttls", Cert::Loopback, false, 0, Security::StartTls, "s3cret pass", Kind::None,
-     Problem::None},
-    {"tls_from_the_first_byte_and_login_deliver", "tls", Cert::Loopback, false, 0, Security::Tls, "s3cret pass",
+    {"starttls_and_login_deliver", "starttls", Cert::Loopback, false, false, 0, Security::StartTls, "s3cret pass",
      Kind::None, Problem::None},
-    {"reply_forged_before_the_handshake_is_ignored", "starttls", Cert::Loopback, true, 0, Security::StartTls,
+    {"tls_from_the_first_byte_and_login_deliver", "tls", Cert::Loopback, false, false, 0, Security::Tls, "s3cret pass",
+     Kind::None, Problem::None},
+    {"reply_forged_before_the_handshake_is_ignored", "starttls", Cert::Loopback, true, false, 0, Security::StartTls,
      "s3cret pass", Kind::None, Problem::None},
-    {"wrong_password_is_a_refused_login", "starttls", Cert::Loopback, false, 0, Security::StartTls, "guess-1234",
+    {"login_mechanism_where_plain_is_not_offered", "tls", Cert::Loopback, false, true, 0, Security::Tls, "s3cret pass",
+     Kind::None, Problem::None},
+    {"wrong_password_is_a_refused_login", "starttls", Cert::Loopback, false, false, 0, Security::StartTls, "guess-1234",
      Kind::LoginRefused, Problem::None},
-    {"certificate_for_another_name", "tls", Cert::OtherName, false, 0, Security::Tls, "s3cret pass", Kind::Certificate,
-     Problem::NameMismatch},
-    {"expired_certificate", "starttls", Cert::Expired, false, 0, Security::StartTls, "s3cret pass", Kind::Certificate,
-     Problem::Expired},
-    {"certificate_from_an_untrusted_authority", "tls", Cert::Stranger, false, 0, Security::Tls, "s3cret pass",
+    {"certificate_for_another_name", "tls", Cert::OtherName, false, false, 0, Security::Tls, "s3cret pass",
+     Kind::Certificate, Problem::NameMismatch},
+    {"expired_certificate", "starttls", Cert::Expired, false, false, 0, Security::StartTls, "s3cret pass",
+     Kind::Certificate, Problem::Expired},
+    {"certificate_from_an_untrusted_authority", "tls", Cert::Stranger, false, false, 0, Security::Tls, "s3cret pass",
      Kind::Certificate, Problem::Untrusted},
-    {"starttls_asked_of_a_server_without_it", "none", Cert::Loopback, false, 0, Security::StartTls, "s3cret pass",
+    {"starttls_asked_of_a_server_without_it", "none", Cert::Loopback, false, false, 0, Security::StartTls,
+     "s3cret pass", Kind::EncryptionUnavailable, Problem::None},
+    {"tls_asked_of_a_plain_server", "none", Cert::Loopback, false, false, 0, Security::Tls, "s3cret pass",
      Kind::EncryptionUnavailable, Problem::None},
-    {"tls_asked_of_a_plain_server", "none", Cert::Loopback, false, 0, Security::Tls, "s3cret pass",
-     Kind::EncryptionUnavailable, Problem::None},
-    {"message_above_the_size_limit_is_not_sent", "starttls", Cert::Loopback, false, 100000, Security::StartTls,
+    {"message_above_the_size_limit_is_not_sent", "starttls", Cert::Loopback, false, false, 100000, Security::StartTls,
      "s3cret pass", Kind::TooLarge, Problem::None},
 };
 

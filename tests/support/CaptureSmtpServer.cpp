@@ -160,6 +160,9 @@ CaptureSmtpServer::CaptureSmtpServer(const Options& options) : m_directory(makeD
     if (options.sizeLimit != 0) {
         arguments.insert(arguments.end(), {"--size-limit", std::to_string(options.sizeLimit)});
     }
+    if (options.loginOnly) {
+        arguments.push_back("--login-only");
+    }
     if (options.forgeBeforeTls) {
         arguments.push_back("--forge-before-tls");
     }

@@ -20,6 +20,7 @@ public:
         std::filesystem::path key;
         std::string user; // empty: no AUTH offered
         std::string password;
+        bool loginOnly = false;      // AUTH LOGIN offered, PLAIN not
         unsigned long sizeLimit = 0; // announced with SIZE; 0: none
         bool forgeBeforeTls = false; // a plain-text reply pipelined behind the STARTTLS go-ahead
     };
