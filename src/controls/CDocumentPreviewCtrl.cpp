@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace desklet {
 namespace {
 
@@ -30,8 +32,9 @@ protected:
     }
 };
 
-// Room for one line of the longest text, "The file cannot be read".
 constexpr int kDefaultPictureHeight = 120;
+// The line stays on one line up to this one.
+constexpr const char* kWidestLine = "999 pages to 99 recipients";
 
 } // namespace
 
@@ -64,7 +67,8 @@ void CDocumentPreviewCtrl::SetPictureHeight(int pixels) {
     m_picture->setIconSize(QSize(pixels, pixels));
     // The picture's place is kept while a document loads, so that the dialog does
     // not jump when it arrives.
-    setMinimumWidth(m_picture->sizeHint().width());
+    setMinimumWidth(
+        std::max(m_picture->sizeHint().width(), fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestLine))));
 }
 
 void CDocumentPreviewCtrl::SetPath(const QString& path) {
