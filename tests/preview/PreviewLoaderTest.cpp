@@ -72,17 +72,4 @@ TEST(PreviewLoader, TypingAPathReadsOnlyTheLastOne) {
     EXPECT_EQ(inspector.inspected, (std::vector<QString>{"/tmp/a.pdf"}));
 }
 
-TEST(PreviewLoader, AnEmptyPathCancelsWhatWasAskedBefore) {
-    ScriptedInspector inspector;
-    PreviewLoader loader(nullptr, inspector.Function());
-    QSignalSpy ready(&loader, &PreviewLoader::Ready);
-
-    loader.Request(QStringLiteral("/tmp/a.pdf"), QSize(10, 10));
-    loader.Request(QString(), QSize(10, 10));
-    loader.Request(QStringLiteral("/tmp/b.pdf"), QSize(10, 10));
-    loader.Request(QString(), QSize(10, 10));
-    EXPECT_FALSE(ready.wait(PreviewLoader::kSettleMs * 3));
-    EXPECT_TRUE(inspector.inspected.empty());
-}
-
 } // namespace
