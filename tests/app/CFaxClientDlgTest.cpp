@@ -1,6 +1,7 @@
 #include "app/CFaxClientDlg.h"
 #include "app/CFaxClientApp.h"
 #include "app/core/SendOperation.h"
+#include "settings/CSettingsStore.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
 #include "support/TempDir.h"
@@ -128,6 +129,7 @@ struct FailureCase {
     std::string text;
     std::string caption;
     unsigned icon;
+    std::string details; // what the details section holds; empty for none
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -163,6 +165,11 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
     EXPECT_EQ(recorder.messages[0].text, c.text);
     EXPECT_EQ(recorder.messages[0].caption, c.caption);
     EXPECT_EQ(recorder.messages[0].type, MB_OK | c.icon);
+    if (c.details.empty()) {
+        EXPECT_EQ(recorder.messages[0].details, "");
+    } else {
+        EXPECT_NE(recorder.messages[0].details.find(c.details), std::string::npos) << recorder.messages[0].details;
+    }
     EXPECT_EQ(recorder.messages[0].owner, &dialog);
     EXPECT_TRUE(hiddenDuringMessage) << "the message comes while the dialog is hidden";
     EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty()) << "nothing was sent";
@@ -171,19 +178,32 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFailures,
     testing::Values(FailureCase{"empty recipient list", "", true, "", SendOperation::kNoRecipientsText,
-                                SendOperation::kNoRecipientsCaption, 0},
+                                SendOperation::kNoRecipientsCaption, 0, ""},
                     FailureCase{"the second of three entries breaks a rule", "2125551212,12345,0114420712345", true, "",
                                 "A fax number that begins with 1 must be followed by exactly 10 digits",
-                                "Please verify fax telephone number 12345", MB_ICONEXCLAMATION},
+                                "Please verify fax telephone number 12345", MB_ICONEXCLAMATION, ""},
                     FailureCase{"a number too long for the entry field", "0" + std::string(35, '1'), true, "",
                                 "A fax telephone number that begins with a 0 must be between 8 and 35 digits long",
-                                "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION},
+                                "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION, ""},
                     FailureCase{"the document does not exist", "2125551212", false, "",
                                 SendOperation::kFileNotFoundText, SendOperation::kFileNotFoundCaption,
-                                MB_ICONEXCLAMATION},
+                                MB_ICONEXCLAMATION, "missing.pdf: No such file or directory"},
                     FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
-                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0}),
+                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0,
+                                "Server 127.0.0.1, port 0: Unable to connect to server"}),
     SentenceName{});
+
+TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {
+    // A file where the settings folder should be.
+    std::ofstream(home.path() / "Quillmark") << "in the way";
+    Start({"desklet"});
+    app->Settings["logon"] = "acme";
+    app->SaveSettings();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].caption, CSettingsStore::kPermissionCaption);
+    EXPECT_NE(recorder.messages[0].details.find((home.path() / "Quillmark").string()), std::string::npos)
+        << recorder.messages[0].details;
+}
 
 TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {
     CaptureSmtpServer server;
