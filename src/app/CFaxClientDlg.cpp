@@ -507,20 +507,28 @@ void CFaxClientDlg::OnOK() {
     SendOperation::Ui ui;
     ui.hide = [this] { ShowWindow(SW_HIDE); };
     ui.show = [this] { ShowWindow(SW_SHOW); };
-    ui.message = [this](const std::string& text, const std::string& caption, SendOperation::Icon icon) {
-        MessageBox(text, caption, MB_OK | (icon == SendOperation::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U));
+    ui.message = [this](const std::string& text, const std::string& caption, SendOperation::Icon icon,
+                        const std::string& details) {
+        MessageBox(text, caption, MB_OK | (icon == SendOperation::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U),
+                   details);
     };
     ui.runAccountSettings = [this] { OnAccountSettings(); };
+    ui.keepRecipients = [this](const std::vector<std::string>& remaining) {
+        m_listRecipients->clear();
+        for (const std::string& entry : remaining) {
+            m_listRecipients->addItem(Q(entry));
+        }
+    };
 
     const FaxJob job = Job();
     const int recipients = static_cast<int>(job.recipients.size());
-    const SendOperation::Transfer transfer = [this, recipients](CMailItem& item, const std::string& server,
-                                                                unsigned port) {
+    const SendOperation::Transfer transfer = [this, recipients](const std::vector<CMailItem*>& mails,
+                                                                const std::string& server, unsigned port) {
         CSendProgressDlg progress(recipients, this);
-        return progress.Transfer(item, server, port);
+        return progress.Transfer(mails, server, port);
     };
     const SendOperation::Config config{std::string(config::GatewayDomain), std::string(config::SenderTag)};
-    if (SendOperation::Run(job, m_strFile, app->Settings, config, ui, transfer) == SendOperation::Result::Sent) {
+    if (SendOperation::Run(job, m_strFile, app->Settings, config, ui, transfer) == SendOperation::Failure::None) {
         CDialog::OnOK();
     }
 }

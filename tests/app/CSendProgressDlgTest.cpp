@@ -21,7 +21,7 @@
 
 using namespace desklet;
 using namespace std::chrono_literals;
-using TransferResult = SendOperation::TransferResult;
+using Failure = SendOperation::Failure;
 
 namespace {
 
@@ -148,7 +148,7 @@ TEST(SendProgress, TheBarRisesToTheEndAndTheWindowShowsForASlowSend) {
         QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) { seen.push_back(value); });
         seen.push_back(bar->value());
     });
-    EXPECT_EQ(progress.Transfer(item, "127.0.0.1", peer.port()), TransferResult::Sent);
+    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::None);
     EXPECT_TRUE(peer.completed());
     EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Sending fax..."}));
     ASSERT_FALSE(seen.empty());
@@ -162,7 +162,7 @@ TEST(SendProgress, AQuickSendShowsNoWindow) {
     CMailItem item;
     fill(item, 1000);
     CSendProgressDlg progress(1);
-    EXPECT_EQ(progress.Transfer(item, "127.0.0.1", peer.port()), TransferResult::Sent);
+    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::None);
     EXPECT_TRUE(recorder.modalRuns.empty());
 }
 
@@ -180,7 +180,7 @@ TEST(SendProgress, CancelInTheBodyLeavesTheServerWithoutAMessage) {
         EXPECT_LT(progress.Percent(), 90) << "still in the middle of the body";
         desklet::test::PressCancel(dialog);
     });
-    EXPECT_EQ(progress.Transfer(item, "127.0.0.1", peer.port()), TransferResult::Cancelled);
+    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::Cancelled);
     EXPECT_FALSE(peer.completed()) << "no end-of-data line reached the server";
     EXPECT_LT(peer.bodyBytes(), item.m_strBody.size());
 }
