@@ -21,6 +21,13 @@ struct SettingsKeys {
     // Keys that the command line hands over and the main dialog reads.
     static constexpr std::string_view File = "file";
     static constexpr std::string_view Fax = "fax";
+    // The job's other fields, for a launching program and the send without a window.
+    static constexpr std::string_view Font = "font";
+    static constexpr std::string_view Resolution = "resolution";
+    static constexpr std::string_view Cover = "cover";
+    static constexpr std::string_view Comment = "comment";
+    static constexpr std::string_view From = "from";
+    static constexpr std::string_view Attention = "attention";
 
     static constexpr std::array<std::string_view, 9> Persisted = {
         Logon,         Password,         StationId, EmailOnDelivered, EmailOnNotDelivered,
