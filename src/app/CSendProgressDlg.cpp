@@ -85,6 +85,13 @@ void CSendProgressDlg::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
+SendOperation::Transfer CSendProgressDlg::TransferFor(int recipientCount, QWidget* parent) {
+    return [recipientCount, parent](const std::vector<CMailItem*>& mails, const std::string& server, unsigned port) {
+        CSendProgressDlg progress(recipientCount, parent);
+        return progress.Transfer(mails, server, port);
+    };
+}
+
 SendOperation::TransferResult CSendProgressDlg::Transfer(const std::vector<CMailItem*>& mails,
                                                          const std::string& server, unsigned port) {
     m_nMails = std::max<std::size_t>(1, mails.size());

@@ -40,6 +40,9 @@ public:
     SendOperation::TransferResult Transfer(const std::vector<CMailItem*>& mails, const std::string& server,
                                            unsigned port);
 
+    // The send operation's transfer through a window of this kind owned by parent.
+    static SendOperation::Transfer TransferFor(int recipientCount, QWidget* parent);
+
     // The bar's value in per cent, as the user last saw it.
     int Percent() const;
 

@@ -4,6 +4,7 @@
 #include "settings/CSettingsStore.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/ProgramRun.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
 
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 
@@ -119,6 +121,46 @@ TEST_F(MainDialog, TheFaxTravelsFromTheCommandLineToARealServer) {
     ASSERT_EQ(mail.attachments.size(), 1u);
     EXPECT_EQ(mail.attachmentNames[0], "Quarterly report.pdf");
     EXPECT_TRUE(mail.attachments[0] == document) << "the attachment arrives byte for byte";
+}
+
+TEST_F(MainDialog, TheKeysPrefillTheDialogAndASendWithoutAWindowSendsTheSameBytes) {
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    const auto path = files.WriteFile("report.pdf", randomBytes(5000, 3));
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    const std::vector<std::string> keys = {"-file",      path.string(), "-fax",        "2125551212,12125551213",
+                                           "-font",      "bold",        "-resolution", "high",
+                                           "-comment",   "two pages",   "-from",       "Ann",
+                                           "-attention", "Bob",         "-cover",      "yes"};
+    std::vector<std::string> line = {"desklet"};
+    line.insert(line.end(), keys.begin(), keys.end());
+    Start(line);
+
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(dialog.GetDlgItem(CFaxClientDlg::IDC_BOLD))->isChecked());
+        EXPECT_EQ(edit(dialog, CFaxClientDlg::IDC_FROM)->text().toStdString(), "Ann");
+        click(dialog, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(server.Messages(1).size(), 1u);
+
+    line = {DESKLET_PROGRAM, "--send"};
+    line.insert(line.end(), keys.begin(), keys.end());
+    const ProgramResult run = RunProgram(line, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const auto messages = server.Messages(2);
+    ASSERT_EQ(messages.size(), 2u);
+    auto withoutDate = [](const std::filesystem::path& eml) {
+        std::ifstream in(eml, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::size_t date = bytes.find("\r\nDate: ");
+        return date == std::string::npos ? bytes : bytes.erase(date, bytes.find("\r\n", date + 2) - date);
+    };
+    const std::string fromDialog = withoutDate(messages[0]);
+    EXPECT_NE(fromDialog.find("Subject: fax  -highres -bold -cover -re \"two pages\" -from \"Ann\""),
+              std::string::npos);
+    EXPECT_TRUE(fromDialog == withoutDate(messages[1])) << "the same bytes on the wire";
 }
 
 struct FailureCase {
