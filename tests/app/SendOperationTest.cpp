@@ -1,6 +1,7 @@
 #include "app/core/SendOperation.h"
 #include "app/core/FaxCommand.h"
 #include "mail/CMailItem.h"
+#include "smtp/CSmtpClient.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/ScriptedSmtpServer.h"
 #include "support/TempDir.h"
@@ -244,6 +245,54 @@ TEST(SmtpTransfer, AMailRefusedMidJobEndsTheSessionWithTheReplyInTheDetails) {
     }
     EXPECT_EQ(mailCommands, 2u) << "the third mail is never offered";
     EXPECT_NE(sent.find("QUIT\r\n"), std::string::npos);
+}
+
+TEST(SmtpTransfer, EachWayASessionEndsGetsItsCategory) {
+    using S = desklet::test::ScriptedSmtpServer;
+    using namespace std::chrono_literals;
+    // Up to the message's end: greeting, HELO, MAIL, RCPT, DATA, the message.
+    auto upToEnd = [] {
+        std::vector<S::Step> steps = {S::Send("220 ready\r\n")};
+        for (const char* reply : {"250 hi\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"}) {
+            steps.push_back(S::ReadLine());
+            steps.push_back(S::Send(reply));
+        }
+        steps.push_back(S::ReadUntil("\r\n.\r\n"));
+        return steps;
+    };
+    struct Row {
+        const char* name;
+        std::vector<S::Step> script;
+        Failure failure;
+        bool connected;
+    };
+    std::vector<Row> rows = {
+        {"busy at the greeting", {S::Send("421 busy\r\n"), S::Hold(2s)}, Failure::Temporary, false},
+        {"turned away at the greeting", {S::Send("554 go away\r\n"), S::Hold(2s)}, Failure::Connect, false},
+        {"a reply that makes no sense",
+         {S::Send("220 ready\r\n"), S::ReadLine(), S::Send("250 hi\r\n"), S::ReadLine(), S::Send("354 what\r\n"),
+          S::Hold(2s)},
+         Failure::Protocol,
+         true},
+        {"closed before the end of data was answered", upToEnd(), Failure::Protocol, true},
+        {"no answer to the end of data", upToEnd(), Failure::Temporary, true},
+    };
+    rows[3].script.push_back(S::Close());
+    rows[4].script.push_back(S::Hold(2s));
+    for (const Row& row : rows) {
+        S server(row.script);
+        ASSERT_TRUE(server.listening());
+        CSmtpClient client("", 25);
+        client.SetTimeouts(SmtpTimeouts::Uniform(500ms));
+        CMailItem item;
+        item.m_strSender = "a@b.example";
+        item.AddRecipient("c@d.example", "");
+        const TransferResult result = SendOperation::TransferOverSmtp(client, {&item}, server.host(), server.port());
+        EXPECT_EQ(result.failure, row.failure) << row.name << ": " << result.details;
+        EXPECT_EQ(result.connected, row.connected) << row.name;
+        EXPECT_EQ(result.mailsSent, 0u) << row.name;
+        (void)server.Finish();
+    }
 }
 
 TEST_F(SendOperationTest, ANumberRuleStopsAtTheFirstBadEntry) {

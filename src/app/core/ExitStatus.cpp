@@ -19,7 +19,11 @@ int ExitStatus::For(SendOperation::Failure failure) {
         return kConfig;
     case Failure::Connect:
     case Failure::Permanent:
+    case Failure::TooLarge:
         return kUnavailable;
+    case Failure::LoginRefused:
+    case Failure::CertificateRefused:
+        return kNoPermission;
     case Failure::Temporary:
     // Nobody cancels a run without a window; should it happen, nothing was refused.
     case Failure::Cancelled:

@@ -38,6 +38,9 @@ public:
         Temporary,          // a 4xx reply: the server refused for now
         Permanent,          // a 5xx reply: the server refused for good
         Protocol,           // a reply that makes no sense, a connection closed mid-session
+        LoginRefused,       // the server refused the account's login
+        CertificateRefused, // the server's certificate could not be trusted
+        TooLarge,           // the server will not take a message of this size
         Cancelled,          // the user stopped the transfer
     };
 
