@@ -53,16 +53,25 @@ Exit status of --send and --print-message:
   78 no account is set up
 )";
 
-// A message and its details as lines of the error stream; the details' own line
-// breaks become "; " so that they stay on one line.
+// A message and its details as lines of the error stream. The details' own line
+// breaks become "; " so that they stay on one line, and no control character of a
+// file name or a server's reply reaches the terminal.
 void Say(std::ostream& err, const std::string& text, const std::string& details = {}) {
-    err << TerminalMode::kPrefix << text << '\n';
-    if (!details.empty()) {
-        std::string line = details;
-        for (std::size_t at; (at = line.find('\n')) != std::string::npos;) {
-            line.replace(at, 1, "; ");
+    auto printable = [](const std::string& line) {
+        std::string out;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const unsigned char c = static_cast<unsigned char>(line[i]);
+            if (c == '\n') {
+                out += i + 1 < line.size() ? "; " : "";
+            } else {
+                out += (c < 0x20 || c == 0x7F) ? '?' : line[i];
+            }
         }
-        err << TerminalMode::kPrefix << line << '\n';
+        return out;
+    };
+    err << TerminalMode::kPrefix << printable(text) << '\n';
+    if (!details.empty()) {
+        err << TerminalMode::kPrefix << printable(details) << '\n';
     }
     err.flush();
 }
