@@ -3,6 +3,7 @@
 #include "support/DialogRecorder.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTest>
 
@@ -164,6 +165,23 @@ TEST(SendProgress, AQuickSendShowsNoWindow) {
     CSendProgressDlg progress(1);
     EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::None);
     EXPECT_TRUE(recorder.modalRuns.empty());
+}
+
+TEST(SendProgress, AJobOfSeveralMailsCountsThemInOneSession) {
+    desklet::test::DialogRecorder recorder;
+    SlowSmtpPeer peer(0ms);
+    CMailItem first;
+    CMailItem second;
+    fill(first, 1000);
+    fill(second, 1000);
+    CSendProgressDlg progress(300);
+    const auto result = progress.Transfer({&first, &second}, "127.0.0.1", peer.port());
+    EXPECT_EQ(result.failure, Failure::None);
+    EXPECT_EQ(result.mailsSent, 2u);
+    auto* text = qobject_cast<QLabel*>(progress.GetDlgItem(CSendProgressDlg::IDC_PROGRESS_TEXT));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text().toStdString(), "Sending fax... (300 recipients, mail 2 of 2)");
+    EXPECT_EQ(progress.Percent(), 100);
 }
 
 TEST(SendProgress, CancelInTheBodyLeavesTheServerWithoutAMessage) {
