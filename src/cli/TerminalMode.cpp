@@ -3,6 +3,7 @@
 #include "DeskletConfig.h"
 #include "app/core/CommandLine.h"
 #include "app/core/ExitStatus.h"
+#include "app/core/FaxNumberRules.h"
 #include "app/core/JobOptions.h"
 #include "app/core/SendOperation.h"
 #include "mail/CMailItem.h"
@@ -156,7 +157,7 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
     ui.message = [&streams](const std::string& text, const std::string& caption, SendOperation::Icon,
                             const std::string& details) {
         // A number rule's caption names the entry; the other captions add nothing.
-        const bool namesEntry = caption.find("fax telephone number") != std::string::npos;
+        const bool namesEntry = caption.rfind(FaxNumberRules::SendCaption(""), 0) == 0;
         Say(streams.err, namesEntry ? caption + ": " + text : text, details);
     };
     // Where the dialog would open the settings sheet, the run ends with its status.
