@@ -87,8 +87,8 @@ std::string SendOperation::ResolveDocument(const std::string& path, std::string*
 
 namespace {
 
-// What the client said, fit for a details box and a terminal line: printable,
-// one reply line per line, bounded however much a server sent.
+// What the server said, fit for a details box and a terminal line: printable, the
+// lines of a multi-line reply joined by blanks, bounded however much a server sent.
 constexpr std::size_t kMaxReplyInDetails = 1024;
 
 std::string PrintableReply(const std::string& reply) {
