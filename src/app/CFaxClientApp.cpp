@@ -58,10 +58,9 @@ void CFaxClientApp::RunPrintJobs() {
         }
         offered.insert(next->name);
         if (!PrintInbox::CanOpen(next->path)) {
-            DialogServices::MessageBox(nullptr,
-                                       "The printed document\n" + next->path +
-                                           "\ncannot be opened. It stays where it is.",
-                                       "Print to fax", MB_OK | MB_ICONEXCLAMATION);
+            DialogServices::MessageBox(
+                nullptr, "The printed document\n" + next->path + "\ncannot be opened. It stays where it is.",
+                "Print to fax", MB_OK | MB_ICONEXCLAMATION);
             continue;
         }
         Settings["file"] = next->path;

@@ -182,8 +182,8 @@ CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
     // Written under a hidden name that the session ignores, then renamed, so the
     // session never opens half a document.
     const std::string partName = "." + std::string(kSpoolMarker) + "-" + job.jobId + ".part";
-    UniqueFd part(::openat(inbox.Get(), partName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                           kDocumentMode));
+    UniqueFd part(
+        ::openat(inbox.Get(), partName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kDocumentMode));
     if (!part.Valid() && errno == EEXIST) {
         // Left by an attempt that was killed, or planted: either way not ours to
         // write through.
