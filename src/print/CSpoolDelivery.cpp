@@ -117,7 +117,9 @@ CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
             if (::mkdirat(root.Get(), components[i].c_str(), kSpoolRootMode) == 0 || errno == EEXIST) {
                 next = ::openat(root.Get(), components[i].c_str(), kDirectoryFlags);
                 if (next >= 0) {
-                    (void)::fchmod(next, kSpoolRootMode); // past the umask
+                    // Past the umask, and not the print system's group the backend runs with.
+                    (void)::fchown(next, 0, 0);
+                    (void)::fchmod(next, kSpoolRootMode);
                 }
             }
         }
@@ -172,7 +174,7 @@ CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
             }
         }
     } identity;
-    if (privileged && uid != 0) {
+    if (privileged) {
         identity.taken = true;
         if (::setegid(gid) != 0 || ::seteuid(uid) != 0) {
             return Fail(Result::Failed, "cannot take the identity of " + job.user + ": " + ErrnoText(errno));
