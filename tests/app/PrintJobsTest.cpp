@@ -48,6 +48,14 @@ protected:
         return path;
     }
 
+    void RunPrintJobs() {
+        int argc = 1;
+        char name[] = "desklet";
+        char* argv[] = {name, nullptr};
+        CFaxClientApp app(argc, argv);
+        app.RunPrintJobs();
+    }
+
     // The next dialog: note its document, check it is still there, run `also`, cancel.
     void ExpectDialog(std::function<void()> also = {}) {
         recorder.ExpectModal([this, also](QDialog& dialog) {
@@ -74,11 +82,7 @@ TEST_F(PrintJobs, opensEachWaitingDocumentOldestFirstAndLeavesNoneBehind) {
     ExpectDialog();
     ExpectDialog();
 
-    int argc = 1;
-    char name[] = "desklet";
-    char* argv[] = {name, nullptr};
-    CFaxClientApp app(argc, argv);
-    app.RunPrintJobs();
+    RunPrintJobs();
 
     EXPECT_EQ(shown, (std::vector<std::string>{older.string(), newer.string(), late.string()}));
     EXPECT_FALSE(fs::exists(older));
@@ -96,11 +100,7 @@ TEST_F(PrintJobs, documentThatCannotBeOpenedStaysAndIsReportedOnce) {
     const fs::path good = Arrive("QUILLTMP-5-good.pdf", 0);
     ExpectDialog();
 
-    int argc = 1;
-    char name[] = "desklet";
-    char* argv[] = {name, nullptr};
-    CFaxClientApp app(argc, argv);
-    app.RunPrintJobs();
+    RunPrintJobs();
 
     EXPECT_EQ(shown, (std::vector<std::string>{good.string()}));
     ASSERT_EQ(recorder.messages.size(), 1u);
