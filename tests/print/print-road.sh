@@ -21,8 +21,9 @@ skip() {
 for tool in cupsd:cups-daemon lpadmin:cups-client lp:cups-client lpstat:cups-client pdfinfo:poppler-utils; do
     command -v "${tool%%:*}" >/dev/null 2>&1 || skip "${tool%%:*} is not installed (Debian package ${tool#*:})"
 done
-[ -x /usr/lib/cups/filter/pdftopdf ] && [ -x /usr/lib/cups/filter/texttopdf ] ||
+if [ ! -x /usr/lib/cups/filter/pdftopdf ] || [ ! -x /usr/lib/cups/filter/texttopdf ]; then
     skip "the PDF filters are not installed (Debian package cups-filters)"
+fi
 
 work=$(mktemp -d)
 cupsd_pid=

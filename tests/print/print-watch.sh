@@ -38,7 +38,7 @@ chmod 0755 "$work/dialogs"
 runs() { [ -f "$work/runs" ] && wc -l <"$work/runs" || echo 0; }
 wait_runs() { # wait_runs <count>: up to 10 s
     for _ in $(seq 1 100); do
-        [ "$(runs)" -ge "$1" ] && [ -z "$(ls -A "$inbox" 2>/dev/null | grep -v '^\.')" ] && return 0
+        [ "$(runs)" -ge "$1" ] && [ -z "$(find "$inbox" -maxdepth 1 -name 'QUILLTMP-*' 2>/dev/null)" ] && return 0
         sleep 0.1
     done
     fail "expected $1 run(s) and an empty inbox, saw $(runs) and: $(ls -A "$inbox" 2>&1 | tr '\n' ' ')"
