@@ -150,6 +150,34 @@ TEST_F(Backend, documentArrivesWholeAndPrivateFromFileAndFromStandardInput) {
     }
 }
 
+TEST_F(Backend, cancelledJobLeavesNoHalfDocument) {
+    const fs::path fifo = spool.path() / "feed";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv(std::string(kSpoolRootVariable).c_str(), spool.path().c_str(), 1);
+        dup2(open(fifo.c_str(), O_RDONLY), STDIN_FILENO);
+        execl(DESKLET_TEST_BACKEND, "desklet:/", "21", owner.name.c_str(), "t", "1", "", nullptr);
+        _exit(127);
+    }
+    const int feed = open(fifo.c_str(), O_WRONLY);
+    ASSERT_GE(feed, 0);
+    ASSERT_EQ(write(feed, "%PDF-1.4 ", 9), 9);
+    // Cancel once the copy has begun, as the print system does with SIGTERM.
+    const fs::path part = inbox / ".QUILLTMP-21.part";
+    for (int i = 0; i < 500 && !fs::exists(part); ++i) {
+        usleep(10000);
+    }
+    EXPECT_TRUE(fs::exists(part));
+    kill(pid, SIGTERM);
+    close(feed);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kFailed) << status;
+    fs::remove(fifo);
+    CheckOnly({inboxName});
+}
+
 struct HostileCase {
     std::string name;
     std::function<void(Backend&)> plant;
