@@ -11,8 +11,11 @@
 
 int main(int argc, char** argv) {
     const desklet::LongOptions::Parsed parsed = desklet::LongOptions::Take(std::vector<std::string>(argv, argv + argc));
-    if (parsed.ok && parsed.mode == desklet::RunMode::Window) {
+    if (parsed.ok && (parsed.mode == desklet::RunMode::Window || parsed.mode == desklet::RunMode::PrintJobs)) {
         desklet::CFaxClientApp app(argc, argv);
+        if (parsed.mode == desklet::RunMode::PrintJobs) {
+            app.SetPrintJobsMode();
+        }
         return app.Run();
     }
     // No display is needed, or opened, from here on.

@@ -21,11 +21,13 @@ namespace {
 constexpr const char* kUsage = R"(Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+       desklet --print-jobs
        desklet --help | --version
 
 Without an option the fax dialog opens, filled in from the keys.
   --send           send the fax without a window; messages go to standard error
   --print-message  write the fax mail to standard output and send nothing
+  --print-jobs     open the fax dialog for each printed document waiting
   --help           show this text
   --version        show the version
 
@@ -223,6 +225,7 @@ int TerminalMode::Run(const LongOptions::Parsed& parsed, const Streams& streams)
     case RunMode::PrintMessage:
         return SendOrPrint(parsed.mode, parsed.arguments, streams);
     case RunMode::Window:
+    case RunMode::PrintJobs:
         break;
     }
     return UsageError(streams, "this mode needs a window");

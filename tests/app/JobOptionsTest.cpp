@@ -31,6 +31,7 @@ TEST(LongOptions, AreTakenOutBeforeTheKeysAndChooseTheMode) {
          RunMode::Send,
          {"d", "-fax", "1", "-file", "a"}},
         {"print-message", {"d", "--print-message"}, true, RunMode::PrintMessage, {"d"}},
+        {"print-jobs", {"d", "--print-jobs"}, true, RunMode::PrintJobs, {"d"}},
         {"help wins over send", {"d", "--send", "--help"}, true, RunMode::Help, {"d"}},
         {"version", {"d", "--version"}, true, RunMode::Version, {"d"}},
         {"the same mode twice", {"d", "--send", "--send"}, true, RunMode::Send, {"d"}},

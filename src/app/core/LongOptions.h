@@ -14,6 +14,7 @@ enum class RunMode {
     Version,      // "desklet " and the version
     Send,         // send the job without a window
     PrintMessage, // write the job's message to standard output, send nothing
+    PrintJobs,    // a dialog for each printed document waiting in the user's inbox
 };
 
 // The two-dash options, taken out of the argument vector before the keys of the
@@ -27,11 +28,12 @@ public:
         RunMode mode;
     };
     // One entry per option; --help and --version win over every other.
-    static constexpr std::array<Option, 4> kOptions = {{
+    static constexpr std::array<Option, 5> kOptions = {{
         {"--help", RunMode::Help},
         {"--version", RunMode::Version},
         {"--send", RunMode::Send},
         {"--print-message", RunMode::PrintMessage},
+        {"--print-jobs", RunMode::PrintJobs},
     }};
 
     struct Parsed {
