@@ -1,0 +1,184 @@
+#include "settings/CPasswordVault.h"
+
+#include "DeskletConfig.h"
+#include "settings/CSecretServiceKeyring.h"
+#include "support/FakeKeyring.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace desklet {
+namespace {
+
+using Place = CPasswordVault::Place;
+using test::FakeKeyring;
+
+struct World {
+    const char* user;
+    const char* server;
+    const char* inFile; // nullptr: no smtp_password entry
+    bool available;
+    bool refuse;
+    std::map<std::string, std::string> entries;
+};
+
+struct VaultWorld {
+    CMapStringToString settings;
+    std::shared_ptr<FakeKeyring> keyring = std::make_shared<FakeKeyring>();
+    CPasswordVault vault{keyring};
+
+    explicit VaultWorld(const World& world) {
+        settings["smtp_user"] = world.user;
+        settings["smtp"] = world.server;
+        if (world.inFile != nullptr) {
+            settings["smtp_password"] = world.inFile;
+        }
+        keyring->available = world.available;
+        keyring->refuse = world.refuse;
+        keyring->entries = world.entries;
+    }
+};
+
+const std::string kGatewayEntry = "ann@" + std::string(config::GatewayDomain);
+
+struct LookupCase {
+    const char* name;
+    World world;
+    const char* password;
+    Place place;
+};
+
+TEST(PasswordVault, LookupFindsThePasswordOfUserAndServer) {
+    const LookupCase cases[] = {
+        {"no user name means no login, whatever the file holds",
+         {"", "mail.example", "pw", true, false, {}},
+         "",
+         Place::None},
+        {"the keyring's entry, the server's case folded",
+         {"ann", "Mail.EXAMPLE", nullptr, true, false, {{"ann@mail.example", "k"}}},
+         "k",
+         Place::Keyring},
+        {"an empty server is the gateway's entry",
+         {"ann", "", nullptr, true, false, {{kGatewayEntry, "g"}}},
+         "g",
+         Place::Keyring},
+        {"the file's copy is the newer word",
+         {"ann", "mail.example", "f", true, false, {{"ann@mail.example", "k"}}},
+         "f",
+         Place::SettingsFile},
+        {"without a keyring the file's copy", {"ann", "mail.example", "f", false, false, {}}, "f", Place::SettingsFile},
+        {"another user's entry is not used",
+         {"bob", "mail.example", "", true, false, {{"ann@mail.example", "k"}}},
+         "",
+         Place::None},
+        {"a refusing keyring holds nothing",
+         {"ann", "mail.example", nullptr, true, true, {{"ann@mail.example", "k"}}},
+         "",
+         Place::None},
+    };
+    for (const LookupCase& c : cases) {
+        VaultWorld s(c.world);
+        const CPasswordVault::Found found = s.vault.Lookup(s.settings);
+        EXPECT_EQ(found.password, c.password) << c.name;
+        EXPECT_EQ(found.place, c.place) << c.name;
+        EXPECT_EQ(s.vault.PasswordFor(s.settings), c.password) << c.name;
+        EXPECT_EQ(s.vault.GetLastError().empty(), !c.world.refuse) << c.name;
+    }
+}
+
+struct StoreCase {
+    const char* name;
+    World world;
+    const char* password;
+    Place place;
+    const char* fileAfter; // nullptr: no smtp_password entry
+    std::optional<std::string> entryAfter;
+};
+
+TEST(PasswordVault, StoreKeepsThePasswordInTheKeyringOrElseTheFile) {
+    const StoreCase cases[] = {
+        {"the keyring takes it and the file's copy goes",
+         {"ann", "mail.example", "old", true, false, {}},
+         "n3w",
+         Place::Keyring,
+         "",
+         "n3w"},
+        {"without a keyring the file keeps it",
+         {"ann", "mail.example", nullptr, false, false, {}},
+         "n3w",
+         Place::SettingsFile,
+         "n3w",
+         std::nullopt},
+        {"a refusing keyring leaves it in the file",
+         {"ann", "mail.example", "old", true, true, {}},
+         "n3w",
+         Place::SettingsFile,
+         "n3w",
+         std::nullopt},
+        {"an empty password removes entry and copy",
+         {"ann", "mail.example", "old", true, false, {{"ann@mail.example", "k"}}},
+         "",
+         Place::None,
+         "",
+         std::nullopt},
+        {"without a user name nothing changes",
+         {"", "mail.example", "old", true, false, {}},
+         "n3w",
+         Place::None,
+         "old",
+         std::nullopt},
+    };
+    for (const StoreCase& c : cases) {
+        VaultWorld s(c.world);
+        EXPECT_EQ(s.vault.Store(s.settings, c.password), c.place) << c.name;
+        std::string inFile;
+        const bool hasCopy = s.settings.Lookup("smtp_password", inFile);
+        EXPECT_EQ(hasCopy, c.fileAfter != nullptr) << c.name;
+        if (c.fileAfter != nullptr) {
+            EXPECT_EQ(inFile, c.fileAfter) << c.name;
+        }
+        const auto entry = s.keyring->entries.find("ann@mail.example");
+        EXPECT_EQ(entry == s.keyring->entries.end() ? std::nullopt : std::optional(entry->second), c.entryAfter)
+            << c.name;
+        EXPECT_EQ(s.vault.GetLastError().find("n3w"), std::string::npos) << c.name << ": no secret in the error";
+        if (c.place != Place::None) {
+            EXPECT_EQ(s.vault.Lookup(s.settings).password, c.password) << c.name << " reads back";
+        }
+    }
+}
+
+// A session with no bus at all, as under cron, ssh or a bare test machine: the
+// desktop keyring is found absent without a wait and the settings file takes over.
+TEST(PasswordVault, WithoutASessionBusThePasswordGoesToTheSettingsFile) {
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/desklet-no-session-bus", 1);
+    int argc = 1;
+    char name[] = "vault_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+
+    auto keyring = std::make_shared<CSecretServiceKeyring>();
+    EXPECT_FALSE(keyring->IsAvailable());
+    std::optional<std::string> secret;
+    EXPECT_FALSE(keyring->Write("ann@mail.example", "s3cret"));
+    EXPECT_FALSE(keyring->GetLastError().empty());
+    EXPECT_FALSE(keyring->Read("ann@mail.example", secret));
+
+    CPasswordVault vault(keyring);
+    CMapStringToString settings;
+    settings["smtp_user"] = "ann";
+    settings["smtp"] = "mail.example";
+    EXPECT_EQ(vault.StoragePlace(), Place::SettingsFile);
+    EXPECT_EQ(vault.Store(settings, "s3cret"), Place::SettingsFile);
+    EXPECT_EQ(settings.LookupOrEmpty("smtp_password"), "s3cret");
+    EXPECT_EQ(vault.PasswordFor(settings), "s3cret");
+}
+
+} // namespace
+} // namespace desklet

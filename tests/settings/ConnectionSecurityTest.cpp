@@ -1,0 +1,53 @@
+#include "settings/ConnectionSecurity.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace desklet {
+namespace {
+
+using S = ConnectionSecurity;
+
+TEST(ConnectionSecurity, TheSettingsTextIsReadInAnyAsciiCaseAndNothingElseCountsAsNone) {
+    const struct {
+        const char* text;
+        std::optional<S> read;
+    } cases[] = {
+        {"", S::None},
+        {"none", S::None},
+        {"STARTTLS", S::StartTls},
+        {"Tls", S::Tls},
+        {"ssl", std::nullopt},
+        {"starttls ", std::nullopt},
+        {"STARTLS", std::nullopt},
+        // A dotless capital I (U+0130) is no 'i' here, whatever the locale says.
+        {"STARTTL\xC4\xB0", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseConnectionSecurity(c.text), c.read) << '"' << c.text << '"';
+    }
+    for (const S s : kConnectionSecurityChoices) {
+        EXPECT_EQ(ParseConnectionSecurity(ConnectionSecurityText(s)), s);
+    }
+}
+
+TEST(ConnectionSecurity, AUsualPortFollowsTheChoiceAndATypedOneStays) {
+    const struct {
+        S from;
+        S to;
+        const char* port;
+        const char* after;
+    } cases[] = {
+        {S::None, S::StartTls, "25", "587"},    {S::StartTls, S::Tls, "587", "465"},
+        {S::Tls, S::None, "465", "25"},         {S::None, S::Tls, "", "465"},
+        {S::None, S::StartTls, "2525", "2525"}, {S::None, S::StartTls, "465", "465"},
+        {S::StartTls, S::StartTls, "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PortAfterSecurityChange(c.from, c.to, c.port), c.after) << c.port << " -> " << c.after;
+    }
+}
+
+} // namespace
+} // namespace desklet
