@@ -30,6 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # links against do not show it; without it the program's icon stays blank.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # xdg-mime names the desktop's browser when the desktop cannot open a web page itself.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# QtKeychain loads libsecret at run time to reach the desktop keyring; without it the
+# mail server's password stays in the settings file.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libsecret-1-0")
 
 include(CPack)

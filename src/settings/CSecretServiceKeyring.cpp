@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QEventLoop>
+#include <QStringList>
 #include <QTimer>
+#include <QVariant>
 
 #include <qt6keychain/keychain.h>
 
@@ -25,17 +27,23 @@ bool CSecretServiceKeyring::IsAvailable() {
     if (!bus.isConnected()) {
         return false;
     }
-    QDBusConnectionInterface* daemon = bus.interface();
-    if (daemon == nullptr) {
-        return false;
-    }
+    // Asked of the bus daemon itself, with a short wait of our own: Qt's default
+    // would hold the window for 25 seconds on a bus that does not answer.
+    const auto ask = [&bus](const char* method, const QVariantList& arguments) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QLatin1String(method));
+        call.setArguments(arguments);
+        const QDBusMessage reply =
+            bus.call(call, QDBus::Block, static_cast<int>(std::chrono::milliseconds(kBusTimeout).count()));
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() ? reply.arguments().first()
+                                                                                          : QVariant();
+    };
     const QString name = ToQString(kBusName);
-    const QDBusReply<bool> running = daemon->isServiceRegistered(name);
-    if (running.isValid() && running.value()) {
+    if (ask("NameHasOwner", {name}).toBool()) {
         return true;
     }
-    const QDBusReply<QStringList> startable = daemon->activatableServiceNames();
-    return startable.isValid() && startable.value().contains(name);
+    return ask("ListActivatableNames", {}).toStringList().contains(name);
 }
 
 bool CSecretServiceKeyring::Run(QKeychain::Job* job, const std::string& key, Outcome& outcome) {

@@ -29,6 +29,9 @@ public:
     // own; the wait leaves time for that, and a keyring that has not answered by
     // then is taken for absent.
     static constexpr std::chrono::seconds kJobTimeout{30};
+    // The bus daemon answers whether a name is there at once; one that does not
+    // answer within this is no road to a keyring.
+    static constexpr std::chrono::seconds kBusTimeout{2};
 
     bool IsAvailable() override;
     [[nodiscard]] bool Read(const std::string& key, std::optional<std::string>& secret) override;

@@ -5,6 +5,10 @@
 #include "support/FakeKeyring.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -178,6 +182,68 @@ TEST(PasswordVault, WithoutASessionBusThePasswordGoesToTheSettingsFile) {
     EXPECT_EQ(vault.Store(settings, "s3cret"), Place::SettingsFile);
     EXPECT_EQ(settings.LookupOrEmpty("smtp_password"), "s3cret");
     EXPECT_EQ(vault.PasswordFor(settings), "s3cret");
+}
+
+// A private session bus of our own, with no service that could be started on it.
+class PrivateBus {
+public:
+    PrivateBus() {
+        const QString config = m_dir.filePath("bus.conf");
+        QFile file(config);
+        if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly)) {
+            return;
+        }
+        file.write("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                   " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                   "<busconfig><type>session</type><listen>unix:dir=" +
+                   m_dir.path().toUtf8() +
+                   "</listen><policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                   "<allow eavesdrop=\"true\"/><allow own=\"*\"/>"
+                   "</policy></busconfig>\n");
+        file.close();
+        m_daemon.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address=1"});
+        if (m_daemon.waitForStarted(10000) && m_daemon.waitForReadyRead(10000)) {
+            m_address = m_daemon.readLine().trimmed().toStdString();
+        }
+    }
+    ~PrivateBus() {
+        m_daemon.kill();
+        m_daemon.waitForFinished(10000);
+    }
+    const std::string& address() const { return m_address; }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+    std::string m_address;
+};
+
+// A session bus that works but where nobody keeps secrets (a minimal desktop), and
+// one where a name claims the Secret Service but serves nothing: both end in the
+// settings file, neither waits on the bus.
+TEST(PasswordVault, OnABusWithoutAWorkingKeyringThePasswordGoesToTheSettingsFile) {
+    int argc = 1;
+    char name[] = "vault_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    PrivateBus bus;
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon (Debian package dbus-daemon) did not start";
+    setenv("DBUS_SESSION_BUS_ADDRESS", bus.address().c_str(), 1);
+
+    auto keyring = std::make_shared<CSecretServiceKeyring>();
+    CPasswordVault vault(keyring);
+    for (const bool impostor : {false, true}) {
+        if (impostor) {
+            ASSERT_TRUE(QDBusConnection::sessionBus().registerService(QString(CSecretServiceKeyring::kBusName.data())));
+        }
+        EXPECT_EQ(keyring->IsAvailable(), impostor);
+        CMapStringToString settings;
+        settings["smtp_user"] = "ann";
+        settings["smtp"] = "mail.example";
+        EXPECT_EQ(vault.Store(settings, "s3cret"), Place::SettingsFile) << impostor;
+        EXPECT_EQ(settings.LookupOrEmpty("smtp_password"), "s3cret") << impostor;
+        EXPECT_EQ(vault.GetLastError().find("s3cret"), std::string::npos) << vault.GetLastError();
+    }
 }
 
 } // namespace

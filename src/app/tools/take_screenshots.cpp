@@ -4,8 +4,10 @@
 //   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
 //
 // The windows are filled as a user would see them with a document and two numbers
-// handed over on the command line and an account already set up. The settings
-// come from a private temporary folder; the user's own are never read.
+// handed over on the command line and an account already set up, with a provider's
+// mail server that takes mail on 587 with STARTTLS and a login. The settings come
+// from a private temporary folder and no keyring is reached; the user's own are
+// never read.
 
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
@@ -62,9 +64,11 @@ int main(int argc, char** argv) {
         std::ofstream store((home.path() + "/Quillmark/Desklet.conf").toStdString());
         store << "[Config]\nlogon=acme\npassword=secret\nstationid=SALES\n"
                  "email_on_delivered=ann@desk.example\nemail_on_not_delivered=ann@desk.example\n"
-                 "smtp=\nsmtp_port=25\n";
+                 "smtp=smtp.desk.example\nsmtp_port=587\nsmtp_security=starttls\nsmtp_user=ann@desk.example\n"
+                 "smtp_password=secret\n";
     }
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/desklet-screenshots", 1);
 
     std::vector<std::string> arguments{argv[0], "-file", "/home/ann/Documents/Quarterly report.pdf", "-fax",
                                        "2125551212,3105550188"};
