@@ -29,9 +29,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the SVG icon engine as a plug-in at run time, so the libraries the binary
 # links against do not show it; without it the program's icon stays blank.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-# xdg-mime names the desktop's browser when the desktop cannot open a web page itself.
-# QtKeychain loads libsecret at run time to reach the desktop keyring; without it the
-# mail server's password stays in the settings file.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libsecret-1-0")
+# xdg-mime names the desktop's browser when the desktop cannot open a web page itself;
+# Qt's TIFF reader, a plug-in too, lets the preview count a TIFF's pages. QtKeychain
+# loads libsecret at run time to reach the desktop keyring; without it the mail
+# server's password stays in the settings file.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-image-formats-plugins, libsecret-1-0")
 
 include(CPack)
