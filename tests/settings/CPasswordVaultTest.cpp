@@ -151,57 +151,53 @@ TEST(PasswordVault, StoreKeepsThePasswordInTheKeyringOrElseTheFile) {
         const auto entry = s.keyring->entries.find("ann@mail.example");
         EXPECT_EQ(entry == s.keyring->entries.end() ? std::nullopt : std::optional(entry->second), c.entryAfter)
             << c.name;
-        EXPECT_EQ(s.vault.GetLastError().find("n3w"), std::string::npos) << c.name << ": no secret in the error";
         if (c.place != Place::None) {
             EXPECT_EQ(s.vault.Lookup(s.settings).password, c.password) << c.name << " reads back";
         }
     }
 }
 
-// A session with no bus at all, as under cron, ssh or a bare test machine: the
-// desktop keyring is found absent without a wait and the settings file takes over.
-TEST(PasswordVault, WithoutASessionBusThePasswordGoesToTheSettingsFile) {
-    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/desklet-no-session-bus", 1);
-    int argc = 1;
-    char name[] = "vault_test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-
-    auto keyring = std::make_shared<CSecretServiceKeyring>();
-    EXPECT_FALSE(keyring->IsAvailable());
-    std::optional<std::string> secret;
-    EXPECT_FALSE(keyring->Write("ann@mail.example", "s3cret"));
-    EXPECT_FALSE(keyring->GetLastError().empty());
-    EXPECT_FALSE(keyring->Read("ann@mail.example", secret));
-
+// What every road without a working keyring ends in: the settings file, and no
+// secret in what is reported.
+void ExpectTheFileTakesThePassword(const std::shared_ptr<CKeyring>& keyring) {
     CPasswordVault vault(keyring);
     CMapStringToString settings;
     settings["smtp_user"] = "ann";
     settings["smtp"] = "mail.example";
-    EXPECT_EQ(vault.StoragePlace(), Place::SettingsFile);
     EXPECT_EQ(vault.Store(settings, "s3cret"), Place::SettingsFile);
     EXPECT_EQ(settings.LookupOrEmpty("smtp_password"), "s3cret");
     EXPECT_EQ(vault.PasswordFor(settings), "s3cret");
+    EXPECT_EQ(vault.GetLastError().find("s3cret"), std::string::npos) << vault.GetLastError();
 }
 
-// A private session bus of our own, with no service that could be started on it.
+int argc = 1;
+char appName[] = "vault_test";
+char* argv[] = {appName, nullptr};
+
+// No bus at all, as under cron, ssh or a bare test machine.
+TEST(PasswordVault, WithoutASessionBusThePasswordGoesToTheSettingsFile) {
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/desklet-no-session-bus", 1);
+    QCoreApplication app(argc, argv);
+    auto keyring = std::make_shared<CSecretServiceKeyring>();
+    EXPECT_FALSE(keyring->IsAvailable());
+    EXPECT_FALSE(keyring->Write("ann@mail.example", "s3cret"));
+    EXPECT_FALSE(keyring->GetLastError().empty());
+    ExpectTheFileTakesThePassword(keyring);
+}
+
+// A private session bus with no service that could be started on it.
 class PrivateBus {
 public:
     PrivateBus() {
-        const QString config = m_dir.filePath("bus.conf");
-        QFile file(config);
-        if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly)) {
+        QFile config(m_dir.filePath("bus.conf"));
+        if (!m_dir.isValid() || !config.open(QIODevice::WriteOnly)) {
             return;
         }
-        file.write("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                   " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                   "<busconfig><type>session</type><listen>unix:dir=" +
-                   m_dir.path().toUtf8() +
-                   "</listen><policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                   "<allow eavesdrop=\"true\"/><allow own=\"*\"/>"
-                   "</policy></busconfig>\n");
-        file.close();
-        m_daemon.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address=1"});
+        config.write("<busconfig><type>session</type><listen>unix:dir=" + m_dir.path().toUtf8() +
+                     "</listen><policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
+        config.close();
+        m_daemon.start("dbus-daemon", {"--config-file=" + config.fileName(), "--nofork", "--print-address=1"});
         if (m_daemon.waitForStarted(10000) && m_daemon.waitForReadyRead(10000)) {
             m_address = m_daemon.readLine().trimmed().toStdString();
         }
@@ -218,32 +214,19 @@ private:
     std::string m_address;
 };
 
-// A session bus that works but where nobody keeps secrets (a minimal desktop), and
-// one where a name claims the Secret Service but serves nothing: both end in the
-// settings file, neither waits on the bus.
+// A bus where nobody keeps secrets (a minimal desktop), then one where a name
+// claims the Secret Service but serves nothing: neither waits on the bus.
 TEST(PasswordVault, OnABusWithoutAWorkingKeyringThePasswordGoesToTheSettingsFile) {
-    int argc = 1;
-    char name[] = "vault_test";
-    char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     PrivateBus bus;
     ASSERT_FALSE(bus.address().empty()) << "dbus-daemon (Debian package dbus-daemon) did not start";
     setenv("DBUS_SESSION_BUS_ADDRESS", bus.address().c_str(), 1);
-
     auto keyring = std::make_shared<CSecretServiceKeyring>();
-    CPasswordVault vault(keyring);
-    for (const bool impostor : {false, true}) {
-        if (impostor) {
-            ASSERT_TRUE(QDBusConnection::sessionBus().registerService(QString(CSecretServiceKeyring::kBusName.data())));
-        }
-        EXPECT_EQ(keyring->IsAvailable(), impostor);
-        CMapStringToString settings;
-        settings["smtp_user"] = "ann";
-        settings["smtp"] = "mail.example";
-        EXPECT_EQ(vault.Store(settings, "s3cret"), Place::SettingsFile) << impostor;
-        EXPECT_EQ(settings.LookupOrEmpty("smtp_password"), "s3cret") << impostor;
-        EXPECT_EQ(vault.GetLastError().find("s3cret"), std::string::npos) << vault.GetLastError();
-    }
+    EXPECT_FALSE(keyring->IsAvailable());
+    ExpectTheFileTakesThePassword(keyring);
+    ASSERT_TRUE(QDBusConnection::sessionBus().registerService(QString(CSecretServiceKeyring::kBusName.data())));
+    EXPECT_TRUE(keyring->IsAvailable());
+    ExpectTheFileTakesThePassword(keyring);
 }
 
 } // namespace

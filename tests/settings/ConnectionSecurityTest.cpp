@@ -32,22 +32,5 @@ TEST(ConnectionSecurity, TheSettingsTextIsReadInAnyAsciiCaseAndNothingElseCounts
     }
 }
 
-TEST(ConnectionSecurity, AUsualPortFollowsTheChoiceAndATypedOneStays) {
-    const struct {
-        S from;
-        S to;
-        const char* port;
-        const char* after;
-    } cases[] = {
-        {S::None, S::StartTls, "25", "587"},    {S::StartTls, S::Tls, "587", "465"},
-        {S::Tls, S::None, "465", "25"},         {S::None, S::Tls, "", "465"},
-        {S::None, S::StartTls, "2525", "2525"}, {S::None, S::StartTls, "465", "465"},
-        {S::StartTls, S::StartTls, "", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PortAfterSecurityChange(c.from, c.to, c.port), c.after) << c.port << " -> " << c.after;
-    }
-}
-
 } // namespace
 } // namespace desklet

@@ -22,14 +22,10 @@ public:
 
     bool Read(const std::string& key, std::optional<std::string>& secret) override {
         secret.reset();
-        if (!Answers()) {
-            return false;
+        if (Answers() && entries.count(key) != 0) {
+            secret = entries[key];
         }
-        const auto found = entries.find(key);
-        if (found != entries.end()) {
-            secret = found->second;
-        }
-        return true;
+        return Answers();
     }
     bool Write(const std::string& key, const std::string& secret) override {
         ++writes;
