@@ -1,4 +1,5 @@
-// Draws the main dialog and the three settings pages headless and saves them as
+// Draws the main dialog, the three settings pages and the dialog that printing
+// to fax opens headless and saves them as
 // the pictures of the README and the software-centre metadata.
 //
 //   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
@@ -20,6 +21,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -153,6 +155,21 @@ int main(int argc, char** argv) {
         running.done(IDCANCEL);
     });
     dialog.DoModal();
+
+    // The dialog as printing to fax opens it: the document from the inbox, no
+    // numbers yet. The path is typed into the field rather than handed over, so
+    // that closing this dialog deletes nothing.
+    app.Settings["file"].clear();
+    app.Settings["fax"].clear();
+    CFaxClientDlg printed;
+    DialogServices::SetModalHandler([&](QDialog& running) {
+        if (auto* file = qobject_cast<QLineEdit*>(printed.GetDlgItem(CFaxClientDlg::IDC_FILE))) {
+            file->setText(QStringLiteral("/var/spool/desklet/1000/QUILLTMP-57-Quarterly report.pdf"));
+        }
+        ok = Save(printed, outDir + "/print-to-fax.png") && ok;
+        running.done(IDCANCEL);
+    });
+    printed.DoModal();
     DialogServices::SetModalHandler(nullptr);
     return ok ? 0 : 1;
 }
