@@ -8,12 +8,15 @@ with its envelope beside it, and prints one line per event on standard output:
     MESSAGE <path of the .eml>
 
 With --describe it also prints the envelope, the Subject and the attachments of
-each message, for a person watching the demo. It stops on SIGTERM or SIGINT, or
-after --max-messages messages, or after --lifetime seconds.
+each message, for a person watching the demo. With --data-reply it answers every
+message with that reply instead (a test's 4xx or 5xx refusal) and saves nothing.
+It stops on SIGTERM or SIGINT, or after --max-messages messages, or after
+--lifetime seconds.
 
 With --security starttls or tls (and --cert, --key) it offers STARTTLS or speaks
 TLS from the first byte; with --user and --password it offers AUTH PLAIN and
-LOGIN (only LOGIN with --login-only) and takes only that pair. --size-limit announces a SIZE limit.
+LOGIN (only LOGIN with --login-only) and takes only that pair. --size-limit
+announces a SIZE limit.
 --forge-before-tls pipelines a forged reply behind "220 Ready to start TLS", as a
 man in the middle would.
 """
@@ -61,13 +64,17 @@ def authenticator_for(user, password):
 
 
 class SaveHandler:
-    def __init__(self, outdir, describe, done):
+    def __init__(self, outdir, describe, done, data_reply=None):
+        self.data_reply = data_reply
         self.outdir = outdir
         self.describe = describe
         self.done = done
         self.count = 0
 
     async def handle_DATA(self, server, session, envelope):
+        if self.data_reply:
+            print("REFUSED", flush=True)
+            return self.data_reply
         self.count += 1
         base = os.path.join(self.outdir, "message-%03d" % self.count)
         with open(base + ".eml", "wb") as out:
@@ -113,6 +120,7 @@ def main():
     parser.add_argument("--size-limit", type=int, default=0)
     parser.add_argument("--forge-before-tls", action="store_true")
     parser.add_argument("--login-only", action="store_true", help="offer AUTH LOGIN but not PLAIN")
+    parser.add_argument("--data-reply", default=None)
     args = parser.parse_args()
     if args.host not in ("127.0.0.1", "::1", "localhost"):
         parser.error("only loopback addresses")
@@ -123,7 +131,7 @@ def main():
         if args.max_messages and count >= args.max_messages:
             stop.set()
 
-    handler = SaveHandler(args.outdir, args.describe, done)
+    handler = SaveHandler(args.outdir, args.describe, done, args.data_reply)
     port = args.port
     if port == 0:
         import socket

@@ -31,9 +31,8 @@ std::filesystem::path makeDirectory() {
     return pattern;
 }
 
-} // namespace
-
-bool RunCapturing(const std::vector<std::string>& argv, std::string& output) {
+// Runs a command to its end, with its standard output captured; bounded by a deadline.
+bool runCapturing(const std::vector<std::string>& argv, std::string& output) {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) {
         return false;
@@ -82,8 +81,6 @@ bool RunCapturing(const std::vector<std::string>& argv, std::string& output) {
     }
     return reaped == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
-
-namespace {
 
 void appendUtf8(std::string& out, unsigned cp) {
     if (cp < 0x80) {
@@ -136,7 +133,12 @@ std::string SystemPython() {
     return configured && *configured ? configured : "/usr/bin/python3";
 }
 
-CaptureSmtpServer::CaptureSmtpServer() : CaptureSmtpServer(Options()) {}
+CaptureSmtpServer::CaptureSmtpServer(const std::string& dataReply)
+    : CaptureSmtpServer([&dataReply] {
+          Options options;
+          options.dataReply = dataReply;
+          return options;
+      }()) {}
 
 CaptureSmtpServer::CaptureSmtpServer(const Options& options) : m_directory(makeDirectory()) {
     if (m_directory.empty()) {
@@ -150,6 +152,9 @@ CaptureSmtpServer::CaptureSmtpServer(const Options& options) : m_directory(makeD
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/scripts/capture-smtp.py";
     const std::string outdir = m_directory.string();
     std::vector<std::string> arguments = {python, script, "--outdir", outdir, "--lifetime", "300"};
+    if (!options.dataReply.empty()) {
+        arguments.insert(arguments.end(), {"--data-reply", options.dataReply});
+    }
     if (options.security != "none") {
         arguments.insert(arguments.end(), {"--security", options.security, "--cert", options.certificate.string(),
                                            "--key", options.key.string()});
@@ -166,15 +171,16 @@ CaptureSmtpServer::CaptureSmtpServer(const Options& options) : m_directory(makeD
     if (options.forgeBeforeTls) {
         arguments.push_back("--forge-before-tls");
     }
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
     }
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    const int spawned = posix_spawn(&m_pid, python.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&m_pid, python.c_str(), &actions, nullptr, const_cast<char* const*>(argv.data()), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     if (spawned != 0) {
@@ -250,7 +256,7 @@ ParsedMail ParseMail(const std::filesystem::path& eml) {
     TempDir out;
     std::string output;
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/tests/support/read_mail.py";
-    if (!RunCapturing({SystemPython(), script, eml.string(), out.path().string()}, output)) {
+    if (!runCapturing({SystemPython(), script, eml.string(), out.path().string()}, output)) {
         mail.error = "read_mail.py failed: " + output;
         return mail;
     }

@@ -23,9 +23,12 @@ public:
         bool loginOnly = false;      // AUTH LOGIN offered, PLAIN not
         unsigned long sizeLimit = 0; // announced with SIZE; 0: none
         bool forgeBeforeTls = false; // a plain-text reply pipelined behind the STARTTLS go-ahead
+        std::string dataReply;       // see below
     };
 
-    CaptureSmtpServer();
+    // dataReply, when given, answers every message's end of data instead of
+    // accepting it (for a refusal: "451 4.3.0 try later"); nothing is saved then.
+    explicit CaptureSmtpServer(const std::string& dataReply = {});
     explicit CaptureSmtpServer(const Options& options);
     ~CaptureSmtpServer();
     CaptureSmtpServer(const CaptureSmtpServer&) = delete;
@@ -64,9 +67,5 @@ ParsedMail ParseMail(const std::filesystem::path& eml);
 
 // The path of the system Python with Debian's packages.
 std::string SystemPython();
-
-// Runs a program (full path) to its end with its standard output captured, bounded
-// in time; true when it exited with status 0.
-bool RunCapturing(const std::vector<std::string>& argv, std::string& output);
 
 } // namespace desklet::test

@@ -1,6 +1,6 @@
 #include "support/TestAuthority.h"
 
-#include "support/CaptureSmtpServer.h"
+#include "support/ProgramRun.h"
 
 #include <cstdlib>
 #include <functional>
@@ -14,9 +14,9 @@ const char* const kOpenSsl = "/usr/bin/openssl";
 bool TestAuthority::Run(const std::vector<std::string>& arguments) {
     std::vector<std::string> argv = {kOpenSsl};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::string output;
-    if (!RunCapturing(argv, output)) {
-        m_error = "openssl " + arguments.front() + " failed: " + output;
+    const ProgramResult result = RunProgram(argv);
+    if (!result.finished || result.exitCode != 0) {
+        m_error = "openssl " + arguments.front() + " failed: " + result.err;
         return false;
     }
     return true;

@@ -1,12 +1,14 @@
-// Draws the main dialog and the three settings pages headless and saves them as
+// Draws the main dialog, the three settings pages and the dialog that printing
+// to fax opens headless and saves them as
 // the pictures of the README and the software-centre metadata.
 //
 //   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
 //
 // The windows are filled as a user would see them with a document and two numbers
-// handed over on the command line and an account already set up. The document, a
-// short report drawn here, and the settings live in a private temporary folder; the
-// user's own are never read.
+// handed over on the command line and an account already set up, with a provider's
+// mail server that takes mail on 587 with STARTTLS and a login. The document, a
+// short report drawn here, and the settings live in a private temporary folder, and
+// no keyring is reached; the user's own are never read.
 
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
@@ -19,6 +21,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -111,9 +114,11 @@ int main(int argc, char** argv) {
         std::ofstream store((home.path() + "/Quillmark/Desklet.conf").toStdString());
         store << "[Config]\nlogon=acme\npassword=secret\nstationid=SALES\n"
                  "email_on_delivered=ann@desk.example\nemail_on_not_delivered=ann@desk.example\n"
-                 "smtp=\nsmtp_port=25\n";
+                 "smtp=smtp.desk.example\nsmtp_port=587\nsmtp_security=starttls\nsmtp_user=ann@desk.example\n"
+                 "smtp_password=secret\n";
     }
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/desklet-screenshots", 1);
 
     const QString report = home.path() + "/Documents/Quarterly report.pdf";
     std::vector<std::string> arguments{argv[0], "-file", report.toStdString(), "-fax", "2125551212,3105550188"};
@@ -150,6 +155,21 @@ int main(int argc, char** argv) {
         running.done(IDCANCEL);
     });
     dialog.DoModal();
+
+    // The dialog as printing to fax opens it: the document from the inbox, no
+    // numbers yet. The path is typed into the field rather than handed over, so
+    // that closing this dialog deletes nothing.
+    app.Settings["file"].clear();
+    app.Settings["fax"].clear();
+    CFaxClientDlg printed;
+    DialogServices::SetModalHandler([&](QDialog& running) {
+        if (auto* file = qobject_cast<QLineEdit*>(printed.GetDlgItem(CFaxClientDlg::IDC_FILE))) {
+            file->setText(QStringLiteral("/var/spool/desklet/1000/QUILLTMP-57-Quarterly report.pdf"));
+        }
+        ok = Save(printed, outDir + "/print-to-fax.png") && ok;
+        running.done(IDCANCEL);
+    });
+    printed.DoModal();
     DialogServices::SetModalHandler(nullptr);
     return ok ? 0 : 1;
 }
