@@ -14,6 +14,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
 #include "settings/CConfigSheet.h"
+#include "text/Ascii.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -31,8 +32,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cctype>
 #include <unistd.h>
 
 namespace desklet {
@@ -61,10 +60,7 @@ QString Q(std::string_view text) {
 }
 
 bool ContainsMarker(const std::string& path) {
-    std::string upper = path;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper.find(kTemporaryMarker) != std::string::npos;
+    return ascii::FindNoCase(path, kTemporaryMarker) != std::string::npos;
 }
 
 // Names a field for screen readers by the label beside it, and lets the label's

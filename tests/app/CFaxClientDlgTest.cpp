@@ -5,6 +5,7 @@
 #include "support/DialogRecorder.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
+#include "support/TurkishLocale.h"
 
 #include <QAction>
 #include <QApplication>
@@ -429,5 +430,19 @@ INSTANTIATE_TEST_SUITE_P(
                     TemporaryCase{"the copy goes also when the user picked another", "QUILLTMP2.pdf",
                                   "QUILLTMP-other.pdf", false, true}),
     SentenceName{});
+
+TEST_F(MainDialog, TheHandedOverCopyIsRecognisedUnderATurkishLocale) {
+    TurkishLocale turkish;
+    ASSERT_TRUE(turkish.active()) << turkish.error();
+    Store({{"logon", "acme"}});
+    const auto copy = files.WriteFile("fax-quilltmp-1.pdf", "document");
+    Start({"desklet", "-file", copy.string()});
+    {
+        CFaxClientDlg dialog;
+        recorder.ExpectModal([&](QDialog& d) { PressCancel(d); });
+        dialog.DoModal();
+    }
+    EXPECT_FALSE(std::filesystem::exists(copy));
+}
 
 } // namespace
