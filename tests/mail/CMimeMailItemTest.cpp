@@ -107,6 +107,10 @@ TEST_F(CMimeMailItemTest, FileNameIsWrittenSoThatAParserReadsItBack) {
         {"blank needs quotes", "Quarterly report.pdf", "=\"Quarterly report.pdf\""},
         {"quote and backslash are escaped", "say \"hi\" \\o.txt", "=\"say \\\"hi\\\" \\\\o.txt\""},
         {"tspecial needs quotes", "a;b=c.txt", "=\"a;b=c.txt\""},
+        // Token characters, but RFC 2231 gives them a meaning that parsers apply
+        // to bare values too.
+        {"apostrophe, star and percent need quotes", "O'Brien*2 100%.pdf", "=\"O'Brien*2 100%.pdf\""},
+        {"star alone needs quotes", "report*2.pdf", "=\"report*2.pdf\""},
         {"non-ASCII goes in RFC 2231 form",
          "Gr\xC3\xBC\xC3\x9F"
          "e.pdf",
