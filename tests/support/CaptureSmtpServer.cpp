@@ -1,6 +1,5 @@
 #include "support/CaptureSmtpServer.h"
 
-#include "support/RunCapturing.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -30,6 +29,57 @@ std::filesystem::path makeDirectory() {
         return {};
     }
     return pattern;
+}
+
+// Runs a command to its end, with its standard output captured; bounded by a deadline.
+bool runCapturing(const std::vector<std::string>& argv, std::string& output) {
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    std::vector<char*> args;
+    for (const std::string& a : argv) {
+        args.push_back(const_cast<char*>(a.c_str()));
+    }
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (spawned != 0) {
+        close(pipeFds[0]);
+        return false;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    char buffer[4096];
+    while (std::chrono::steady_clock::now() < deadline) {
+        pollfd p{pipeFds[0], POLLIN, 0};
+        if (poll(&p, 1, 200) <= 0) {
+            continue;
+        }
+        const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
+        if (n <= 0) {
+            break;
+        }
+        output.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(pipeFds[0]);
+    // The pipe closes a moment before the child becomes reapable: wait for it,
+    // within the same deadline, before judging how it ended.
+    int status = 0;
+    pid_t reaped = 0;
+    while ((reaped = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (reaped == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return false;
+    }
+    return reaped == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 void appendUtf8(std::string& out, unsigned cp) {
@@ -83,7 +133,7 @@ std::string SystemPython() {
     return configured && *configured ? configured : "/usr/bin/python3";
 }
 
-CaptureSmtpServer::CaptureSmtpServer() : m_directory(makeDirectory()) {
+CaptureSmtpServer::CaptureSmtpServer(const std::string& dataReply) : m_directory(makeDirectory()) {
     if (m_directory.empty()) {
         return;
     }
@@ -94,11 +144,17 @@ CaptureSmtpServer::CaptureSmtpServer() : m_directory(makeDirectory()) {
     const std::string python = SystemPython();
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/scripts/capture-smtp.py";
     const std::string outdir = m_directory.string();
-    const char* argv[] = {python.c_str(), script.c_str(), "--outdir", outdir.c_str(), "--lifetime", "300", nullptr};
+    std::vector<const char*> argv = {python.c_str(), script.c_str(), "--outdir", outdir.c_str(), "--lifetime", "300"};
+    if (!dataReply.empty()) {
+        argv.push_back("--data-reply");
+        argv.push_back(dataReply.c_str());
+    }
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    const int spawned = posix_spawn(&m_pid, python.c_str(), &actions, nullptr, const_cast<char* const*>(argv), environ);
+    const int spawned =
+        posix_spawn(&m_pid, python.c_str(), &actions, nullptr, const_cast<char* const*>(argv.data()), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     if (spawned != 0) {
@@ -174,7 +230,7 @@ ParsedMail ParseMail(const std::filesystem::path& eml) {
     TempDir out;
     std::string output;
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/tests/support/read_mail.py";
-    if (!RunCapturing({SystemPython(), script, eml.string(), out.path().string()}, output)) {
+    if (!runCapturing({SystemPython(), script, eml.string(), out.path().string()}, output)) {
         mail.error = "read_mail.py failed: " + output;
         return mail;
     }

@@ -1,6 +1,6 @@
 #include "support/TurkishLocale.h"
 
-#include "support/RunCapturing.h"
+#include "support/ProgramRun.h"
 
 #include <cctype>
 #include <clocale>
@@ -30,10 +30,10 @@ void restore(const char* name, const std::optional<std::string>& value) {
 TurkishLocale::TurkishLocale()
     : m_previousCLocale(std::setlocale(LC_ALL, nullptr)), m_previousLocPath(variable("LOCPATH")),
       m_previousLcAll(variable("LC_ALL")) {
-    std::string output;
     const std::string target = (m_dir.path() / kName).string();
-    if (!RunCapturing({"/usr/bin/localedef", "-i", "tr_TR", "-f", "UTF-8", target}, output)) {
-        m_error = "localedef could not compile tr_TR.UTF-8 (is the locales package installed?) " + output;
+    const ProgramResult made = RunProgram({"/usr/bin/localedef", "-i", "tr_TR", "-f", "UTF-8", target});
+    if (!made.finished || made.exitCode != 0) {
+        m_error = "localedef could not compile tr_TR.UTF-8 (is the locales package installed?) " + made.err;
         return;
     }
     setenv("LOCPATH", m_dir.path().c_str(), 1);
