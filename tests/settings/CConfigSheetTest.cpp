@@ -3,8 +3,10 @@
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -59,6 +61,14 @@ protected:
     void Type(QLineEdit* field, const char* text) {
         field->setFocus();
         QTest::keyClicks(field, text);
+    }
+    // Enter on a control that has the focus, in the sheet as the active window.
+    void PressEnterOn(QWidget* control) {
+        sheet.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &sheet; }));
+        control->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(control->hasFocus());
+        QTest::keyClick(control, Qt::Key_Return);
     }
     std::string Stored(const char* key) const {
         const auto found = stored.find(key);
@@ -233,6 +243,38 @@ TEST_F(SheetTest, FiltersKeepTheQuoteOutAndThePortDigitsOnly) {
         PressCancel(sheet);
     });
     sheet.DoModal();
+}
+
+TEST_F(SheetTest, EnterOnTheFocusedCancelCancels) {
+    recorder.ExpectModal([&](QDialog&) {
+        Type(Field(sheet.m_pageAccount, Page::IDC_LOGON), "typed");
+        QSignalSpy cancelled(Button("Cancel"), &QPushButton::clicked);
+        PressEnterOn(Button("Cancel"));
+        EXPECT_EQ(cancelled.count(), 1);
+        PressCancel(sheet);
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(saves, 0) << "Enter on Cancel stored the edits";
+}
+
+TEST_F(SheetTest, EnterOnTheFocusedApplyAppliesAndInAFieldPressesOk) {
+    recorder.ExpectModal([&](QDialog&) {
+        QLineEdit* logon = Field(sheet.m_pageAccount, Page::IDC_LOGON);
+        Type(logon, "acme");
+        PressEnterOn(Button("Apply"));
+        EXPECT_EQ(Stored("logon"), "acme");
+        EXPECT_EQ(saves, 1) << "OK was pressed instead";
+        logon->end(false);
+        Type(logon, "2");
+        QSignalSpy ok(Button("OK"), &QPushButton::clicked);
+        QTest::keyClick(logon, Qt::Key_Return);
+        if (ok.count() != 1) {
+            ADD_FAILURE() << "Enter in a field did not press OK";
+            PressCancel(sheet);
+        }
+    });
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(Stored("logon"), "acme2");
 }
 
 TEST_F(SheetTest, AStoredValueLongerThanItsFieldFailsTheLengthCheck) {
