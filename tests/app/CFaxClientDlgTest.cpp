@@ -5,6 +5,7 @@
 #include "support/DialogRecorder.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
+#include "support/UserPaste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -286,6 +287,25 @@ TEST_F(MainDialog, EnterOnAFocusedButtonPressesThatButton) {
         EXPECT_EQ(dialog.DoModal(), IDCANCEL) << key;
         EXPECT_TRUE(recorder.messages.empty()) << "Send Fax was pressed: " << recorder.messages.front().caption;
     }
+}
+
+TEST_F(MainDialog, EveryLimitedFieldCutsAPasteToItsLimit) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        for (const auto& [id, limit] : {std::pair{CFaxClientDlg::IDC_FILE, CFaxClientDlg::kMaxFileChars},
+                                        std::pair{CFaxClientDlg::IDC_NUMBER, CFaxClientDlg::kMaxNumberChars},
+                                        std::pair{CFaxClientDlg::IDC_FROM, CFaxClientDlg::kMaxFromChars},
+                                        std::pair{CFaxClientDlg::IDC_ATTENTION, CFaxClientDlg::kMaxAttentionChars}}) {
+            QLineEdit* field = edit(dialog, id);
+            test::Paste(*field, QString(5000, '1'), test::PasteRoute::ShiftInsert);
+            EXPECT_EQ(field->text().size(), limit) << id;
+        }
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {

@@ -2,6 +2,7 @@
 
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
+#include "support/UserPaste.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -275,6 +276,35 @@ TEST_F(SheetTest, EnterOnTheFocusedApplyAppliesAndInAFieldPressesOk) {
     });
     EXPECT_EQ(sheet.DoModal(), IDOK);
     EXPECT_EQ(Stored("logon"), "acme2");
+}
+
+TEST_F(SheetTest, EveryLimitedFieldCutsAPasteToItsLimit) {
+    using Mail = CPropertyPage_ConfirmationSettings;
+    const struct {
+        int page;
+        int id;
+        int limit;
+    } fields[] = {{0, Page::IDC_LOGON, 50},      {0, Page::IDC_PASSWORD, 40},  {0, Page::IDC_CONFIRM_PASSWORD, 40},
+                  {0, Page::IDC_STATION_ID, 10}, {1, Mail::IDC_DELIVERED, 50}, {1, Mail::IDC_NOT_DELIVERED, 50},
+                  {1, Mail::IDC_QUEUED, 50},     {1, Mail::IDC_NOT_QUEUED, 50}};
+    recorder.ExpectModal([&](QDialog&) {
+        for (const auto& field : fields) {
+            EXPECT_TRUE(sheet.SetActivePage(field.page)) << field.id;
+            QLineEdit* edit = Field(*sheet.GetPage(field.page), field.id);
+            edit->clear();
+            test::Paste(*edit, QString(100, 'a'), test::PasteRoute::ShiftInsert);
+            EXPECT_EQ(edit->text().size(), field.limit) << field.id;
+        }
+        sheet.SetActivePage(0);
+        QLineEdit* station = Field(sheet.m_pageAccount, Page::IDC_STATION_ID);
+        station->clear();
+        test::Paste(*station, "ABCDEFGHIJKLMNO", test::PasteRoute::CtrlV);
+        Button("OK")->click();
+        PressCancel(sheet); // ends the run should OK have refused
+    });
+    sheet.DoModal();
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.messages.front().text;
+    EXPECT_EQ(Stored("stationid"), "ABCDEFGHIJ");
 }
 
 TEST_F(SheetTest, AStoredValueLongerThanItsFieldFailsTheLengthCheck) {
