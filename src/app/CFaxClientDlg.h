@@ -3,6 +3,7 @@
 #include "app/core/FaxJob.h"
 #include "app/core/FaxNumberRules.h"
 #include "framework/CDialog.h"
+#include "framework/core/CMapStringToString.h"
 
 #include <QIcon>
 
@@ -39,6 +40,9 @@ public:
     static constexpr int kMaxNumberChars = static_cast<int>(FaxNumberRules::kMaxLength);
     static constexpr int kMaxFromChars = 20;
     static constexpr int kMaxAttentionChars = 30;
+    // The preview picture's height in dialog units: with its line below, that of the
+    // recipient list.
+    static constexpr int kPreviewHeight = 90;
 
     enum ControlId {
         IDC_FILE = 1001,
@@ -106,6 +110,11 @@ protected:
 private:
     void CreateMenu();
     FaxJob Job() const;
+    std::vector<std::string> Entries() const;
+    void SetEntries(const std::vector<std::string>& entries);
+    // The job's fields as the launching program handed them over, where known.
+    void PresetJob(const CMapStringToString& settings);
+    void EnableCoverFields();
     void DeleteHandedOverDocument();
 
     std::unique_ptr<CConfigSheet> m_pConfigSheet;
