@@ -292,19 +292,27 @@ TEST_F(SheetTest, EnterOnTheFocusedApplyAppliesAndInAFieldPressesOk) {
 
 TEST_F(SheetTest, EveryLimitedFieldCutsAPasteToItsLimit) {
     using Mail = CPropertyPage_ConfirmationSettings;
+    using Server = CPropertyPage_SMTP_Settings;
     const struct {
         int page;
         int id;
         int limit;
-    } fields[] = {{0, Page::IDC_LOGON, 50},      {0, Page::IDC_PASSWORD, 40},  {0, Page::IDC_CONFIRM_PASSWORD, 40},
-                  {0, Page::IDC_STATION_ID, 10}, {1, Mail::IDC_DELIVERED, 50}, {1, Mail::IDC_NOT_DELIVERED, 50},
-                  {1, Mail::IDC_QUEUED, 50},     {1, Mail::IDC_NOT_QUEUED, 50}};
+    } fields[] = {{0, Page::IDC_LOGON, 50},
+                  {0, Page::IDC_PASSWORD, 40},
+                  {0, Page::IDC_CONFIRM_PASSWORD, 40},
+                  {0, Page::IDC_STATION_ID, 10},
+                  {1, Mail::IDC_DELIVERED, 50},
+                  {1, Mail::IDC_NOT_DELIVERED, 50},
+                  {1, Mail::IDC_QUEUED, 50},
+                  {1, Mail::IDC_NOT_QUEUED, 50},
+                  {2, Server::IDC_SMTP_USER, Server::kMaxLoginChars},
+                  {2, Server::IDC_SMTP_PASSWORD, Server::kMaxLoginChars}};
     recorder.ExpectModal([&](QDialog&) {
         for (const auto& field : fields) {
             EXPECT_TRUE(sheet.SetActivePage(field.page)) << field.id;
             QLineEdit* edit = Field(*sheet.GetPage(field.page), field.id);
             edit->clear();
-            test::Paste(*edit, QString(100, 'a'), test::PasteRoute::ShiftInsert);
+            test::Paste(*edit, QString(300, 'a'), test::PasteRoute::ShiftInsert);
             EXPECT_EQ(edit->text().size(), field.limit) << field.id;
         }
         sheet.SetActivePage(0);
