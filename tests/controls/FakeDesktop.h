@@ -12,8 +12,8 @@
 namespace desklet::test {
 
 // Stands in for the desktop while it lives: records each road an open takes, in
-// order, and answers with the scripted results, at once unless told to hold them. Restores the real services when
-// destroyed.
+// order, and answers with the scripted results, at once unless told to hold them.
+// Restores the real services when destroyed.
 struct FakeDesktop {
     FakeDesktop() {
         DesktopServices::SetUrlOpener([this](const QUrl& url, DesktopServices::OpenAnswer answer) {
