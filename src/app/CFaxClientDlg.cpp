@@ -136,7 +136,6 @@ void CFaxClientDlg::CreateControls() {
     };
     auto button = [this](int id, const QString& text) {
         auto* b = new QPushButton(text, this);
-        b->setAutoDefault(false);
         SetDlgItemId(*b, id);
         return b;
     };
@@ -269,7 +268,9 @@ void CFaxClientDlg::CreateControls() {
     contact->addStretch();
     layout->addLayout(contact);
 
-    // Send Fax is the default button: Enter in any edit presses it.
+    // Send Fax is the default button: Enter in any edit presses it. The other
+    // buttons keep Qt's auto-default, so that Enter on a focused button presses that
+    // button; the default returns to Send Fax as soon as the focus leaves it.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     m_btnSend = new QPushButton(QStringLiteral("Send Fax"), this);
