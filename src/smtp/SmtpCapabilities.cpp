@@ -1,5 +1,7 @@
 #include "smtp/SmtpCapabilities.h"
 
+#include "text/Ascii.h"
+
 #include <limits>
 
 namespace desklet {
@@ -19,7 +21,7 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) {
+        if (ascii::ToUpper(a[i]) != ascii::ToUpper(b[i])) {
             return false;
         }
     }
@@ -45,7 +47,7 @@ bool ParseNumber(std::string_view word, std::uint64_t& value) {
     }
     std::uint64_t result = 0;
     for (const char c : word) {
-        if (c < '0' || c > '9') {
+        if (!ascii::IsDigit(c)) {
             return false;
         }
         const auto digit = static_cast<std::uint64_t>(c - '0');

@@ -1,21 +1,12 @@
 #include "app/core/FaxCommand.h"
 
-#include <algorithm>
-#include <cctype>
+#include "text/Ascii.h"
 
 namespace desklet {
 namespace {
 
-// Marks the account's gateway mailbox; searched for in the upper-case copy, so
-// its letter case does not matter.
+// Marks the account's gateway mailbox, in any letter case.
 constexpr const char* kConfigSuffix = "-config";
-constexpr const char* kConfigMarker = "-CONFIG";
-
-std::string upperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 // The comment field is multi-line; a line break typed there must not start a new
 // header line when the command becomes the Subject.
@@ -86,7 +77,7 @@ FaxCommand FaxCommand::Compose(const FaxJob& job, const CMapStringToString& sett
     result.command = "fax " + words + " -doca " + result.numberList + " " + job.attention;
 
     const std::string account = settings.LookupOrEmpty("logon");
-    const std::size_t marker = upperCase(account).find(kConfigMarker);
+    const std::size_t marker = ascii::FindNoCase(account, kConfigSuffix);
     if (marker == std::string::npos) {
         result.gatewayAddress = account + kConfigSuffix + "@" + gatewayDomain;
         result.senderAddress = account + senderTag;
