@@ -8,10 +8,6 @@ namespace desklet {
 
 namespace {
 
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
