@@ -7,26 +7,25 @@
 #include "app/core/JobOptions.h"
 #include "app/core/SendOperation.h"
 #include "controls/CAboutDlg.h"
-#include "controls/CCharFilterEdit.h"
-#include "controls/CCharFilterPlainTextEdit.h"
 #include "controls/CColorLabel.h"
+#include "controls/CCoverPageCtrl.h"
 #include "controls/CDocumentPreviewCtrl.h"
 #include "controls/CHyperLinkCtrl.h"
 #include "controls/COnlineHelpDlg.h"
+#include "controls/CRecipientPanel.h"
+#include "controls/NameByLabel.h"
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
 #include "settings/CConfigSheet.h"
 #include "settings/MailServerLogin.h"
 #include "text/Ascii.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -64,13 +63,6 @@ QString Q(std::string_view text) {
 
 bool ContainsMarker(const std::string& path) {
     return ascii::FindNoCase(path, kTemporaryMarker) != std::string::npos;
-}
-
-// Names a field for screen readers by the label beside it, and lets the label's
-// mnemonic, if any, reach it.
-void NameByLabel(QLabel& label, QWidget& field) {
-    label.setBuddy(&field);
-    field.setAccessibleName(label.text());
 }
 
 } // namespace
@@ -142,47 +134,26 @@ void CFaxClientDlg::CreateControls() {
     };
 
     // Recipients: the list on the left, the entry and its buttons on the right.
-    m_labelRecipients = label(IDC_RECIPIENTS_LABEL, QStringLiteral("Fax Recipients:"));
-    m_listRecipients = new QListWidget(this);
-    m_listRecipients->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_listRecipients->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SetDlgItemId(*m_listRecipients, IDC_RECIPIENTS);
-    NameByLabel(*m_labelRecipients, *m_listRecipients);
-    m_labelHint = label(IDC_HINT, QStringLiteral("To add recipients, enter the number here and click Add"));
-    m_labelHint->setWordWrap(true);
-    m_editNumber = new CCharFilterEdit(this);
-    // Only digits and "!" can be typed.
-    m_editNumber->m_bRejectListed = false;
-    m_editNumber->m_strFilterChars = std::string(FaxNumberRules::FaxNumberChars);
-    SetDlgItemId(*m_editNumber, IDC_NUMBER);
-    NameByLabel(*m_labelHint, *m_editNumber);
-    auto* add = button(IDC_ADD, QStringLiteral("<< Add"));
-    connect(add, &QPushButton::clicked, this, [this] { OnAddRecipient(); });
-    auto* remove = button(IDC_REMOVE, QStringLiteral(">> Remove"));
-    connect(remove, &QPushButton::clicked, this, [this] { OnRemoveRecipient(); });
-
-    auto* recipients = new QGridLayout;
-    recipients->addWidget(m_labelRecipients, 0, 0);
-    recipients->addWidget(m_listRecipients, 1, 0, 4, 1);
-    recipients->addWidget(m_labelHint, 1, 1);
-    recipients->addWidget(m_editNumber, 2, 1);
-    auto* addRemove = new QHBoxLayout;
-    addRemove->addWidget(add);
-    addRemove->addWidget(remove);
-    recipients->addLayout(addRemove, 3, 1);
-    recipients->setRowStretch(4, 1);
-    recipients->setColumnStretch(0, 1);
-    recipients->setColumnStretch(1, 1);
+    m_recipients = new CRecipientPanel({.listLabel = IDC_RECIPIENTS_LABEL,
+                                        .list = IDC_RECIPIENTS,
+                                        .hint = IDC_HINT,
+                                        .number = IDC_NUMBER,
+                                        .add = IDC_ADD,
+                                        .remove = IDC_REMOVE},
+                                       FaxNumberRules::FaxNumberChars, this);
+    connect(m_recipients, &CRecipientPanel::AddClicked, this, [this] { OnAddRecipient(); });
     // The document's first page and page count, beside the list and as high.
     auto* preview = new CDocumentPreviewCtrl(this);
     preview->SetPictureHeight(DialogUnitsToPixels(0, kPreviewHeight).height());
-    recipients->addWidget(preview, 0, 2, 5, 1);
     // By the model alone: it still reports while the dialog is being torn down.
-    QAbstractItemModel* model = m_listRecipients->model();
+    QAbstractItemModel* model = m_recipients->Model();
     const auto countRecipients = [model, preview] { preview->SetRecipientCount(model->rowCount()); };
     connect(model, &QAbstractItemModel::rowsInserted, preview, countRecipients);
     connect(model, &QAbstractItemModel::rowsRemoved, preview, countRecipients);
     connect(model, &QAbstractItemModel::modelReset, preview, countRecipients);
+    auto* recipients = new QHBoxLayout;
+    recipients->addWidget(m_recipients, 1);
+    recipients->addWidget(preview);
     layout->addLayout(recipients);
 
     // The document.
@@ -222,36 +193,23 @@ void CFaxClientDlg::CreateControls() {
     options->addWidget(resolution);
     layout->addLayout(options);
 
-    // The cover page.
-    auto* cover = new QGroupBox(QStringLiteral("Cover Page Options"), this);
-    auto* coverLayout = new QGridLayout(cover);
-    auto* attach = new QCheckBox(QStringLiteral("Attach cover page"), cover);
-    SetDlgItemId(*attach, IDC_COVER_PAGE);
-    connect(attach, &QCheckBox::clicked, this, [this] { OnCoverPage(); });
-    m_labelComment = label(IDC_COMMENT_LABEL, QStringLiteral("Optional Comment for Cover Page:"));
-    m_editComment = new CCharFilterPlainTextEdit(cover);
-    m_editComment->setTabChangesFocus(true);
-    m_editComment->installEventFilter(this);
-    SetDlgItemId(*m_editComment, IDC_COMMENT);
-    NameByLabel(*m_labelComment, *m_editComment);
-    m_labelAttention = label(IDC_ATTENTION_LABEL, QStringLiteral("(Optional) Send fax Attention to:"));
-    m_editAttention = new CCharFilterEdit(cover);
-    SetDlgItemId(*m_editAttention, IDC_ATTENTION);
-    NameByLabel(*m_labelAttention, *m_editAttention);
-    m_labelFrom = label(IDC_FROM_LABEL, QStringLiteral("(Optional) Send Fax From:"));
-    m_editFrom = new CCharFilterEdit(cover);
-    SetDlgItemId(*m_editFrom, IDC_FROM);
-    NameByLabel(*m_labelFrom, *m_editFrom);
-    coverLayout->addWidget(attach, 0, 0, 1, 2);
-    coverLayout->addWidget(m_labelComment, 1, 0, 1, 2);
-    coverLayout->addWidget(m_editComment, 2, 0, 1, 2);
-    coverLayout->addWidget(m_labelAttention, 3, 0);
-    coverLayout->addWidget(m_editAttention, 3, 1);
-    coverLayout->addWidget(m_labelFrom, 4, 0);
-    coverLayout->addWidget(m_editFrom, 4, 1);
+    m_cover = new CCoverPageCtrl({.coverPage = IDC_COVER_PAGE,
+                                  .commentLabel = IDC_COMMENT_LABEL,
+                                  .comment = IDC_COMMENT,
+                                  .attentionLabel = IDC_ATTENTION_LABEL,
+                                  .attention = IDC_ATTENTION,
+                                  .fromLabel = IDC_FROM_LABEL,
+                                  .from = IDC_FROM},
+                                 this);
+    connect(m_cover, &CCoverPageCtrl::CoverPageClicked, this, [this] { OnCoverPage(); });
+    connect(m_cover, &CCoverPageCtrl::EnterPressed, this, [this] {
+        if (m_btnSend->isEnabled()) {
+            m_btnSend->click();
+        }
+    });
     // Room for three lines of comment: a cover page note is rarely longer.
-    m_editComment->setFixedHeight(DialogUnitsToPixels(0, 30).height());
-    layout->addWidget(cover);
+    m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
+    layout->addWidget(m_cover);
 
     // Where to learn more.
     m_labelQuestions =
@@ -291,21 +249,11 @@ void CFaxClientDlg::CreateControls() {
 }
 
 void CFaxClientDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_ATTENTION, *m_editAttention);
-    DDX_Control(pDX, IDC_FROM, *m_editFrom);
-    DDX_Control(pDX, IDC_COMMENT, *m_editComment);
     DDX_Control(pDX, IDC_PHONE, *m_labelPhone);
     DDX_Control(pDX, IDC_FONT_GROUP, *m_btnFontGroup);
     DDX_Control(pDX, IDC_QUESTIONS, *m_labelQuestions);
-    DDX_Control(pDX, IDC_ATTENTION_LABEL, *m_labelAttention);
-    DDX_Control(pDX, IDC_FROM_LABEL, *m_labelFrom);
-    DDX_Control(pDX, IDC_COMMENT_LABEL, *m_labelComment);
     DDX_Control(pDX, IDC_FILE_LABEL, *m_labelFile);
-    DDX_Control(pDX, IDC_RECIPIENTS_LABEL, *m_labelRecipients);
-    DDX_Control(pDX, IDC_HINT, *m_labelHint);
     DDX_Control(pDX, IDC_WEB_SITE, *m_linkWebSite);
-    DDX_Control(pDX, IDC_NUMBER, *m_editNumber);
-    DDX_Control(pDX, IDC_RECIPIENTS, *m_listRecipients);
     DDX_Control(pDX, IDC_BROWSE, *m_btnBrowse);
 
     DDX_Text(pDX, IDC_FILE, m_strFile);
@@ -337,11 +285,11 @@ bool CFaxClientDlg::OnInitDialog() {
             m_strFile = file;
             m_strHandedOverFile = file;
         }
-        SetEntries(JobOptions::Recipients((*settings)["fax"]));
+        m_recipients->SetEntries(JobOptions::Recipients((*settings)["fax"]));
         PresetJob(*settings);
     }
     UpdateData(false);
-    EnableCoverFields();
+    m_cover->EnableFields(m_bCoverPage);
 
     if (settings != nullptr) {
         m_pConfigSheet =
@@ -352,19 +300,13 @@ bool CFaxClientDlg::OnInitDialog() {
     }
 
     m_linkWebSite->SetTargetURL("http://" + std::string(config::WebHost) + "/");
-    for (CColorLabel* label : {m_labelHint, m_labelFile, m_labelRecipients, m_labelQuestions, m_labelAttention,
-                               m_labelFrom, m_labelComment, m_labelPhone}) {
+    for (CColorLabel* label : {m_labelFile, m_labelQuestions, m_labelPhone}) {
         label->SetTransparent(true);
     }
     // Built once and copied: assigning the one-character literal straight away trips
     // a false -Wrestrict of GCC 12 at -O3.
     const std::string quote(kQuote);
-    for (CCharFilterEdit* edit : {m_editFrom, m_editAttention}) {
-        edit->m_bRejectListed = true;
-        edit->m_strFilterChars = quote;
-    }
-    m_editComment->m_bRejectListed = true;
-    m_editComment->m_strFilterChars = quote;
+    m_cover->SetRejectedChars(quote);
     return true;
 }
 
@@ -398,21 +340,6 @@ void CFaxClientDlg::paintEvent(QPaintEvent* event) {
     CDialog::paintEvent(event);
 }
 
-bool CFaxClientDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editComment && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (key->modifiers() & Qt::ControlModifier) {
-                m_editComment->insertPlainText(QStringLiteral("\n"));
-            } else if (m_btnSend->isEnabled()) {
-                m_btnSend->click();
-            }
-            return true;
-        }
-    }
-    return CDialog::eventFilter(watched, event);
-}
-
 void CFaxClientDlg::OnAddRecipient() {
     UpdateData(true);
     if (m_strNumber.empty()) {
@@ -424,19 +351,9 @@ void CFaxClientDlg::OnAddRecipient() {
                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    m_listRecipients->insertItem(static_cast<int>(FaxNumberList::InsertPosition(Entries(), m_strNumber)),
-                                 Q(m_strNumber));
+    m_recipients->InsertEntry(FaxNumberList::InsertPosition(m_recipients->Entries(), m_strNumber), m_strNumber);
     m_strNumber.clear();
     UpdateData(false);
-}
-
-void CFaxClientDlg::OnRemoveRecipient() {
-    // From the end, so that the rows still to look at keep their places.
-    for (int i = m_listRecipients->count() - 1; i >= 0; --i) {
-        if (m_listRecipients->item(i)->isSelected()) {
-            delete m_listRecipients->takeItem(i);
-        }
-    }
 }
 
 void CFaxClientDlg::OnBrowse() {
@@ -457,15 +374,7 @@ void CFaxClientDlg::OnBrowse() {
 
 void CFaxClientDlg::OnCoverPage() {
     UpdateData(true);
-    EnableCoverFields();
-}
-
-void CFaxClientDlg::EnableCoverFields() {
-    for (int id : {IDC_COMMENT, IDC_FROM, IDC_ATTENTION}) {
-        if (QWidget* control = GetDlgItem(id)) {
-            control->setEnabled(m_bCoverPage);
-        }
-    }
+    m_cover->EnableFields(m_bCoverPage);
 }
 
 void CFaxClientDlg::OnAccountSettings() {
@@ -507,24 +416,9 @@ void CFaxClientDlg::PresetJob(const CMapStringToString& settings) {
     m_strAttention = job.attention;
 }
 
-std::vector<std::string> CFaxClientDlg::Entries() const {
-    std::vector<std::string> entries;
-    for (int i = 0; i < m_listRecipients->count(); ++i) {
-        entries.push_back(m_listRecipients->item(i)->text().toStdString());
-    }
-    return entries;
-}
-
-void CFaxClientDlg::SetEntries(const std::vector<std::string>& entries) {
-    m_listRecipients->clear();
-    for (const std::string& entry : entries) {
-        m_listRecipients->addItem(Q(entry));
-    }
-}
-
 FaxJob CFaxClientDlg::Job() const {
     FaxJob job;
-    job.recipients = Entries();
+    job.recipients = m_recipients->Entries();
     job.resolution = m_nResolution;
     job.font = m_nFont;
     job.coverPage = m_bCoverPage;
@@ -556,7 +450,7 @@ void CFaxClientDlg::OnOK() {
     };
     ui.runAccountSettings = [this] { OnAccountSettings(); };
     ui.runMailServerSettings = [this] { OnMailServerSettings(); };
-    ui.keepRecipients = [this](const std::vector<std::string>& remaining) { SetEntries(remaining); };
+    ui.keepRecipients = [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); };
 
     const FaxJob job = Job();
     CPasswordVault vault;

@@ -11,20 +11,18 @@
 #include <string>
 
 class QAction;
-class QCheckBox;
 class QGroupBox;
-class QListWidget;
 class QMenuBar;
 class QPainter;
 class QPushButton;
 
 namespace desklet {
 
-class CCharFilterEdit;
-class CCharFilterPlainTextEdit;
 class CColorLabel;
 class CConfigSheet;
+class CCoverPageCtrl;
 class CHyperLinkCtrl;
+class CRecipientPanel;
 
 // The program's only main window: the fax job's numbers, document and options,
 // and Send Fax. It owns the settings sheet, opens it by itself on a first run, and
@@ -83,7 +81,6 @@ public:
     static FaxNumberRules::Rule CheckFaxNumber(std::string_view number) { return FaxNumberRules::Check(number); }
 
     void OnAddRecipient();
-    void OnRemoveRecipient();
     void OnBrowse();
     void OnCoverPage();
     void OnAccountSettings();
@@ -106,34 +103,22 @@ protected:
     void CreateControls() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenu();
     FaxJob Job() const;
-    std::vector<std::string> Entries() const;
-    void SetEntries(const std::vector<std::string>& entries);
     // The job's fields as the launching program handed them over, where known.
     void PresetJob(const CMapStringToString& settings);
-    void EnableCoverFields();
     void DeleteHandedOverDocument();
 
     std::unique_ptr<CConfigSheet> m_pConfigSheet;
-    CCharFilterEdit* m_editAttention = nullptr;
-    CCharFilterEdit* m_editFrom = nullptr;
-    CCharFilterPlainTextEdit* m_editComment = nullptr;
+    CRecipientPanel* m_recipients = nullptr;
+    CCoverPageCtrl* m_cover = nullptr;
     CColorLabel* m_labelPhone = nullptr;
     QGroupBox* m_btnFontGroup = nullptr;
     CColorLabel* m_labelQuestions = nullptr;
-    CColorLabel* m_labelAttention = nullptr;
-    CColorLabel* m_labelFrom = nullptr;
-    CColorLabel* m_labelComment = nullptr;
     CColorLabel* m_labelFile = nullptr;
-    CColorLabel* m_labelRecipients = nullptr;
-    CColorLabel* m_labelHint = nullptr;
     CHyperLinkCtrl* m_linkWebSite = nullptr;
-    CCharFilterEdit* m_editNumber = nullptr;
-    QListWidget* m_listRecipients = nullptr;
     QPushButton* m_btnBrowse = nullptr;
     QPushButton* m_btnSend = nullptr;
     QMenuBar* m_pMenuBar = nullptr;

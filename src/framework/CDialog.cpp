@@ -121,16 +121,20 @@ QWidget* CDialog::GetDlgItem(int id) const {
 }
 
 void CDialog::SetDlgItemId(QWidget& control, int id) {
-    control.setProperty(kControlIdProperty, id);
-    if (control.objectName().isEmpty()) {
-        control.setObjectName(QStringLiteral("control_%1").arg(id));
-    }
+    SetDlgCtrlID(control, id);
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         if (id == IDOK) {
             connect(button, &QAbstractButton::clicked, this, [this] { OnOK(); });
         } else if (id == IDCANCEL) {
             connect(button, &QAbstractButton::clicked, this, [this] { OnCancel(); });
         }
+    }
+}
+
+void CDialog::SetDlgCtrlID(QWidget& control, int id) {
+    control.setProperty(kControlIdProperty, id);
+    if (control.objectName().isEmpty()) {
+        control.setObjectName(QStringLiteral("control_%1").arg(id));
     }
 }
 

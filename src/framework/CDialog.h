@@ -47,6 +47,9 @@ public:
     QWidget* GetDlgItem(int id) const;
     void SetDlgItemId(QWidget& control, int id);
     static int GetDlgCtrlID(const QWidget& control);
+    // Gives a control its id without a dialog at hand: for the children a composite
+    // control builds itself. Unlike SetDlgItemId(), IDOK and IDCANCEL get no wiring.
+    static void SetDlgCtrlID(QWidget& control, int id);
 
     int TemplateId() const { return m_nTemplateId; }
     bool IsModalRunning() const { return m_pLoop != nullptr; }

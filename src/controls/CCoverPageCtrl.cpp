@@ -1,0 +1,90 @@
+#include "controls/CCoverPageCtrl.h"
+
+#include "controls/CCharFilterEdit.h"
+#include "controls/CCharFilterPlainTextEdit.h"
+#include "controls/CColorLabel.h"
+#include "controls/NameByLabel.h"
+#include "framework/CDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+
+namespace desklet {
+
+CCoverPageCtrl::CCoverPageCtrl(const Ids& ids, QWidget* parent)
+    : QGroupBox(QStringLiteral("Cover Page Options"), parent) {
+    auto label = [this](int id, const QString& text) {
+        auto* l = new CColorLabel(this);
+        l->setText(text);
+        CDialog::SetDlgCtrlID(*l, id);
+        return l;
+    };
+    m_checkCoverPage = new QCheckBox(QStringLiteral("Attach cover page"), this);
+    CDialog::SetDlgCtrlID(*m_checkCoverPage, ids.coverPage);
+    connect(m_checkCoverPage, &QCheckBox::clicked, this, &CCoverPageCtrl::CoverPageClicked);
+    CColorLabel* commentLabel = label(ids.commentLabel, QStringLiteral("Optional Comment for Cover Page:"));
+    m_editComment = new CCharFilterPlainTextEdit(this);
+    m_editComment->setTabChangesFocus(true);
+    m_editComment->installEventFilter(this);
+    CDialog::SetDlgCtrlID(*m_editComment, ids.comment);
+    NameByLabel(*commentLabel, *m_editComment);
+    CColorLabel* attentionLabel = label(ids.attentionLabel, QStringLiteral("(Optional) Send fax Attention to:"));
+    m_editAttention = new CCharFilterEdit(this);
+    CDialog::SetDlgCtrlID(*m_editAttention, ids.attention);
+    NameByLabel(*attentionLabel, *m_editAttention);
+    CColorLabel* fromLabel = label(ids.fromLabel, QStringLiteral("(Optional) Send Fax From:"));
+    m_editFrom = new CCharFilterEdit(this);
+    CDialog::SetDlgCtrlID(*m_editFrom, ids.from);
+    NameByLabel(*fromLabel, *m_editFrom);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_checkCoverPage, 0, 0, 1, 2);
+    layout->addWidget(commentLabel, 1, 0, 1, 2);
+    layout->addWidget(m_editComment, 2, 0, 1, 2);
+    layout->addWidget(attentionLabel, 3, 0);
+    layout->addWidget(m_editAttention, 3, 1);
+    layout->addWidget(fromLabel, 4, 0);
+    layout->addWidget(m_editFrom, 4, 1);
+    // Placed: the labels take their font now and are drawn over the dialog's background.
+    for (CColorLabel* l : {commentLabel, attentionLabel, fromLabel}) {
+        l->Attach();
+        l->SetTransparent(true);
+    }
+}
+
+void CCoverPageCtrl::EnableFields(bool enabled) {
+    for (QWidget* field : std::initializer_list<QWidget*>{m_editComment, m_editFrom, m_editAttention}) {
+        field->setEnabled(enabled);
+    }
+}
+
+void CCoverPageCtrl::SetCommentHeight(int pixels) {
+    m_editComment->setFixedHeight(pixels);
+}
+
+void CCoverPageCtrl::SetRejectedChars(const std::string& chars) {
+    for (CCharFilterEdit* edit : {m_editFrom, m_editAttention}) {
+        edit->m_bRejectListed = true;
+        edit->m_strFilterChars = chars;
+    }
+    m_editComment->m_bRejectListed = true;
+    m_editComment->m_strFilterChars = chars;
+}
+
+bool CCoverPageCtrl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_editComment && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (key->modifiers() & Qt::ControlModifier) {
+                m_editComment->insertPlainText(QStringLiteral("\n"));
+            } else {
+                emit EnterPressed();
+            }
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace desklet

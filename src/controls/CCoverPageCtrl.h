@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <string>
+
+class QCheckBox;
+
+namespace desklet {
+
+class CCharFilterEdit;
+class CCharFilterPlainTextEdit;
+class CColorLabel;
+
+// "Cover Page Options": Attach cover page and the three fields a cover page
+// carries, a comment, an attention and a from line, each named by its label. The
+// owner says when the fields are usable (EnableFields), as it decides whether a
+// cover page goes. Enter in the comment belongs to the dialog (EnterPressed);
+// Ctrl+Enter breaks the line.
+class CCoverPageCtrl : public QGroupBox {
+    Q_OBJECT
+public:
+    // The ids the owning dialog finds the children by.
+    struct Ids {
+        int coverPage;
+        int commentLabel;
+        int comment;
+        int attentionLabel;
+        int attention;
+        int fromLabel;
+        int from;
+    };
+
+    CCoverPageCtrl(const Ids& ids, QWidget* parent = nullptr);
+
+    void EnableFields(bool enabled);
+    void SetCommentHeight(int pixels);
+    // Characters none of the three fields lets the user type.
+    void SetRejectedChars(const std::string& chars);
+
+signals:
+    // The user clicked Attach cover page.
+    void CoverPageClicked();
+    void EnterPressed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QCheckBox* m_checkCoverPage = nullptr;
+    CCharFilterPlainTextEdit* m_editComment = nullptr;
+    CCharFilterEdit* m_editAttention = nullptr;
+    CCharFilterEdit* m_editFrom = nullptr;
+};
+
+} // namespace desklet
