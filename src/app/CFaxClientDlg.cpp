@@ -1,11 +1,10 @@
 #include "app/CFaxClientDlg.h"
 
 #include "DeskletConfig.h"
+#include "app/CDialogSend.h"
 #include "app/CFaxClientApp.h"
-#include "app/CSendProgressDlg.h"
 #include "app/core/FaxNumberList.h"
 #include "app/core/JobOptions.h"
-#include "app/core/SendOperation.h"
 #include "controls/CAboutDlg.h"
 #include "controls/CColorLabel.h"
 #include "controls/CCoverPageCtrl.h"
@@ -17,7 +16,6 @@
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
 #include "settings/CConfigSheet.h"
-#include "settings/MailServerLogin.h"
 #include "text/Ascii.h"
 
 #include <QAbstractItemModel>
@@ -193,6 +191,7 @@ void CFaxClientDlg::CreateControls() {
     options->addWidget(resolution);
     layout->addLayout(options);
 
+    // The cover page.
     m_cover = new CCoverPageCtrl({.coverPage = IDC_COVER_PAGE,
                                   .commentLabel = IDC_COMMENT_LABEL,
                                   .comment = IDC_COMMENT,
@@ -440,24 +439,10 @@ void CFaxClientDlg::OnOK() {
         return;
     }
 
-    SendOperation::Ui ui;
-    ui.hide = [this] { ShowWindow(SW_HIDE); };
-    ui.show = [this] { ShowWindow(SW_SHOW); };
-    ui.message = [this](const std::string& text, const std::string& caption, SendOperation::Icon icon,
-                        const std::string& details) {
-        MessageBox(text, caption, MB_OK | (icon == SendOperation::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U),
-                   details);
-    };
-    ui.runAccountSettings = [this] { OnAccountSettings(); };
-    ui.runMailServerSettings = [this] { OnMailServerSettings(); };
-    ui.keepRecipients = [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); };
-
-    const FaxJob job = Job();
-    CPasswordVault vault;
-    const SendOperation::Transfer transfer = CSendProgressDlg::TransferFor(
-        static_cast<int>(job.recipients.size()), this, MailServerLogin::Read(app->Settings, vault));
-    const SendOperation::Config config{std::string(config::GatewayDomain), std::string(config::SenderTag)};
-    if (SendOperation::Run(job, m_strFile, app->Settings, config, ui, transfer) == SendOperation::Failure::None) {
+    const CDialogSend send(
+        *this, {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
+                [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
+    if (send.Run(Job(), m_strFile, app->Settings)) {
         CDialog::OnOK();
     }
 }
