@@ -1,15 +1,14 @@
 #include "app/CFaxClientDlg.h"
 
-#include "DeskletConfig.h"
 #include "app/CDialogSend.h"
 #include "app/CFaxClientApp.h"
 #include "app/core/FaxNumberList.h"
 #include "app/core/JobOptions.h"
 #include "controls/CAboutDlg.h"
 #include "controls/CColorLabel.h"
+#include "controls/CContactInfoCtrl.h"
 #include "controls/CCoverPageCtrl.h"
 #include "controls/CDocumentPreviewCtrl.h"
-#include "controls/CHyperLinkCtrl.h"
 #include "controls/COnlineHelpDlg.h"
 #include "controls/CRecipientPanel.h"
 #include "controls/NameByLabel.h"
@@ -54,10 +53,6 @@ constexpr const char* kBrowseFilter = "MS Word Documents (*.doc) (*.doc *.rtf);;
                                       "Postscript Files (*.ps,*.prn,*.psa) (*.ps *.prn *.psa);;"
                                       "All Files (*.*) (*)";
 constexpr const char* kBrowseFirstFilter = "MS Word Documents (*.doc) (*.doc *.rtf)";
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 bool ContainsMarker(const std::string& path) {
     return ascii::FindNoCase(path, kTemporaryMarker) != std::string::npos;
@@ -210,21 +205,8 @@ void CFaxClientDlg::CreateControls() {
     m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
     layout->addWidget(m_cover);
 
-    // Where to learn more.
-    m_labelQuestions =
-        label(IDC_QUESTIONS, QStringLiteral("If you have any questions or to sign up for Quillmark Fax Services,"));
-    m_labelQuestions->setWordWrap(true);
-    layout->addWidget(m_labelQuestions);
-    m_linkWebSite = new CHyperLinkCtrl(this);
-    m_linkWebSite->setText(QStringLiteral("visit ") + Q(config::WebHost));
-    SetDlgItemId(*m_linkWebSite, IDC_WEB_SITE);
-    m_labelPhone = label(IDC_PHONE, QStringLiteral(" or call ") + Q(config::Telephone) + QStringLiteral("."));
-    auto* contact = new QHBoxLayout;
-    contact->setSpacing(0);
-    contact->addWidget(m_linkWebSite);
-    contact->addWidget(m_labelPhone);
-    contact->addStretch();
-    layout->addLayout(contact);
+    layout->addWidget(
+        new CContactInfoCtrl({.questions = IDC_QUESTIONS, .webSite = IDC_WEB_SITE, .phone = IDC_PHONE}, this));
 
     // Send Fax is the default button: Enter in any edit presses it. The other
     // buttons keep Qt's auto-default, so that Enter on a focused button presses that
@@ -239,20 +221,16 @@ void CFaxClientDlg::CreateControls() {
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 
-    // Every control named for screen readers, also those whose text says it.
+    // Named for screen readers by what it is for, not only by its text.
     m_btnBrowse->setAccessibleName(QStringLiteral("Browse for the file to fax"));
-    m_linkWebSite->setAccessibleName(m_linkWebSite->text());
 
     // The template's size, or more where this desktop's font needs more room.
     resize(DialogUnitsToPixels(240, 283).expandedTo(sizeHint()));
 }
 
 void CFaxClientDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_PHONE, *m_labelPhone);
     DDX_Control(pDX, IDC_FONT_GROUP, *m_btnFontGroup);
-    DDX_Control(pDX, IDC_QUESTIONS, *m_labelQuestions);
     DDX_Control(pDX, IDC_FILE_LABEL, *m_labelFile);
-    DDX_Control(pDX, IDC_WEB_SITE, *m_linkWebSite);
     DDX_Control(pDX, IDC_BROWSE, *m_btnBrowse);
 
     DDX_Text(pDX, IDC_FILE, m_strFile);
@@ -298,10 +276,7 @@ bool CFaxClientDlg::OnInitDialog() {
         }
     }
 
-    m_linkWebSite->SetTargetURL("http://" + std::string(config::WebHost) + "/");
-    for (CColorLabel* label : {m_labelFile, m_labelQuestions, m_labelPhone}) {
-        label->SetTransparent(true);
-    }
+    m_labelFile->SetTransparent(true);
     // Built once and copied: assigning the one-character literal straight away trips
     // a false -Wrestrict of GCC 12 at -O3.
     const std::string quote(kQuote);
@@ -367,7 +342,7 @@ void CFaxClientDlg::OnBrowse() {
     // Only the file field changes: whatever else was typed stays in its control.
     m_strFile = *chosen;
     if (auto* file = qobject_cast<QLineEdit*>(GetDlgItem(IDC_FILE))) {
-        file->setText(Q(m_strFile));
+        file->setText(QString::fromStdString(m_strFile));
     }
 }
 

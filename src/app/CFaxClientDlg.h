@@ -21,7 +21,6 @@ namespace desklet {
 class CColorLabel;
 class CConfigSheet;
 class CCoverPageCtrl;
-class CHyperLinkCtrl;
 class CRecipientPanel;
 
 // The program's only main window: the fax job's numbers, document and options,
@@ -114,11 +113,8 @@ private:
     std::unique_ptr<CConfigSheet> m_pConfigSheet;
     CRecipientPanel* m_recipients = nullptr;
     CCoverPageCtrl* m_cover = nullptr;
-    CColorLabel* m_labelPhone = nullptr;
     QGroupBox* m_btnFontGroup = nullptr;
-    CColorLabel* m_labelQuestions = nullptr;
     CColorLabel* m_labelFile = nullptr;
-    CHyperLinkCtrl* m_linkWebSite = nullptr;
     QPushButton* m_btnBrowse = nullptr;
     QPushButton* m_btnSend = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
