@@ -4,6 +4,7 @@
 #include "controls/CCharFilterPlainTextEdit.h"
 #include "controls/CColorLabel.h"
 #include "controls/NameByLabel.h"
+#include "controls/PanelLabels_p.h"
 #include "framework/CDialog.h"
 
 #include <QCheckBox>
@@ -14,26 +15,22 @@ namespace desklet {
 
 CCoverPageCtrl::CCoverPageCtrl(const Ids& ids, QWidget* parent)
     : QGroupBox(QStringLiteral("Cover Page Options"), parent) {
-    auto label = [this](int id, const QString& text) {
-        auto* l = new CColorLabel(this);
-        l->setText(text);
-        CDialog::SetDlgCtrlID(*l, id);
-        return l;
-    };
     m_checkCoverPage = new QCheckBox(QStringLiteral("Attach cover page"), this);
     CDialog::SetDlgCtrlID(*m_checkCoverPage, ids.coverPage);
     connect(m_checkCoverPage, &QCheckBox::clicked, this, &CCoverPageCtrl::CoverPageClicked);
-    CColorLabel* commentLabel = label(ids.commentLabel, QStringLiteral("Optional Comment for Cover Page:"));
+    CColorLabel* commentLabel =
+        NewPanelLabel(*this, ids.commentLabel, QStringLiteral("Optional Comment for Cover Page:"));
     m_editComment = new CCharFilterPlainTextEdit(this);
     m_editComment->setTabChangesFocus(true);
     m_editComment->installEventFilter(this);
     CDialog::SetDlgCtrlID(*m_editComment, ids.comment);
     NameByLabel(*commentLabel, *m_editComment);
-    CColorLabel* attentionLabel = label(ids.attentionLabel, QStringLiteral("(Optional) Send fax Attention to:"));
+    CColorLabel* attentionLabel =
+        NewPanelLabel(*this, ids.attentionLabel, QStringLiteral("(Optional) Send fax Attention to:"));
     m_editAttention = new CCharFilterEdit(this);
     CDialog::SetDlgCtrlID(*m_editAttention, ids.attention);
     NameByLabel(*attentionLabel, *m_editAttention);
-    CColorLabel* fromLabel = label(ids.fromLabel, QStringLiteral("(Optional) Send Fax From:"));
+    CColorLabel* fromLabel = NewPanelLabel(*this, ids.fromLabel, QStringLiteral("(Optional) Send Fax From:"));
     m_editFrom = new CCharFilterEdit(this);
     CDialog::SetDlgCtrlID(*m_editFrom, ids.from);
     NameByLabel(*fromLabel, *m_editFrom);
@@ -46,11 +43,7 @@ CCoverPageCtrl::CCoverPageCtrl(const Ids& ids, QWidget* parent)
     layout->addWidget(m_editAttention, 3, 1);
     layout->addWidget(fromLabel, 4, 0);
     layout->addWidget(m_editFrom, 4, 1);
-    // Placed: the labels take their font now and are drawn over the dialog's background.
-    for (CColorLabel* l : {commentLabel, attentionLabel, fromLabel}) {
-        l->Attach();
-        l->SetTransparent(true);
-    }
+    FinishPanelLabels({commentLabel, attentionLabel, fromLabel});
 }
 
 void CCoverPageCtrl::EnableFields(bool enabled) {

@@ -3,6 +3,7 @@
 #include "controls/CCharFilterEdit.h"
 #include "controls/CColorLabel.h"
 #include "controls/NameByLabel.h"
+#include "controls/PanelLabels_p.h"
 #include "framework/CDialog.h"
 
 #include <QGridLayout>
@@ -13,24 +14,19 @@
 namespace desklet {
 
 CRecipientPanel::CRecipientPanel(const Ids& ids, std::string_view numberChars, QWidget* parent) : QWidget(parent) {
-    auto label = [this](int id, const QString& text) {
-        auto* l = new CColorLabel(this);
-        l->setText(text);
-        CDialog::SetDlgCtrlID(*l, id);
-        return l;
-    };
     auto button = [this](int id, const QString& text) {
         auto* b = new QPushButton(text, this);
         CDialog::SetDlgCtrlID(*b, id);
         return b;
     };
-    CColorLabel* listLabel = label(ids.listLabel, QStringLiteral("Fax Recipients:"));
+    CColorLabel* listLabel = NewPanelLabel(*this, ids.listLabel, QStringLiteral("Fax Recipients:"));
     m_listRecipients = new QListWidget(this);
     m_listRecipients->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_listRecipients->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     CDialog::SetDlgCtrlID(*m_listRecipients, ids.list);
     NameByLabel(*listLabel, *m_listRecipients);
-    CColorLabel* hint = label(ids.hint, QStringLiteral("To add recipients, enter the number here and click Add"));
+    CColorLabel* hint =
+        NewPanelLabel(*this, ids.hint, QStringLiteral("To add recipients, enter the number here and click Add"));
     hint->setWordWrap(true);
     auto* number = new CCharFilterEdit(this);
     number->m_bRejectListed = false;
@@ -56,11 +52,7 @@ CRecipientPanel::CRecipientPanel(const Ids& ids, std::string_view numberChars, Q
     layout->setRowStretch(4, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
-    // Placed: the labels take their font now and are drawn over the dialog's background.
-    for (CColorLabel* l : {listLabel, hint}) {
-        l->Attach();
-        l->SetTransparent(true);
-    }
+    FinishPanelLabels({listLabel, hint});
 }
 
 std::vector<std::string> CRecipientPanel::Entries() const {
