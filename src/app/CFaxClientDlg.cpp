@@ -114,12 +114,6 @@ void CFaxClientDlg::CreateControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(m_pMenuBar);
 
-    auto label = [this](int id, const QString& text) {
-        auto* l = new CColorLabel(this);
-        l->setText(text);
-        SetDlgItemId(*l, id);
-        return l;
-    };
     auto button = [this](int id, const QString& text) {
         auto* b = new QPushButton(text, this);
         SetDlgItemId(*b, id);
@@ -150,7 +144,9 @@ void CFaxClientDlg::CreateControls() {
     layout->addLayout(recipients);
 
     // The document.
-    m_labelFile = label(IDC_FILE_LABEL, QStringLiteral("File you would like to fax:"));
+    m_labelFile = new CColorLabel(this);
+    m_labelFile->setText(QStringLiteral("File you would like to fax:"));
+    SetDlgItemId(*m_labelFile, IDC_FILE_LABEL);
     auto* file = new QLineEdit(this);
     SetDlgItemId(*file, IDC_FILE);
     NameByLabel(*m_labelFile, *file);
@@ -203,8 +199,13 @@ void CFaxClientDlg::CreateControls() {
     });
     // Room for three lines of comment: a cover page note is rarely longer.
     m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
+    // Built once and copied: assigning the one-character literal straight away trips
+    // a false -Wrestrict of GCC 12 at -O3.
+    const std::string quote(kQuote);
+    m_cover->SetRejectedChars(quote);
     layout->addWidget(m_cover);
 
+    // Where to learn more.
     layout->addWidget(
         new CContactInfoCtrl({.questions = IDC_QUESTIONS, .webSite = IDC_WEB_SITE, .phone = IDC_PHONE}, this));
 
@@ -277,10 +278,6 @@ bool CFaxClientDlg::OnInitDialog() {
     }
 
     m_labelFile->SetTransparent(true);
-    // Built once and copied: assigning the one-character literal straight away trips
-    // a false -Wrestrict of GCC 12 at -O3.
-    const std::string quote(kQuote);
-    m_cover->SetRejectedChars(quote);
     return true;
 }
 
