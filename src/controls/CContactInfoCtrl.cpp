@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include <string>
+#include <string_view>
 
 namespace desklet {
 namespace {
