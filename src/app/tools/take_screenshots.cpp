@@ -21,6 +21,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPainter>
@@ -156,16 +157,24 @@ int main(int argc, char** argv) {
     });
     dialog.DoModal();
 
-    // The dialog as printing to fax opens it: the document from the inbox, no
-    // numbers yet. The path is typed into the field rather than handed over, so
-    // that closing this dialog deletes nothing.
+    // The dialog as printing to fax opens it: the document from an inbox laid out
+    // as the print system's (inside the temporary folder), no numbers yet. The
+    // path is typed into the field rather than handed over, so that closing this
+    // dialog deletes nothing but the temporary folder does.
+    const QString inbox = home.path() + "/spool/desklet/1000";
+    const QString spooled = inbox + "/QUILLTMP-57-Quarterly report.pdf";
+    if (!QDir().mkpath(inbox) || !QFile::copy(report, spooled)) {
+        std::fprintf(stderr, "desklet_screenshots: cannot write the printed document\n");
+        return 1;
+    }
     app.Settings["file"].clear();
     app.Settings["fax"].clear();
     CFaxClientDlg printed;
     DialogServices::SetModalHandler([&](QDialog& running) {
         if (auto* file = qobject_cast<QLineEdit*>(printed.GetDlgItem(CFaxClientDlg::IDC_FILE))) {
-            file->setText(QStringLiteral("/var/spool/desklet/1000/QUILLTMP-57-Quarterly report.pdf"));
+            file->setText(spooled);
         }
+        WaitForPreview(printed);
         ok = Save(printed, outDir + "/print-to-fax.png") && ok;
         running.done(IDCANCEL);
     });
