@@ -5,6 +5,7 @@
 #include "app/core/FaxCommand.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzFields.h"
+#include "fuzz/support/OneLine.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,20 +13,9 @@
 
 using namespace desklet;
 using desklet::fuzz::FuzzFields;
+using desklet::fuzz::OneLine;
 
 namespace {
-
-// A CR LF pair, a lone CR or LF, and a NUL each become one blank.
-std::string Cleaned(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        }
-        out += text[i] == '\r' || text[i] == '\n' || text[i] == '\0' ? ' ' : text[i];
-    }
-    return out;
-}
 
 const char* const kConfirmations[][2] = {{"email_on_delivered", " -confsucc "},
                                          {"email_on_not_delivered", " -conffail "},
@@ -60,22 +50,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         words += " -nocover";
     } else {
         words += " -cover";
-        words += job.comment.empty() ? "" : " -re \"" + Cleaned(job.comment) + "\"";
-        words += job.from.empty() ? "" : " -from \"" + Cleaned(job.from) + "\"";
+        words += job.comment.empty() ? "" : " -re \"" + OneLine(job.comment) + "\"";
+        words += job.from.empty() ? "" : " -from \"" + OneLine(job.from) + "\"";
     }
     for (const auto& confirmation : kConfirmations) {
         const std::string value = settings.LookupOrEmpty(confirmation[0]);
-        words += value.empty() ? "" : confirmation[1] + Cleaned(value);
+        words += value.empty() ? "" : confirmation[1] + OneLine(value);
     }
-    words += " -code " + Cleaned(settings.LookupOrEmpty("stationid"));
+    words += " -code " + OneLine(settings.LookupOrEmpty("stationid"));
     std::string numbers;
     for (std::size_t i = 0; i < job.recipients.size(); ++i) {
         const std::string& number = job.recipients[i];
-        numbers += (i > 0 ? "," : "") + Cleaned(!number.empty() && number[0] == '1' ? number.substr(1) : number);
+        numbers += (i > 0 ? "," : "") + OneLine(!number.empty() && number[0] == '1' ? number.substr(1) : number);
     }
 
     const FaxCommand fax = FaxCommand::Compose(job, settings, "gw.example", "-tag@gw.example");
     FUZZ_CHECK(fax.command.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
-    FUZZ_CHECK(fax.command == "fax " + words + " -doca " + numbers + " " + Cleaned(job.attention));
+    FUZZ_CHECK(fax.command == "fax " + words + " -doca " + numbers + " " + OneLine(job.attention));
     return 0;
 }

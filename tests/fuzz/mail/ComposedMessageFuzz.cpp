@@ -8,6 +8,7 @@
 #include "fuzz/mail/Base64Model_p.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzFields.h"
+#include "fuzz/support/OneLine.h"
 #include "mail/CMimeMailItem.h"
 
 #include <cstdio>
@@ -21,6 +22,7 @@
 
 using namespace desklet;
 using desklet::fuzz::FuzzFields;
+using desklet::fuzz::OneLine;
 
 namespace {
 
@@ -42,15 +44,6 @@ const std::string& Folder() {
     static const bool removeAtExit = std::atexit([] { ::rmdir(Folder().c_str()); }) == 0;
     (void)removeAtExit;
     return folder;
-}
-
-std::string Cleaned(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
-        out += text[i] == '\r' || text[i] == '\n' || text[i] == '\0' ? ' ' : text[i];
-    }
-    return out;
 }
 
 // The lines of a text that must be all CR LF lines, and unfolded into fields
@@ -190,10 +183,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::string> header = Lines(item.m_strHeader, true);
     FUZZ_CHECK(header.size() == 8 && header.back().empty());
-    FUZZ_CHECK(header[0] == "From: " + Cleaned(item.m_strSender));
-    FUZZ_CHECK(header[1] == "To: " + Cleaned(to));
+    FUZZ_CHECK(header[0] == "From: " + OneLine(item.m_strSender));
+    FUZZ_CHECK(header[1] == "To: " + OneLine(to));
     FUZZ_CHECK(header[2].substr(0, 6) == "Date: ");
-    FUZZ_CHECK(header[3] == "Subject: " + Cleaned(item.m_strSubject));
+    FUZZ_CHECK(header[3] == "Subject: " + OneLine(item.m_strSubject));
     FUZZ_CHECK(header[4] == "X-Mailer: KX Mail");
     FUZZ_CHECK(header[5] == "MIME-Version: 1.0");
     FUZZ_CHECK(header[6] == "Content-Type: multipart/mixed; boundary=KX_MAIL_PaRt_BoUnDaRy_05151998");
