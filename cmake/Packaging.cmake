@@ -29,7 +29,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the SVG icon engine as a plug-in at run time, so the libraries the binary
 # links against do not show it; without it the program's icon stays blank.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-# xdg-mime names the desktop's browser when the desktop cannot open a web page itself.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# xdg-mime names the desktop's browser when the desktop cannot open a web page itself;
+# Qt's TIFF reader, a plug-in too, lets the preview count a TIFF's pages;
+# the print system and its PDF filters make the fax printer.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-image-formats-plugins, cups-daemon, cups-client, cups-filters")
+
+# The maintainer scripts set up and take away the fax printer and its spool root.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${PROJECT_SOURCE_DIR}/cmake/debian/postinst
+    ${PROJECT_SOURCE_DIR}/cmake/debian/prerm
+    ${PROJECT_SOURCE_DIR}/cmake/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -19,6 +19,16 @@ public:
     // Copies every key/value pair of the command line into Settings.
     void ReadCommandLine();
 
+    // The session's side of printing to fax: opens each document waiting in the
+    // user's inbox, oldest first, in one main dialog after another, each as if
+    // handed over with -file, so the dialog deletes it when it closes. Documents
+    // that arrive meanwhile are taken too; one that cannot be opened stays where
+    // it is and is reported once. Returns when no document is left to open.
+    void RunPrintJobs();
+    // Makes InitInstance() run RunPrintJobs() instead of one dialog from the
+    // command line.
+    void SetPrintJobsMode() { m_bPrintJobs = true; }
+
     // The running application object; nullptr outside of one.
     static CFaxClientApp* Current();
 
@@ -28,6 +38,11 @@ public:
     void SaveSettings();
 
     CMapStringToString Settings{10};
+
+private:
+    void RunMainDialog();
+
+    bool m_bPrintJobs = false;
 };
 
 } // namespace desklet

@@ -9,6 +9,7 @@
 #include "controls/CCharFilterEdit.h"
 #include "controls/CCharFilterPlainTextEdit.h"
 #include "controls/CColorLabel.h"
+#include "controls/CDocumentPreviewCtrl.h"
 #include "controls/CHyperLinkCtrl.h"
 #include "controls/COnlineHelpDlg.h"
 #include "framework/CDataExchange.h"
@@ -175,6 +176,16 @@ void CFaxClientDlg::CreateControls() {
     recipients->setRowStretch(4, 1);
     recipients->setColumnStretch(0, 1);
     recipients->setColumnStretch(1, 1);
+    // The document's first page and page count, beside the list and as high.
+    auto* preview = new CDocumentPreviewCtrl(this);
+    preview->SetPictureHeight(DialogUnitsToPixels(0, kPreviewHeight).height());
+    recipients->addWidget(preview, 0, 2, 5, 1);
+    // By the model alone: it still reports while the dialog is being torn down.
+    QAbstractItemModel* model = m_listRecipients->model();
+    const auto countRecipients = [model, preview] { preview->SetRecipientCount(model->rowCount()); };
+    connect(model, &QAbstractItemModel::rowsInserted, preview, countRecipients);
+    connect(model, &QAbstractItemModel::rowsRemoved, preview, countRecipients);
+    connect(model, &QAbstractItemModel::modelReset, preview, countRecipients);
     layout->addLayout(recipients);
 
     // The document.
@@ -182,6 +193,7 @@ void CFaxClientDlg::CreateControls() {
     auto* file = new QLineEdit(this);
     SetDlgItemId(*file, IDC_FILE);
     NameByLabel(*m_labelFile, *file);
+    connect(file, &QLineEdit::textChanged, preview, &CDocumentPreviewCtrl::SetPath);
     m_btnBrowse = button(IDC_BROWSE, QStringLiteral("Browse"));
     connect(m_btnBrowse, &QPushButton::clicked, this, [this] { OnBrowse(); });
     layout->addWidget(m_labelFile);

@@ -39,6 +39,9 @@ public:
     static constexpr int kMaxNumberChars = static_cast<int>(FaxNumberRules::kMaxLength);
     static constexpr int kMaxFromChars = 20;
     static constexpr int kMaxAttentionChars = 30;
+    // The preview picture's height in dialog units: with its line below, that of the
+    // recipient list.
+    static constexpr int kPreviewHeight = 90;
 
     enum ControlId {
         IDC_FILE = 1001,

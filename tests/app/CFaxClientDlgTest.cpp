@@ -1,21 +1,26 @@
 #include "app/CFaxClientDlg.h"
 #include "app/CFaxClientApp.h"
 #include "app/core/SendOperation.h"
+#include "controls/CDocumentPreviewCtrl.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -310,6 +315,34 @@ TEST_F(MainDialog, AddAndRemoveKeepTheListSorted) {
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].caption, "Incorrectly formatted fax telephone number");
     EXPECT_EQ(recorder.messages[0].type, MB_OK | MB_ICONEXCLAMATION);
+}
+
+TEST_F(MainDialog, ThePreviewFollowsTheCommandLineTheListAndBrowse) {
+    const auto pdf = files.path() / "report.pdf";
+    ASSERT_TRUE(WritePdf(QString::fromStdString(pdf.string()), 3));
+    const auto text = files.WriteFile("notes.txt", "plain words");
+    recorder.fileAnswers.push_back(text.string());
+    Store({{"logon", "acme"}});
+    Start({"desklet", "-file", pdf.string(), "-fax", "2125551212,3105550188"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        auto* preview = dialog.findChild<CDocumentPreviewCtrl*>();
+        ASSERT_NE(preview, nullptr);
+        QSignalSpy shown(preview, &CDocumentPreviewCtrl::Shown);
+        ASSERT_TRUE(shown.wait(10000));
+        EXPECT_EQ(preview->Line()->text(), "3 pages to 2 recipients");
+        list(dialog)->item(0)->setSelected(true);
+        click(dialog, CFaxClientDlg::IDC_REMOVE);
+        EXPECT_EQ(preview->Line()->text(), "3 pages to 1 recipient");
+        click(dialog, CFaxClientDlg::IDC_BROWSE);
+        ASSERT_TRUE(shown.wait(10000));
+        EXPECT_EQ(preview->Line()->text(), "Pages: unknown");
+        EXPECT_FALSE(preview->Picture()->isVisible());
+        edit(dialog, CFaxClientDlg::IDC_FILE)->clear();
+        EXPECT_FALSE(preview->Line()->isVisible());
+        PressCancel(d);
+    });
+    dialog.DoModal();
 }
 
 TEST_F(MainDialog, TheCoverPageSwitchesItsFieldsAndBrowseKeepsTheRest) {

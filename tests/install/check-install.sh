@@ -17,7 +17,10 @@ readonly PREFIX=usr
 # Every file an install holds, relative to the root of the installed tree. Nothing
 # else may be there: a stray file would end up in the package too.
 readonly EXPECTED_FILES=(
+    etc/xdg/autostart/"$APP_ID".PrintWatch.desktop
     usr/bin/desklet
+    usr/bin/desklet-print-watch
+    usr/lib/cups/backend/desklet
     usr/share/applications/"$APP_ID".desktop
     usr/share/doc/desklet/copyright
     usr/share/icons/hicolor/128x128/apps/"$APP_ID".png
@@ -27,6 +30,7 @@ readonly EXPECTED_FILES=(
     usr/share/icons/hicolor/scalable/apps/"$APP_ID".svg
     usr/share/man/man1/desklet.1.gz
     usr/share/metainfo/"$APP_ID".metainfo.xml
+    usr/share/ppd/desklet/desklet.ppd
 )
 
 failures=0
@@ -127,11 +131,14 @@ case_desktop_entry() { # <stage>
     local entry=$1/usr/share/applications/$APP_ID.desktop
     need desktop-file-validate desktop-file-utils
     local out
-    out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate rejects the entry"
-    [ -z "$out" ] || {
-        echo "$out"
-        fail "desktop-file-validate has remarks"
-    }
+    local file
+    for file in "$entry" "$1/etc/xdg/autostart/$APP_ID.PrintWatch.desktop"; do
+        out=$(desktop-file-validate "$file" 2>&1) || fail "desktop-file-validate rejects $file"
+        [ -z "$out" ] || {
+            echo "$out"
+            fail "desktop-file-validate has remarks on $file"
+        }
+    done
 
     # A misspelt type is valid syntax but never matches a document: every type must be
     # one that the shared MIME database knows.
@@ -204,6 +211,16 @@ case_package() { # <stage> <build dir> <package dir> <version>
     awk '$2 != "root/root" || substr($1, 9, 1) == "w" { print; bad = 1 } END { exit bad }' <<<"$contents" ||
         fail "files not owned by root or writable by others"
     grep -q '^-rwxr-xr-x .* \./usr/bin/desklet$' <<<"$contents" || fail "usr/bin/desklet is not mode 0755"
+    # The print system runs a backend as root only when nobody else may run it.
+    grep -q '^-rwx------ .* \./usr/lib/cups/backend/desklet$' <<<"$contents" ||
+        fail "usr/lib/cups/backend/desklet is not mode 0700"
+
+    # The maintainer scripts that make and remove the fax printer, executable.
+    local script
+    for script in postinst prerm postrm; do
+        dpkg-deb --ctrl-tarfile "$deb" | tar -tvf - "./$script" 2>/dev/null | grep -q '^-rwxr-xr-x' ||
+            fail "the package has no executable $script"
+    done
 
     local field
     [ "$(dpkg-deb --field "$deb" Package)" = desklet ] || fail "Package is not desklet"
@@ -213,10 +230,11 @@ case_package() { # <stage> <build dir> <package dir> <version>
     # The libraries the binary links against come from shlibdeps; the SVG plug-in is
     # loaded at run time and has to be named by hand.
     local dependency
-    for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6pdf6; do
         grep -Eq "(^|, )$dependency( |,|$)" <<<"$field" || fail "Depends lacks $dependency"
     done
-    [ "$(dpkg-deb --field "$deb" Recommends)" = xdg-utils ] || fail "Recommends is not xdg-utils"
+    [ "$(dpkg-deb --field "$deb" Recommends)" = "xdg-utils, qt6-image-formats-plugins, cups-daemon, cups-client, cups-filters" ] ||
+        fail "Recommends is not xdg-utils, the TIFF reader and the print system"
     [ -n "$(dpkg-deb --field "$deb" Maintainer)" ] || fail "no Maintainer"
     finish
 }

@@ -1,14 +1,17 @@
-// Draws the main dialog and the three settings pages headless and saves them as
+// Draws the main dialog, the three settings pages and the dialog that printing
+// to fax opens headless and saves them as
 // the pictures of the README and the software-centre metadata.
 //
 //   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
 //
 // The windows are filled as a user would see them with a document and two numbers
-// handed over on the command line and an account already set up. The settings
-// come from a private temporary folder; the user's own are never read.
+// handed over on the command line and an account already set up. The document, a
+// short report drawn here, and the settings live in a private temporary folder; the
+// user's own are never read.
 
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
+#include "controls/CDocumentPreviewCtrl.h"
 #include "framework/CPropertySheet.h"
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
@@ -17,6 +20,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -45,6 +52,49 @@ bool Save(QWidget& window, const QString& path) {
     return true;
 }
 
+// A three-page quarterly report: a title, a few lines of text and a bar chart.
+bool WriteReport(const QString& path) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(72);
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    for (int page = 1; page <= 3; ++page) {
+        if (page > 1 && !writer.newPage()) {
+            return false;
+        }
+        painter.fillRect(0, 0, 595, 90, QColor(0x1F, 0x4E, 0x79));
+        painter.setPen(Qt::white);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 26, QFont::Bold));
+        painter.drawText(50, 60, QStringLiteral("Quarterly Report"));
+        painter.setPen(Qt::black);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+        for (int line = 0; line < 8; ++line) {
+            painter.fillRect(50, 130 + line * 22, line % 3 == 2 ? 330 : 495, 8, QColor(0x90, 0x90, 0x90));
+        }
+        const int bars[] = {180, 240, 210, 300};
+        for (int bar = 0; bar < 4; ++bar) {
+            painter.fillRect(90 + bar * 110, 720 - bars[bar], 70, bars[bar], QColor(0x2E, 0x75, 0xB6));
+        }
+        painter.drawLine(70, 720, 530, 720);
+    }
+    return painter.end();
+}
+
+// Lets the preview of the handed-over document arrive; five seconds at most.
+void WaitForPreview(QWidget& dialog) {
+    auto* preview = dialog.findChild<CDocumentPreviewCtrl*>();
+    if (preview == nullptr) {
+        return;
+    }
+    QEventLoop loop;
+    QObject::connect(preview, &CDocumentPreviewCtrl::Shown, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -53,8 +103,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
-    QTemporaryDir home;
-    if (!home.isValid() || !QDir().mkpath(outDir) || !QDir(home.path()).mkpath("Quillmark")) {
+    QTemporaryDir home(QDir::tempPath() + "/desklet-XXXXXX");
+    if (!home.isValid() || !QDir().mkpath(outDir) || !QDir(home.path()).mkpath("Quillmark") ||
+        !QDir(home.path()).mkpath("Documents")) {
         std::fprintf(stderr, "desklet_screenshots: cannot prepare the folders\n");
         return 1;
     }
@@ -66,14 +117,19 @@ int main(int argc, char** argv) {
     }
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
 
-    std::vector<std::string> arguments{argv[0], "-file", "/home/ann/Documents/Quarterly report.pdf", "-fax",
-                                       "2125551212,3105550188"};
+    const QString report = home.path() + "/Documents/Quarterly report.pdf";
+    std::vector<std::string> arguments{argv[0], "-file", report.toStdString(), "-fax", "2125551212,3105550188"};
     std::vector<char*> args;
     for (std::string& a : arguments) {
         args.push_back(a.data());
     }
     int count = static_cast<int>(args.size());
     CFaxClientApp app(count, args.data());
+    // Drawn once the application is there to give the writer its fonts.
+    if (!WriteReport(report)) {
+        std::fprintf(stderr, "desklet_screenshots: cannot write the sample document\n");
+        return 1;
+    }
     app.ReadCommandLine();
 
     bool ok = true;
@@ -81,6 +137,7 @@ int main(int argc, char** argv) {
     CFaxClientDlg dialog;
     DialogServices::SetModalHandler([&](QDialog& running) {
         if (&running == &dialog) {
+            WaitForPreview(dialog);
             ok = Save(dialog, outDir + "/main-dialog.png") && ok;
             dialog.ConfigSheet()->DoModal();
             running.done(IDCANCEL);
@@ -95,6 +152,21 @@ int main(int argc, char** argv) {
         running.done(IDCANCEL);
     });
     dialog.DoModal();
+
+    // The dialog as printing to fax opens it: the document from the inbox, no
+    // numbers yet. The path is typed into the field rather than handed over, so
+    // that closing this dialog deletes nothing.
+    app.Settings["file"].clear();
+    app.Settings["fax"].clear();
+    CFaxClientDlg printed;
+    DialogServices::SetModalHandler([&](QDialog& running) {
+        if (auto* file = qobject_cast<QLineEdit*>(printed.GetDlgItem(CFaxClientDlg::IDC_FILE))) {
+            file->setText(QStringLiteral("/var/spool/desklet/1000/QUILLTMP-57-Quarterly report.pdf"));
+        }
+        ok = Save(printed, outDir + "/print-to-fax.png") && ok;
+        running.done(IDCANCEL);
+    });
+    printed.DoModal();
     DialogServices::SetModalHandler(nullptr);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "preview/DocumentPreview.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QToolButton;
+
+namespace desklet {
+
+class PreviewLoader;
+
+// The document's first page and one line with its page count and the number of
+// recipients ("3 pages to 2 recipients"). It follows a path given to it at every
+// change; the reading happens off the user-interface thread, and an empty path
+// shows nothing. A click on the picture, or Space or Enter on it, opens the
+// document in the desktop's viewer.
+class CDocumentPreviewCtrl : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char* kPictureName = "First page of the document";
+
+    explicit CDocumentPreviewCtrl(QWidget* parent = nullptr);
+    ~CDocumentPreviewCtrl() override;
+
+    void SetPath(const QString& path);
+    void SetRecipientCount(int count);
+    // The picture's box is square; a portrait page fills its height.
+    void SetPictureHeight(int pixels);
+
+    QToolButton* Picture() const { return m_picture; }
+    QLabel* Line() const { return m_line; }
+    PreviewLoader& Loader() const { return *m_loader; }
+
+signals:
+    // The latest path's line and picture are on show.
+    void Shown();
+
+private:
+    void OnReady(const QString& path, const DocumentPreview::Result& result);
+    void UpdateLine();
+    void OpenDocument() const;
+
+    PreviewLoader* m_loader = nullptr;
+    QToolButton* m_picture = nullptr;
+    QLabel* m_line = nullptr;
+    QString m_path;
+    std::optional<DocumentPreview::Result> m_result;
+    int m_recipients = 0;
+    int m_pictureHeight = 0;
+};
+
+} // namespace desklet

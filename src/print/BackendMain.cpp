@@ -1,0 +1,79 @@
+#include "print/BackendMain.h"
+
+#include "print/CSpoolDelivery.h"
+#include "print/SpoolNames.h"
+#include "print/UniqueFd_p.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace desklet {
+namespace {
+
+// What `lpinfo -v` lists: class, URI, make and model, description.
+constexpr const char* kDeviceLine = "direct desklet:/ \"Quillmark Desklet\" \"Fax (Desklet)\"\n";
+
+volatile std::sig_atomic_t g_cancelled = 0;
+
+void OnTerminate(int) {
+    g_cancelled = 1;
+}
+
+int ExitCodeFor(CSpoolDelivery::Result result) {
+    switch (result) {
+    case CSpoolDelivery::Result::Delivered:
+        return kBackendOk;
+    case CSpoolDelivery::Result::Refused:
+        return kBackendCancel;
+    case CSpoolDelivery::Result::DiskFull:
+        return kBackendHold;
+    case CSpoolDelivery::Result::SpoolUnsafe:
+        return kBackendStop;
+    case CSpoolDelivery::Result::Failed:
+        break;
+    }
+    return kBackendFailed;
+}
+
+} // namespace
+
+int RunBackend(int argc, char** argv, bool trustEnvironment) {
+    if (argc == 1) {
+        std::fputs(kDeviceLine, stdout);
+        return kBackendOk;
+    }
+    if (argc != 6 && argc != 7) {
+        std::fprintf(stderr, "Usage: %s job-id user title copies options [file]\n", argv[0]);
+        return kBackendFailed;
+    }
+
+    // The print system ends a cancelled job with SIGTERM; the copy must see it to
+    // clean up, so a blocked read is interrupted rather than restarted.
+    struct sigaction action {};
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    (void)sigaction(SIGTERM, &action, nullptr);
+    (void)std::signal(SIGPIPE, SIG_IGN);
+
+    UniqueFd input(argc == 7 ? ::open(argv[6], O_RDONLY | O_CLOEXEC) : ::dup(STDIN_FILENO));
+    if (!input.Valid()) {
+        std::fprintf(stderr, "ERROR: Cannot open the document: %s\n", std::strerror(errno));
+        return kBackendFailed;
+    }
+
+    CSpoolDelivery delivery;
+    delivery.SetStopFlag(&g_cancelled);
+    const CSpoolDelivery::Job job{SpoolRoot(trustEnvironment), argv[1], argv[2], argv[3]};
+    const CSpoolDelivery::Result result = delivery.Deliver(job, input.Get());
+    if (result == CSpoolDelivery::Result::Delivered) {
+        std::fprintf(stderr, "INFO: Delivered to %s\n", delivery.GetDeliveredPath().c_str());
+    } else {
+        std::fprintf(stderr, "ERROR: %s\n", delivery.GetLastError().c_str());
+    }
+    return ExitCodeFor(result);
+}
+
+} // namespace desklet

@@ -1,0 +1,131 @@
+// desklet-print-watch: started with the session (XDG autostart). Runs
+// `desklet --print-jobs` at login when documents wait, and again whenever one
+// arrives; one run at a time, one watcher per user. No window, no toolkit: it
+// sits in the session all day and must stay small.
+#include "print/PrintInbox.h"
+#include "print/SpoolNames.h"
+#include "print/UniqueFd_p.h"
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/file.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+// The inbox exists only once the first job arrived, and the spool root may not be
+// listed by users, so it cannot be watched for the inbox's creation: until the
+// inbox is there, look for it this often. Short enough for the first document to
+// open within a couple of seconds.
+constexpr int kInboxPollMs = 2000;
+// How often to look whether the running dialog program has ended.
+constexpr int kChildPollMs = 500;
+
+// The program beside this one (both are installed into the same folder), else the
+// one on the PATH.
+std::string DialogProgram() {
+    std::array<char, PATH_MAX> self{};
+    const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+    if (length > 0) {
+        std::string path(self.data(), static_cast<std::size_t>(length));
+        path = path.substr(0, path.rfind('/') + 1) + "desklet";
+        if (::access(path.c_str(), X_OK) == 0) {
+            return path;
+        }
+    }
+    return "desklet";
+}
+
+// Only one watcher per user, also with two sessions open: two would open two
+// dialogs for one document.
+bool TakeUserLock(desklet::UniqueFd& lock) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime == nullptr || runtime[0] != '/') {
+        return true; // nowhere private to lock in; run unguarded
+    }
+    const std::string path = std::string(runtime) + "/desklet-print-watch.lock";
+    lock.Reset(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    return !lock.Valid() || ::flock(lock.Get(), LOCK_EX | LOCK_NB) == 0;
+}
+
+pid_t StartDialogs(const std::string& program) {
+    std::string option = "--print-jobs";
+    std::string name = program;
+    char* argv[] = {name.data(), option.data(), nullptr};
+    pid_t pid = -1;
+    if (::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+        std::perror("desklet-print-watch: cannot start desklet");
+        return -1;
+    }
+    return pid;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string program = argc > 1 ? argv[1] : DialogProgram();
+    const std::string inbox = desklet::InboxPath(desklet::SpoolRoot(true), ::getuid());
+
+    desklet::UniqueFd lock;
+    if (!TakeUserLock(lock)) {
+        return 0;
+    }
+    desklet::UniqueFd events(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+    if (!events.Valid()) {
+        std::perror("desklet-print-watch: inotify");
+        return 1;
+    }
+
+    int watch = -1;
+    pid_t child = -1;
+    bool look = true; // at login: documents printed while the person was away
+    for (;;) {
+        if (watch < 0) {
+            // Close-write too: a document copied in by hand appears that way.
+            watch = ::inotify_add_watch(events.Get(), inbox.c_str(),
+                                        IN_MOVED_TO | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR);
+            look = look || watch >= 0;
+        }
+        if (child > 0 && ::waitpid(child, nullptr, WNOHANG) == child) {
+            child = -1;
+        }
+        if (child < 0 && look) {
+            look = false;
+            if (!desklet::PrintInbox::List(inbox).empty()) {
+                child = StartDialogs(program);
+            }
+        }
+
+        pollfd ready{events.Get(), POLLIN, 0};
+        const int timeout = child > 0 ? kChildPollMs : watch < 0 ? kInboxPollMs : -1;
+        if (::poll(&ready, 1, timeout) < 0 && errno != EINTR) {
+            std::perror("desklet-print-watch: poll");
+            return 1;
+        }
+        alignas(inotify_event) std::array<char, 4096> buffer{};
+        ssize_t got = 0;
+        while ((got = ::read(events.Get(), buffer.data(), buffer.size())) > 0) {
+            for (ssize_t offset = 0; offset < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + offset);
+                if ((event->mask & IN_IGNORED) != 0) {
+                    watch = -1; // the inbox went away; wait for it again
+                } else if (event->len > 0 && desklet::IsSpoolFileName(event->name)) {
+                    look = true;
+                }
+                offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+    }
+}

@@ -1,0 +1,113 @@
+// `desklet --print-jobs` on the offscreen platform: the waiting documents open one
+// dialog after another, oldest first, and each is gone when its dialog closed.
+#include "app/CFaxClientApp.h"
+#include "app/CFaxClientDlg.h"
+#include "print/SpoolNames.h"
+#include "support/DialogRecorder.h"
+#include "support/TempDir.h"
+
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace desklet;
+using namespace desklet::test;
+
+namespace {
+
+class PrintJobs : public testing::Test {
+protected:
+    TempSettingsHome home;
+    TempDir spool;
+    TempDir outside;
+    DialogRecorder recorder;
+    fs::path inbox = spool.path() / std::to_string(getuid());
+    std::vector<std::string> shown; // the document of each dialog, in order
+
+    void SetUp() override {
+        setenv(std::string(kSpoolRootVariable).c_str(), spool.path().c_str(), 1);
+        // Stored settings, so that no first-run settings sheet comes between.
+        fs::create_directories(home.path() / "Quillmark");
+        std::ofstream(home.path() / "Quillmark" / "Desklet.conf") << "[Config]\nlogon=acme\n";
+        fs::create_directory(inbox);
+    }
+    void TearDown() override { unsetenv(std::string(kSpoolRootVariable).c_str()); }
+
+    // A document that arrived `age` seconds ago.
+    fs::path Arrive(const std::string& name, int age) {
+        const fs::path path = inbox / name;
+        std::ofstream(path) << "%PDF-1.4 " << name;
+        const timespec times[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
+        EXPECT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        return path;
+    }
+
+    void RunPrintJobs() {
+        int argc = 1;
+        char name[] = "desklet";
+        char* argv[] = {name, nullptr};
+        CFaxClientApp app(argc, argv);
+        app.RunPrintJobs();
+    }
+
+    // The next dialog: note its document, check it is still there, run `also`, cancel.
+    void ExpectDialog(std::function<void()> also = {}) {
+        recorder.ExpectModal([this, also](QDialog& dialog) {
+            auto* main = dynamic_cast<CFaxClientDlg*>(&dialog);
+            ASSERT_NE(main, nullptr);
+            auto* file = qobject_cast<QLineEdit*>(main->GetDlgItem(CFaxClientDlg::IDC_FILE));
+            ASSERT_NE(file, nullptr);
+            shown.push_back(file->text().toStdString());
+            EXPECT_TRUE(fs::exists(shown.back()));
+            if (also) {
+                also();
+            }
+            PressCancel(dialog);
+        });
+    }
+};
+
+TEST_F(PrintJobs, opensEachWaitingDocumentOldestFirstAndLeavesNoneBehind) {
+    const fs::path newer = Arrive("QUILLTMP-3-newer.pdf", 10);
+    const fs::path older = Arrive("QUILLTMP-9-older.pdf", 100);
+    const fs::path half = Arrive(".QUILLTMP-12.part", 200); // still being written
+    fs::path late;
+    ExpectDialog([&] { late = Arrive("QUILLTMP-20-late.pdf", 0); });
+    ExpectDialog();
+    ExpectDialog();
+
+    RunPrintJobs();
+
+    EXPECT_EQ(shown, (std::vector<std::string>{older.string(), newer.string(), late.string()}));
+    EXPECT_FALSE(fs::exists(older));
+    EXPECT_FALSE(fs::exists(newer));
+    EXPECT_FALSE(fs::exists(late));
+    EXPECT_TRUE(fs::exists(half));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(PrintJobs, documentThatCannotBeOpenedStaysAndIsReportedOnce) {
+    // A link planted under a document's name: never opened, and neither it nor
+    // what it points at is deleted.
+    const fs::path target = outside.WriteFile("mine.pdf", "%PDF-1.4 keep");
+    fs::create_symlink(target, inbox / "QUILLTMP-4-link.pdf");
+    const fs::path good = Arrive("QUILLTMP-5-good.pdf", 0);
+    ExpectDialog();
+
+    RunPrintJobs();
+
+    EXPECT_EQ(shown, (std::vector<std::string>{good.string()}));
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_NE(recorder.messages[0].text.find("QUILLTMP-4-link.pdf"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(inbox / "QUILLTMP-4-link.pdf"));
+    EXPECT_TRUE(fs::exists(target));
+    EXPECT_FALSE(fs::exists(good));
+}
+
+} // namespace

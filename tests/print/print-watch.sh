@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The session's watcher: the first document makes the inbox appear and is picked
+# up, a later one arrives by rename as the backend delivers it, each starts the
+# dialog program once; a second watcher of the same user leaves at once.
+#
+#   print-watch.sh <desklet-print-watch>
+set -euo pipefail
+
+watcher=$1
+work=$(mktemp -d)
+watch_pid=
+finish() {
+    if [ -n "$watch_pid" ]; then
+        kill "$watch_pid" 2>/dev/null || true
+        wait "$watch_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap finish EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+export DESKLET_SPOOL_ROOT=$work/spool XDG_RUNTIME_DIR=$work/run
+mkdir -p "$DESKLET_SPOOL_ROOT" "$XDG_RUNTIME_DIR"
+inbox=$DESKLET_SPOOL_ROOT/$(id -u)
+
+# Stands in for `desklet --print-jobs`: notes the run and takes every document.
+cat >"$work/dialogs" <<SCRIPT
+#!/bin/sh
+[ "\$1" = --print-jobs ] || exit 2
+echo run >>"$work/runs"
+rm -f "$inbox"/QUILLTMP-*.pdf
+SCRIPT
+chmod 0755 "$work/dialogs"
+
+runs() { [ -f "$work/runs" ] && wc -l <"$work/runs" || echo 0; }
+wait_runs() { # wait_runs <count>: up to 10 s
+    for _ in $(seq 1 100); do
+        [ "$(runs)" -ge "$1" ] && [ -z "$(find "$inbox" -maxdepth 1 -name 'QUILLTMP-*' 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    fail "expected $1 run(s) and an empty inbox, saw $(runs) and: $(ls -A "$inbox" 2>&1 | tr '\n' ' ')"
+}
+
+"$watcher" "$work/dialogs" &
+watch_pid=$!
+sleep 0.5
+kill -0 "$watch_pid" || fail "the watcher ended by itself"
+
+timeout 5 "$watcher" "$work/dialogs" || fail "a second watcher of the same user did not leave at once"
+
+# The first document ever: the inbox appears with it.
+mkdir -m 0700 "$inbox"
+echo "%PDF-1.4 first" >"$inbox/QUILLTMP-1-first.pdf"
+wait_runs 1
+
+# Then as the backend delivers: written under a hidden name, renamed when whole.
+echo "%PDF-1.4 second" >"$inbox/.QUILLTMP-2.part"
+sleep 0.3
+[ "$(runs)" -eq 1 ] || fail "a half-written document started the dialogs"
+mv "$inbox/.QUILLTMP-2.part" "$inbox/QUILLTMP-2-second.pdf"
+wait_runs 2
+echo passed
