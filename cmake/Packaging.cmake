@@ -31,8 +31,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # xdg-mime names the desktop's browser when the desktop cannot open a web page itself;
 # Qt's TIFF reader, a plug-in too, lets the preview count a TIFF's pages;
-# the print system and its PDF filters make the fax printer.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-image-formats-plugins, cups-daemon, cups-client, cups-filters")
+# the print system and its PDF filters make the fax printer. QtKeychain loads
+# libsecret at run time to reach the desktop keyring; without it the mail server's
+# password stays in the settings file.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, qt6-image-formats-plugins, cups-daemon, cups-client, cups-filters, libsecret-1-0")
 
 # The maintainer scripts set up and take away the fax printer and its spool root.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

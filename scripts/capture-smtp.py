@@ -8,7 +8,8 @@ with its envelope beside it, and prints one line per event on standard output:
     MESSAGE <path of the .eml>
 
 With --describe it also prints the envelope, the Subject and the attachments of
-each message, for a person watching the demo. It stops on SIGTERM or SIGINT, or
+each message, for a person watching the demo. With --data-reply it answers every
+message with that reply instead (a test's 4xx or 5xx refusal) and saves nothing. It stops on SIGTERM or SIGINT, or
 after --max-messages messages, or after --lifetime seconds.
 """
 
@@ -26,13 +27,17 @@ from aiosmtpd.controller import Controller
 
 
 class SaveHandler:
-    def __init__(self, outdir, describe, done):
+    def __init__(self, outdir, describe, done, data_reply=None):
+        self.data_reply = data_reply
         self.outdir = outdir
         self.describe = describe
         self.done = done
         self.count = 0
 
     async def handle_DATA(self, server, session, envelope):
+        if self.data_reply:
+            print("REFUSED", flush=True)
+            return self.data_reply
         self.count += 1
         base = os.path.join(self.outdir, "message-%03d" % self.count)
         with open(base + ".eml", "wb") as out:
@@ -70,6 +75,7 @@ def main():
     parser.add_argument("--describe", action="store_true")
     parser.add_argument("--max-messages", type=int, default=0)
     parser.add_argument("--lifetime", type=float, default=600.0)
+    parser.add_argument("--data-reply", default=None)
     args = parser.parse_args()
     if args.host not in ("127.0.0.1", "::1", "localhost"):
         parser.error("only loopback addresses")
@@ -80,7 +86,7 @@ def main():
         if args.max_messages and count >= args.max_messages:
             stop.set()
 
-    handler = SaveHandler(args.outdir, args.describe, done)
+    handler = SaveHandler(args.outdir, args.describe, done, args.data_reply)
     port = args.port
     if port == 0:
         import socket

@@ -86,7 +86,7 @@ void CFaxClientApp::SaveSettings() {
     CSettingsStore store;
     if (!store.Save(Settings)) {
         DialogServices::MessageBox(m_pMainWnd, std::string(CSettingsStore::kPermissionMessage),
-                                   std::string(CSettingsStore::kPermissionCaption), MB_OK);
+                                   std::string(CSettingsStore::kPermissionCaption), MB_OK, store.GetLastError());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/CFaxClientApp.h"
 #include "app/CSendProgressDlg.h"
 #include "app/core/FaxNumberList.h"
+#include "app/core/JobOptions.h"
 #include "app/core/SendOperation.h"
 #include "controls/CAboutDlg.h"
 #include "controls/CCharFilterEdit.h"
@@ -338,17 +339,11 @@ bool CFaxClientDlg::OnInitDialog() {
             m_strFile = file;
             m_strHandedOverFile = file;
         }
-        m_listRecipients->clear();
-        for (const std::string& entry : FaxNumberList::Load((*settings)["fax"])) {
-            // Loaded in order and inserted at their sorted places.
-            std::vector<std::string> current;
-            for (int i = 0; i < m_listRecipients->count(); ++i) {
-                current.push_back(m_listRecipients->item(i)->text().toStdString());
-            }
-            m_listRecipients->insertItem(static_cast<int>(FaxNumberList::InsertPosition(current, entry)), Q(entry));
-        }
+        SetEntries(JobOptions::Recipients((*settings)["fax"]));
+        PresetJob(*settings);
     }
     UpdateData(false);
+    EnableCoverFields();
 
     if (settings != nullptr) {
         m_pConfigSheet =
@@ -431,11 +426,8 @@ void CFaxClientDlg::OnAddRecipient() {
                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    std::vector<std::string> current;
-    for (int i = 0; i < m_listRecipients->count(); ++i) {
-        current.push_back(m_listRecipients->item(i)->text().toStdString());
-    }
-    m_listRecipients->insertItem(static_cast<int>(FaxNumberList::InsertPosition(current, m_strNumber)), Q(m_strNumber));
+    m_listRecipients->insertItem(static_cast<int>(FaxNumberList::InsertPosition(Entries(), m_strNumber)),
+                                 Q(m_strNumber));
     m_strNumber.clear();
     UpdateData(false);
 }
@@ -467,6 +459,10 @@ void CFaxClientDlg::OnBrowse() {
 
 void CFaxClientDlg::OnCoverPage() {
     UpdateData(true);
+    EnableCoverFields();
+}
+
+void CFaxClientDlg::EnableCoverFields() {
     for (int id : {IDC_COMMENT, IDC_FROM, IDC_ATTENTION}) {
         if (QWidget* control = GetDlgItem(id)) {
             control->setEnabled(m_bCoverPage);
@@ -490,11 +486,37 @@ void CFaxClientDlg::OnOnlineHelp() {
     help.DoModal();
 }
 
+void CFaxClientDlg::PresetJob(const CMapStringToString& settings) {
+    FaxJob job = Job();
+    std::string unknown;
+    // A value the dialog does not know is left out; the fields keep their defaults.
+    (void)JobOptions::Read(settings, job, unknown);
+    m_nResolution = job.resolution;
+    m_nFont = job.font;
+    m_bCoverPage = job.coverPage;
+    m_strComment = job.comment;
+    m_strFrom = job.from;
+    m_strAttention = job.attention;
+}
+
+std::vector<std::string> CFaxClientDlg::Entries() const {
+    std::vector<std::string> entries;
+    for (int i = 0; i < m_listRecipients->count(); ++i) {
+        entries.push_back(m_listRecipients->item(i)->text().toStdString());
+    }
+    return entries;
+}
+
+void CFaxClientDlg::SetEntries(const std::vector<std::string>& entries) {
+    m_listRecipients->clear();
+    for (const std::string& entry : entries) {
+        m_listRecipients->addItem(Q(entry));
+    }
+}
+
 FaxJob CFaxClientDlg::Job() const {
     FaxJob job;
-    for (int i = 0; i < m_listRecipients->count(); ++i) {
-        job.recipients.push_back(m_listRecipients->item(i)->text().toStdString());
-    }
+    job.recipients = Entries();
     job.resolution = m_nResolution;
     job.font = m_nFont;
     job.coverPage = m_bCoverPage;
@@ -519,20 +541,19 @@ void CFaxClientDlg::OnOK() {
     SendOperation::Ui ui;
     ui.hide = [this] { ShowWindow(SW_HIDE); };
     ui.show = [this] { ShowWindow(SW_SHOW); };
-    ui.message = [this](const std::string& text, const std::string& caption, SendOperation::Icon icon) {
-        MessageBox(text, caption, MB_OK | (icon == SendOperation::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U));
+    ui.message = [this](const std::string& text, const std::string& caption, SendOperation::Icon icon,
+                        const std::string& details) {
+        MessageBox(text, caption, MB_OK | (icon == SendOperation::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U),
+                   details);
     };
     ui.runAccountSettings = [this] { OnAccountSettings(); };
+    ui.keepRecipients = [this](const std::vector<std::string>& remaining) { SetEntries(remaining); };
 
     const FaxJob job = Job();
-    const int recipients = static_cast<int>(job.recipients.size());
-    const SendOperation::Transfer transfer = [this, recipients](CMailItem& item, const std::string& server,
-                                                                unsigned port) {
-        CSendProgressDlg progress(recipients, this);
-        return progress.Transfer(item, server, port);
-    };
+    const SendOperation::Transfer transfer =
+        CSendProgressDlg::TransferFor(static_cast<int>(job.recipients.size()), this);
     const SendOperation::Config config{std::string(config::GatewayDomain), std::string(config::SenderTag)};
-    if (SendOperation::Run(job, m_strFile, app->Settings, config, ui, transfer) == SendOperation::Result::Sent) {
+    if (SendOperation::Run(job, m_strFile, app->Settings, config, ui, transfer) == SendOperation::Failure::None) {
         CDialog::OnOK();
     }
 }

@@ -3,6 +3,7 @@
 #include "app/core/FaxJob.h"
 #include "app/core/FaxNumberRules.h"
 #include "framework/CDialog.h"
+#include "framework/core/CMapStringToString.h"
 
 #include <QIcon>
 
@@ -109,6 +110,11 @@ protected:
 private:
     void CreateMenu();
     FaxJob Job() const;
+    std::vector<std::string> Entries() const;
+    void SetEntries(const std::vector<std::string>& entries);
+    // The job's fields as the launching program handed them over, where known.
+    void PresetJob(const CMapStringToString& settings);
+    void EnableCoverFields();
     void DeleteHandedOverDocument();
 
     std::unique_ptr<CConfigSheet> m_pConfigSheet;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <thread>
 
 namespace desklet {
@@ -23,9 +24,7 @@ CSendProgressDlg::~CSendProgressDlg() = default;
 void CSendProgressDlg::CreateControls() {
     setWindowTitle(QStringLiteral("Sending fax..."));
     auto* layout = new QVBoxLayout(this);
-    const QString recipients =
-        m_nRecipients == 1 ? QStringLiteral("1 recipient") : QStringLiteral("%1 recipients").arg(m_nRecipients);
-    m_pText = new QLabel(QStringLiteral("Sending fax... (%1)").arg(recipients), this);
+    m_pText = new QLabel(Text(), this);
     SetDlgItemId(*m_pText, IDC_PROGRESS_TEXT);
     m_pBar = new QProgressBar(this);
     m_pBar->setRange(0, 100);
@@ -47,10 +46,27 @@ void CSendProgressDlg::CreateControls() {
     connect(m_pTimer, &QTimer::timeout, this, [this] { Refresh(); });
 }
 
+QString CSendProgressDlg::Text() const {
+    const QString recipients =
+        m_nRecipients == 1 ? QStringLiteral("1 recipient") : QStringLiteral("%1 recipients").arg(m_nRecipients);
+    if (m_nMails <= 1) {
+        return QStringLiteral("Sending fax... (%1)").arg(recipients);
+    }
+    const std::size_t mail = std::min(m_mail.load() + 1, m_nMails);
+    return QStringLiteral("Sending fax... (%1, mail %2 of %3)").arg(recipients).arg(mail).arg(m_nMails);
+}
+
 void CSendProgressDlg::Refresh() {
     const std::uint64_t total = m_total.load();
     const std::uint64_t sent = m_sent.load();
-    const int percent = total == 0 ? 0 : static_cast<int>(std::min<std::uint64_t>(100, sent * 100 / total));
+    const std::uint64_t mail = std::min<std::uint64_t>(m_mail.load(), m_nMails - 1);
+    // Every mail of a split job carries the same document: each is an equal share.
+    const std::uint64_t ofMail = total == 0 ? 0 : std::min<std::uint64_t>(100, sent * 100 / total);
+    const int percent = static_cast<int>((mail * 100 + ofMail) / m_nMails);
+    if (m_nMails > 1 && m_pText->text() != Text()) {
+        m_pText->setText(Text());
+        m_pBar->setAccessibleName(m_pText->text());
+    }
     // The bar never goes back, whatever order the updates come in.
     if (percent > m_pBar->value()) {
         m_pBar->setValue(percent);
@@ -69,7 +85,17 @@ void CSendProgressDlg::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
-SendOperation::TransferResult CSendProgressDlg::Transfer(CMailItem& item, const std::string& server, unsigned port) {
+SendOperation::Transfer CSendProgressDlg::TransferFor(int recipientCount, QWidget* parent) {
+    return [recipientCount, parent](const std::vector<CMailItem*>& mails, const std::string& server, unsigned port) {
+        CSendProgressDlg progress(recipientCount, parent);
+        return progress.Transfer(mails, server, port);
+    };
+}
+
+SendOperation::TransferResult CSendProgressDlg::Transfer(const std::vector<CMailItem*>& mails,
+                                                         const std::string& server, unsigned port) {
+    m_nMails = std::max<std::size_t>(1, mails.size());
+    m_mail = 0;
     EnsureControlsCreated();
     CSmtpClient client("", 25);
     client.SetProgressCallback([this](std::uint64_t sent, std::uint64_t total) {
@@ -79,10 +105,13 @@ SendOperation::TransferResult CSendProgressDlg::Transfer(CMailItem& item, const 
     m_pClient = &client;
     m_bCancelled = false;
 
-    SendOperation::TransferResult result = SendOperation::TransferResult::SendFailed;
+    SendOperation::TransferResult result;
     m_pTimer->start();
     std::thread worker([&] {
-        result = SendOperation::TransferOverSmtp(client, item, server, port);
+        result = SendOperation::TransferOverSmtp(client, mails, server, port, [this](std::size_t index) {
+            m_sent = 0;
+            m_mail = index;
+        });
         // Ends the modal run from the user-interface thread.
         QMetaObject::invokeMethod(
             this, [this] { EndDialog(IDOK); }, Qt::QueuedConnection);
@@ -95,8 +124,8 @@ SendOperation::TransferResult CSendProgressDlg::Transfer(CMailItem& item, const 
 
     // A message the server accepted counts as sent even when Cancel came during
     // the goodbye: telling the user otherwise would make them send it twice.
-    if (m_bCancelled && result != SendOperation::TransferResult::Sent) {
-        return SendOperation::TransferResult::Cancelled;
+    if (m_bCancelled && !result.Sent()) {
+        result.failure = SendOperation::Failure::Cancelled;
     }
     return result;
 }

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -17,9 +18,9 @@ class CMailItem;
 class CSmtpClient;
 
 // "Sending fax..." while the SMTP exchange runs on a worker thread: the number of
-// recipients, a bar of the message bytes handed to the server over the total, and
-// Cancel. It appears only when the send lasts longer than half a second, so a
-// quick send shows nothing but the dialog going away.
+// recipients (and, for a job sent as several mails, which mail is going), a bar of
+// the message bytes handed to the server over the total, and Cancel. It appears only when the send lasts longer than
+// half a second, so a quick send shows nothing but the dialog going away.
 //
 // The user-interface thread keeps running events meanwhile; the worker is always
 // joined before Transfer() returns, so it never outlives the mail item or the
@@ -35,8 +36,12 @@ public:
     CSendProgressDlg(int recipientCount, QWidget* parent = nullptr);
     ~CSendProgressDlg() override;
 
-    // Connect, send and disconnect on a worker thread while this window runs.
-    SendOperation::TransferResult Transfer(CMailItem& item, const std::string& server, unsigned port);
+    // Connect, send each mail and disconnect on a worker thread while this window runs.
+    SendOperation::TransferResult Transfer(const std::vector<CMailItem*>& mails, const std::string& server,
+                                           unsigned port);
+
+    // The send operation's transfer through a window of this kind owned by parent.
+    static SendOperation::Transfer TransferFor(int recipientCount, QWidget* parent);
 
     // The bar's value in per cent, as the user last saw it.
     int Percent() const;
@@ -48,6 +53,7 @@ protected:
 
 private:
     void Refresh();
+    QString Text() const;
 
     int m_nRecipients;
     QLabel* m_pText = nullptr;
@@ -57,6 +63,8 @@ private:
     std::atomic<std::uint64_t> m_sent{0};
     std::atomic<std::uint64_t> m_total{0};
     std::atomic<bool> m_bCancelled{false};
+    std::atomic<std::size_t> m_mail{0};
+    std::size_t m_nMails = 1;
 };
 
 } // namespace desklet

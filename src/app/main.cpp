@@ -1,11 +1,24 @@
 #include "app/CFaxClientApp.h"
+#include "app/core/LongOptions.h"
+#include "cli/TerminalMode.h"
 
-#include <string_view>
+#include <QCoreApplication>
+
+#include <iostream>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 int main(int argc, char** argv) {
-    desklet::CFaxClientApp app(argc, argv);
-    if (argc == 2 && std::string_view(argv[1]) == "--print-jobs") {
-        app.SetPrintJobsMode();
+    const desklet::LongOptions::Parsed parsed = desklet::LongOptions::Take(std::vector<std::string>(argv, argv + argc));
+    if (parsed.ok && (parsed.mode == desklet::RunMode::Window || parsed.mode == desklet::RunMode::PrintJobs)) {
+        desklet::CFaxClientApp app(argc, argv);
+        if (parsed.mode == desklet::RunMode::PrintJobs) {
+            app.SetPrintJobsMode();
+        }
+        return app.Run();
     }
-    return app.Run();
+    // No display is needed, or opened, from here on.
+    QCoreApplication core(argc, argv);
+    return desklet::TerminalMode::Run(parsed, {std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1});
 }

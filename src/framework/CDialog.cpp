@@ -95,8 +95,9 @@ void CDialog::EndDialog(int result) {
     }
 }
 
-int CDialog::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-    return DialogServices::MessageBox(this, text, caption, type);
+int CDialog::MessageBox(const std::string& text, const std::string& caption, unsigned type,
+                        const std::string& details) {
+    return DialogServices::MessageBox(this, text, caption, type, details);
 }
 
 void CDialog::ShowWindow(int command) {

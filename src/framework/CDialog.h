@@ -40,7 +40,8 @@ public:
     bool UpdateData(bool bSaveAndValidate = true);
     void EndDialog(int result);
 
-    int MessageBox(const std::string& text, const std::string& caption = {}, unsigned type = MB_OK);
+    int MessageBox(const std::string& text, const std::string& caption = {}, unsigned type = MB_OK,
+                   const std::string& details = {});
     void ShowWindow(int command);
 
     QWidget* GetDlgItem(int id) const;

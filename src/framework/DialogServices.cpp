@@ -45,6 +45,9 @@ QMessageBox::Icon iconFor(unsigned type) {
 int realMessageBox(const DialogServices::MessageBoxRequest& request) {
     QMessageBox box(iconFor(request.type), QString::fromStdString(request.caption),
                     QString::fromStdString(request.text), QMessageBox::NoButton, request.owner);
+    if (!request.details.empty()) {
+        box.setDetailedText(QString::fromStdString(request.details));
+    }
     switch (request.type & MB_TYPEMASK) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -70,8 +73,9 @@ int realMessageBox(const DialogServices::MessageBoxRequest& request) {
 
 } // namespace
 
-int DialogServices::MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned type) {
-    const MessageBoxRequest request{owner, text, caption, type};
+int DialogServices::MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned type,
+                               const std::string& details) {
+    const MessageBoxRequest request{owner, text, caption, type, details};
     if (messageBoxHandler()) {
         return messageBoxHandler()(request);
     }

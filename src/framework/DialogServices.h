@@ -20,6 +20,8 @@ public:
         std::string text;
         std::string caption;
         unsigned type = 0; // MB_* buttons | MB_ICON* icon
+        // What went wrong underneath, behind the box's details button; none when empty.
+        std::string details;
     };
     // Returns the button pressed: IDOK, IDCANCEL, IDYES or IDNO.
     using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
@@ -39,7 +41,8 @@ public:
     // loop goes on as for a person.
     using ModalHandler = std::function<void(QDialog& dialog)>;
 
-    static int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned type);
+    static int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned type,
+                          const std::string& details = {});
     static std::optional<std::string> GetOpenFileName(const FileDialogRequest& request);
 
     // Pass nullptr to restore the real implementation.

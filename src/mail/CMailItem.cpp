@@ -1,5 +1,7 @@
 #include "mail/CMailItem.h"
 
+#include "mail/HeaderFolding.h"
+
 #include <iomanip>
 #include <locale>
 #include <sstream>
@@ -74,7 +76,8 @@ void CMailItem::ClearHeader() {
 }
 
 void CMailItem::AddHeaderLine(std::string_view line) {
-    m_strHeader.reserve(m_strHeader.size() + line.size() + 2);
+    std::string clean;
+    clean.reserve(line.size());
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (c == '\r' || c == '\n') {
@@ -82,13 +85,15 @@ void CMailItem::AddHeaderLine(std::string_view line) {
             if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n') {
                 ++i;
             }
-            m_strHeader += ' ';
+            clean += ' ';
         } else if (c == '\0') {
-            m_strHeader += ' ';
+            clean += ' ';
         } else {
-            m_strHeader += c;
+            clean += c;
         }
     }
+    // Only a line past the limit is folded; every other goes byte for byte.
+    m_strHeader += HeaderFolding::Fold(clean);
     m_strHeader += "\r\n";
 }
 

@@ -62,7 +62,8 @@ protected:
     virtual void EndHeader();
     virtual void ClearHeader();
     // Appends the line and CR LF. Line breaks inside the text become blanks, so no
-    // value can start a header line of its own.
+    // value can start a header line of its own; a line past the 998-octet limit is
+    // then folded before blanks (HeaderFolding).
     virtual void AddHeaderLine(std::string_view line);
 
     void SetComposeError(std::string error) { m_strComposeError = std::move(error); }

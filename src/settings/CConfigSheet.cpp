@@ -5,9 +5,9 @@
 namespace desklet {
 
 CConfigSheet::CConfigSheet(const std::string& caption, QWidget* parent, int startPage, CMapStringToString& settings,
-                           std::function<void()> saveSettings)
+                           std::function<void()> saveSettings, CPasswordVault vault)
     : CPropertySheet(caption, parent, startPage), m_pageAccount(settings, saveSettings),
-      m_pageConfirmations(settings, saveSettings), m_pageMailServer(settings), m_settings(settings),
+      m_pageConfirmations(settings, saveSettings), m_pageMailServer(settings, std::move(vault)), m_settings(settings),
       m_saveSettings(std::move(saveSettings)) {
     AddPage(&m_pageAccount);
     AddPage(&m_pageConfirmations);
@@ -21,7 +21,7 @@ CConfigSheet::~CConfigSheet() {
     }
 }
 
-std::array<std::pair<std::string_view, std::string*>, 9> CConfigSheet::Fields() {
+std::array<std::pair<std::string_view, std::string*>, 11> CConfigSheet::Fields() {
     return {{{SettingsKeys::Logon, &m_pageAccount.m_strLogon},
              {SettingsKeys::Password, &m_pageAccount.m_strPassword},
              {SettingsKeys::StationId, &m_pageAccount.m_strStationID},
@@ -30,7 +30,9 @@ std::array<std::pair<std::string_view, std::string*>, 9> CConfigSheet::Fields() 
              {SettingsKeys::EmailOnQueued, &m_pageConfirmations.m_strEmailQueued},
              {SettingsKeys::EmailOnNotQueued, &m_pageConfirmations.m_strEmailNotQueued},
              {SettingsKeys::Smtp, &m_pageMailServer.m_strSmtpServer},
-             {SettingsKeys::SmtpPort, &m_pageMailServer.m_strSmtpPort}}};
+             {SettingsKeys::SmtpPort, &m_pageMailServer.m_strSmtpPort},
+             {SettingsKeys::SmtpSecurity, &m_pageMailServer.m_strSmtpSecurity},
+             {SettingsKeys::SmtpUser, &m_pageMailServer.m_strSmtpUser}}};
 }
 
 int CConfigSheet::DoModal() {
@@ -39,6 +41,7 @@ int CConfigSheet::DoModal() {
     }
     // Both password fields open alike, so that an untouched password passes the check.
     m_pageAccount.m_strConfirmPassword = m_pageAccount.m_strPassword;
+    m_pageMailServer.LoadPassword();
     return CPropertySheet::DoModal();
 }
 
@@ -53,6 +56,8 @@ bool CConfigSheet::OnCommand(unsigned command, QWidget* control) {
         for (const auto& [key, field] : Fields()) {
             m_settings[std::string(key)] = *field;
         }
+        // Before the save, so that a password left in the settings map reaches the file.
+        m_pageMailServer.StorePassword();
         if (m_saveSettings) {
             m_saveSettings();
         }

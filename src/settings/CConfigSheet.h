@@ -14,12 +14,12 @@
 
 namespace desklet {
 
-// The settings sheet: the nine persisted settings on three tabs (account, confirmation
+// The settings sheet: the persisted settings on three tabs (account, confirmation
 // addresses, mail server). One object serves every showing.
 //
 // Each showing first copies the settings that are present into the pages' fields; a
 // field whose key is absent keeps what it held, the typed text of an earlier
-// showing included. OK stores all nine fields into the settings and saves them
+// showing included. OK stores all fields into the settings and saves them
 // before the pages are checked and applied, so a refused check leaves the typed
 // values stored all the same. Apply leaves that step out.
 class CConfigSheet : public CPropertySheet {
@@ -28,9 +28,10 @@ public:
     static constexpr std::string_view kTitle = "Quillmark Desklet Setup";
 
     // settings is the application's map, which must outlive the sheet; saveSettings
-    // writes it to the store and reports its own failure (it may be empty).
+    // writes it to the store and reports its own failure (it may be empty). The
+    // mail server's password goes to vault, the desktop's keyring unless given.
     CConfigSheet(const std::string& caption, QWidget* parent, int startPage, CMapStringToString& settings,
-                 std::function<void()> saveSettings);
+                 std::function<void()> saveSettings, CPasswordVault vault = CPasswordVault());
     ~CConfigSheet() override;
 
     bool OnCommand(unsigned command, QWidget* control) override;
@@ -42,8 +43,9 @@ public:
     CPropertyPage_SMTP_Settings m_pageMailServer;
 
 private:
-    // Every settings key with the field that edits it, in the store's order.
-    std::array<std::pair<std::string_view, std::string*>, 9> Fields();
+    // Every settings key with the field that edits it, in the store's order; the
+    // mail server's password is not among them (see CPropertyPage_SMTP_Settings).
+    std::array<std::pair<std::string_view, std::string*>, 11> Fields();
 
     CMapStringToString& m_settings;
     std::function<void()> m_saveSettings;

@@ -2,24 +2,56 @@
 
 #include "controls/CCharFilterEdit.h"
 #include "framework/CDataExchange.h"
+#include "settings/ConnectionSecurity.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsPage_p.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <iterator>
+#include <utility>
 
 namespace desklet {
 
 namespace {
 // A host name holds no blank; a quote would break the quoted texts it ends up in.
 constexpr std::string_view kServerRejectedChars = "\" ";
+
+constexpr int kChoiceCount = static_cast<int>(std::size(kConnectionSecurityChoices));
+
+std::string_view ChoiceCaption(ConnectionSecurity security) {
+    switch (security) {
+    case ConnectionSecurity::StartTls:
+        return "STARTTLS";
+    case ConnectionSecurity::Tls:
+        return "SSL/TLS";
+    case ConnectionSecurity::None:
+        break;
+    }
+    return "None";
+}
+
+int ChoiceIndex(std::string_view setting) {
+    const std::optional<ConnectionSecurity> parsed = ParseConnectionSecurity(setting);
+    for (int i = 0; parsed && i < kChoiceCount; ++i) {
+        if (kConnectionSecurityChoices[i] == *parsed) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
-CPropertyPage_SMTP_Settings::CPropertyPage_SMTP_Settings(CMapStringToString& settings)
+CPropertyPage_SMTP_Settings::CPropertyPage_SMTP_Settings(CMapStringToString& settings, CPasswordVault vault)
     : CPropertyPage(kTemplateId, "Mail Server Settings"), m_strSmtpPort(SettingsKeys::DefaultSmtpPort),
-      m_settings(settings) {
-    SetTemplateSize(186, 95);
-    for (const int id : {IDC_SMTP_SERVER, IDC_SMTP_PORT}) {
+      m_settings(settings), m_vault(std::move(vault)) {
+    SetTemplateSize(186, 150);
+    for (const int id : {IDC_SMTP_SERVER, IDC_SMTP_PORT, IDC_SMTP_USER, IDC_SMTP_PASSWORD}) {
         MapEditChange(id, [this] { OnEditChange(); });
     }
 }
@@ -48,7 +80,43 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     fields->addWidget(m_editPort);
     fields->addStretch();
     layout->addLayout(fields);
+
+    // Created after the port, so that Tab goes on from there, top to bottom.
+    auto* login = new QGridLayout;
+    QLabel* securityLabel = detail::NewLabel("Connection security:", this);
+    m_comboSecurity = new QComboBox(this);
+    for (const ConnectionSecurity security : kConnectionSecurityChoices) {
+        m_comboSecurity->addItem(detail::ToQString(ChoiceCaption(security)));
+    }
+    SetDlgItemId(*m_comboSecurity, IDC_SMTP_SECURITY);
+    detail::NameByLabel(*securityLabel, *m_comboSecurity);
+    connect(m_comboSecurity, &QComboBox::activated, this, [this](int index) { OnSecurityChosen(index); });
+
+    QLabel* userLabel = detail::NewLabel("User name:", this);
+    auto* user = new QLineEdit(this);
+    SetDlgItemId(*user, IDC_SMTP_USER);
+    detail::NameByLabel(*userLabel, *user);
+    QLabel* passwordLabel = detail::NewLabel("Password:", this);
+    auto* password = new QLineEdit(this);
+    password->setEchoMode(QLineEdit::Password);
+    SetDlgItemId(*password, IDC_SMTP_PASSWORD);
+    detail::NameByLabel(*passwordLabel, *password);
+    int row = 0;
+    for (auto [label, field] : {std::pair<QLabel*, QWidget*>{securityLabel, m_comboSecurity.data()},
+                                {userLabel, user},
+                                {passwordLabel, password}}) {
+        login->addWidget(label, row, 0);
+        login->addWidget(field, row, 1);
+        ++row;
+    }
+    login->setColumnStretch(1, 1);
+    layout->addLayout(login);
+
+    m_labelPasswordPlace = detail::NewLabel("", this, true);
+    SetDlgItemId(*m_labelPasswordPlace, IDC_PASSWORD_PLACE);
+    layout->addWidget(m_labelPasswordPlace);
     layout->addStretch();
+    ShowPasswordPlace(m_keptPlace);
 }
 
 void CPropertyPage_SMTP_Settings::DoDataExchange(CDataExchange* pDX) {
@@ -61,11 +129,92 @@ void CPropertyPage_SMTP_Settings::DoDataExchange(CDataExchange* pDX) {
     }
     DDX_Text(pDX, IDC_SMTP_SERVER, m_strSmtpServer);
     DDX_Text(pDX, IDC_SMTP_PORT, m_strSmtpPort);
+    if (m_comboSecurity) {
+        if (pDX->m_bSaveAndValidate) {
+            // A stored text that already means the shown choice ("" for None) stays
+            // as it is; a text the page does not know stays until the user picks.
+            const int index = m_comboSecurity->currentIndex();
+            if (index >= 0 && ChoiceIndex(m_strSmtpSecurity) != index) {
+                m_strSmtpSecurity = ConnectionSecurityText(kConnectionSecurityChoices[index]);
+            }
+        } else {
+            m_nShownSecurity = ChoiceIndex(m_strSmtpSecurity);
+            m_comboSecurity->setCurrentIndex(m_nShownSecurity);
+        }
+    }
+    DDX_Text(pDX, IDC_SMTP_USER, m_strSmtpUser);
+    DDV_MaxChars(pDX, m_strSmtpUser, kMaxLoginChars);
+    DDX_Text(pDX, IDC_SMTP_PASSWORD, m_strSmtpPassword);
+    DDV_MaxChars(pDX, m_strSmtpPassword, kMaxLoginChars);
 }
 
 void CPropertyPage_SMTP_Settings::OnEditChange() {
     UpdateData(true);
     SetModified(true);
+}
+
+void CPropertyPage_SMTP_Settings::OnSecurityChosen(int index) {
+    if (index < 0 || index >= kChoiceCount) {
+        return;
+    }
+    if (m_editPort && m_nShownSecurity >= 0) {
+        const std::string port = m_editPort->text().toStdString();
+        const std::string next = PortAfterSecurityChange(kConnectionSecurityChoices[m_nShownSecurity],
+                                                         kConnectionSecurityChoices[index], port);
+        if (next != port) {
+            m_editPort->setText(detail::ToQString(next));
+        }
+    }
+    m_nShownSecurity = index;
+    OnEditChange();
+}
+
+void CPropertyPage_SMTP_Settings::LoadPassword() {
+    // Nothing is known to be kept until the vault says so in this showing.
+    m_strKeptKey.clear();
+    m_strKeptPassword.clear();
+    m_keptPlace = CPasswordVault::Place::None;
+    m_bHandedOver = false;
+    // As for every other field, an absent key keeps what the field holds.
+    std::string user;
+    if (!m_settings.Lookup(std::string(SettingsKeys::SmtpUser), user)) {
+        return;
+    }
+    CPasswordVault::Found found = m_vault.Lookup(m_settings);
+    m_strKeptKey = CPasswordVault::EntryKey(m_settings);
+    m_strKeptPassword = found.password;
+    m_keptPlace = found.place;
+    m_strSmtpPassword = std::move(found.password);
+}
+
+void CPropertyPage_SMTP_Settings::StorePassword() {
+    if (!IsWindowCreated()) {
+        return;
+    }
+    const std::string key = CPasswordVault::EntryKey(m_settings);
+    // A password found in the file is handed over once per showing, which moves it
+    // into a keyring that answers; a keyring that refused is not asked again for
+    // the same password, as each try may wait for it in vain.
+    if (key == m_strKeptKey && m_strSmtpPassword == m_strKeptPassword &&
+        (m_keptPlace != CPasswordVault::Place::SettingsFile || m_bHandedOver)) {
+        return;
+    }
+    m_bHandedOver = true;
+    m_keptPlace = m_vault.Store(m_settings, m_strSmtpPassword);
+    m_strKeptKey = key;
+    m_strKeptPassword = m_strSmtpPassword;
+    ShowPasswordPlace(m_keptPlace);
+}
+
+void CPropertyPage_SMTP_Settings::ShowPasswordPlace(CPasswordVault::Place place) {
+    if (!m_labelPasswordPlace) {
+        return;
+    }
+    if (place == CPasswordVault::Place::None) {
+        place = m_vault.StoragePlace();
+    }
+    m_labelPasswordPlace->setText(
+        detail::ToQString(place == CPasswordVault::Place::Keyring ? kPasswordInKeyringText : kPasswordInFileText));
 }
 
 bool CPropertyPage_SMTP_Settings::OnApply() {
@@ -74,6 +223,9 @@ bool CPropertyPage_SMTP_Settings::OnApply() {
     }
     m_settings[std::string(SettingsKeys::Smtp)] = m_strSmtpServer;
     m_settings[std::string(SettingsKeys::SmtpPort)] = m_strSmtpPort;
+    m_settings[std::string(SettingsKeys::SmtpSecurity)] = m_strSmtpSecurity;
+    m_settings[std::string(SettingsKeys::SmtpUser)] = m_strSmtpUser;
+    StorePassword();
     return CPropertyPage::OnApply();
 }
 

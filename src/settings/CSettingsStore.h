@@ -28,7 +28,7 @@ public:
     // (nothing saved yet, or the file cannot be read); the map is then unchanged.
     [[nodiscard]] bool Load(CMapStringToString& settings);
 
-    // Writes the nine values, an absent entry counting as empty; logon, password
+    // Writes every persisted value, an absent entry counting as empty; logon, password
     // and station ID only when not empty, so that a stored one survives. The file
     // is replaced as a whole or not at all. False when the folder or file cannot be
     // created, made private or written; GetLastError() says why. The map is only read.

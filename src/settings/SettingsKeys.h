@@ -17,14 +17,28 @@ struct SettingsKeys {
     static constexpr std::string_view EmailOnNotQueued = "email_on_not_queued";
     static constexpr std::string_view Smtp = "smtp";
     static constexpr std::string_view SmtpPort = "smtp_port";
+    // Empty or "none", "starttls" or "tls" (ConnectionSecurity.h reads them).
+    static constexpr std::string_view SmtpSecurity = "smtp_security";
+    // The mail server's login; empty means no login.
+    static constexpr std::string_view SmtpUser = "smtp_user";
+    // The mail server's password, only when no desktop keyring holds it
+    // (CPasswordVault), or as a script wrote it.
+    static constexpr std::string_view SmtpPassword = "smtp_password";
 
     // Keys that the command line hands over and the main dialog reads.
     static constexpr std::string_view File = "file";
     static constexpr std::string_view Fax = "fax";
+    // The job's other fields, for a launching program and the send without a window.
+    static constexpr std::string_view Font = "font";
+    static constexpr std::string_view Resolution = "resolution";
+    static constexpr std::string_view Cover = "cover";
+    static constexpr std::string_view Comment = "comment";
+    static constexpr std::string_view From = "from";
+    static constexpr std::string_view Attention = "attention";
 
-    static constexpr std::array<std::string_view, 9> Persisted = {
-        Logon,         Password,         StationId, EmailOnDelivered, EmailOnNotDelivered,
-        EmailOnQueued, EmailOnNotQueued, Smtp,      SmtpPort};
+    static constexpr std::array<std::string_view, 12> Persisted = {
+        Logon, Password, StationId,    EmailOnDelivered, EmailOnNotDelivered, EmailOnQueued, EmailOnNotQueued,
+        Smtp,  SmtpPort, SmtpSecurity, SmtpUser,         SmtpPassword};
 
     // The port used, and shown, while none is configured.
     static constexpr std::string_view DefaultSmtpPort = "25";

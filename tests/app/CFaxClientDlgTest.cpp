@@ -2,8 +2,10 @@
 #include "app/CFaxClientApp.h"
 #include "app/core/SendOperation.h"
 #include "controls/CDocumentPreviewCtrl.h"
+#include "settings/CSettingsStore.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/ProgramRun.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
@@ -25,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 
@@ -125,6 +128,46 @@ TEST_F(MainDialog, TheFaxTravelsFromTheCommandLineToARealServer) {
     EXPECT_TRUE(mail.attachments[0] == document) << "the attachment arrives byte for byte";
 }
 
+TEST_F(MainDialog, TheKeysPrefillTheDialogAndASendWithoutAWindowSendsTheSameBytes) {
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    const auto path = files.WriteFile("report.pdf", randomBytes(5000, 3));
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    const std::vector<std::string> keys = {"-file",      path.string(), "-fax",        "2125551212,12125551213",
+                                           "-font",      "bold",        "-resolution", "high",
+                                           "-comment",   "two pages",   "-from",       "Ann",
+                                           "-attention", "Bob",         "-cover",      "yes"};
+    std::vector<std::string> line = {"desklet"};
+    line.insert(line.end(), keys.begin(), keys.end());
+    Start(line);
+
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog&) {
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(dialog.GetDlgItem(CFaxClientDlg::IDC_BOLD))->isChecked());
+        EXPECT_EQ(edit(dialog, CFaxClientDlg::IDC_FROM)->text().toStdString(), "Ann");
+        click(dialog, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(server.Messages(1).size(), 1u);
+
+    line = {DESKLET_PROGRAM, "--send"};
+    line.insert(line.end(), keys.begin(), keys.end());
+    const ProgramResult run = RunProgram(line, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const auto messages = server.Messages(2);
+    ASSERT_EQ(messages.size(), 2u);
+    auto withoutDate = [](const std::filesystem::path& eml) {
+        std::ifstream in(eml, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::size_t date = bytes.find("\r\nDate: ");
+        return date == std::string::npos ? bytes : bytes.erase(date, bytes.find("\r\n", date + 2) - date);
+    };
+    const std::string fromDialog = withoutDate(messages[0]);
+    EXPECT_NE(fromDialog.find("Subject: fax  -highres -bold -cover -re \"two pages\" -from \"Ann\""),
+              std::string::npos);
+    EXPECT_TRUE(fromDialog == withoutDate(messages[1])) << "the same bytes on the wire";
+}
+
 struct FailureCase {
     const char* name;
     std::string fax; // the command line's list
@@ -133,6 +176,7 @@ struct FailureCase {
     std::string text;
     std::string caption;
     unsigned icon;
+    std::string details; // what the details section holds; empty for none
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -168,6 +212,11 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
     EXPECT_EQ(recorder.messages[0].text, c.text);
     EXPECT_EQ(recorder.messages[0].caption, c.caption);
     EXPECT_EQ(recorder.messages[0].type, MB_OK | c.icon);
+    if (c.details.empty()) {
+        EXPECT_EQ(recorder.messages[0].details, "");
+    } else {
+        EXPECT_NE(recorder.messages[0].details.find(c.details), std::string::npos) << recorder.messages[0].details;
+    }
     EXPECT_EQ(recorder.messages[0].owner, &dialog);
     EXPECT_TRUE(hiddenDuringMessage) << "the message comes while the dialog is hidden";
     EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty()) << "nothing was sent";
@@ -176,19 +225,32 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFailures,
     testing::Values(FailureCase{"empty recipient list", "", true, "", SendOperation::kNoRecipientsText,
-                                SendOperation::kNoRecipientsCaption, 0},
+                                SendOperation::kNoRecipientsCaption, 0, ""},
                     FailureCase{"the second of three entries breaks a rule", "2125551212,12345,0114420712345", true, "",
                                 "A fax number that begins with 1 must be followed by exactly 10 digits",
-                                "Please verify fax telephone number 12345", MB_ICONEXCLAMATION},
+                                "Please verify fax telephone number 12345", MB_ICONEXCLAMATION, ""},
                     FailureCase{"a number too long for the entry field", "0" + std::string(35, '1'), true, "",
                                 "A fax telephone number that begins with a 0 must be between 8 and 35 digits long",
-                                "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION},
+                                "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION, ""},
                     FailureCase{"the document does not exist", "2125551212", false, "",
                                 SendOperation::kFileNotFoundText, SendOperation::kFileNotFoundCaption,
-                                MB_ICONEXCLAMATION},
+                                MB_ICONEXCLAMATION, "missing.pdf: No such file or directory"},
                     FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
-                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0}),
+                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0,
+                                "Server 127.0.0.1, port 0: Unable to connect to server"}),
     SentenceName{});
+
+TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {
+    // A file where the settings folder should be.
+    std::ofstream(home.path() / "Quillmark") << "in the way";
+    Start({"desklet"});
+    app->Settings["logon"] = "acme";
+    app->SaveSettings();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].caption, CSettingsStore::kPermissionCaption);
+    EXPECT_NE(recorder.messages[0].details.find((home.path() / "Quillmark").string()), std::string::npos)
+        << recorder.messages[0].details;
+}
 
 TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {
     CaptureSmtpServer server;

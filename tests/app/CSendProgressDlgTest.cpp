@@ -3,6 +3,7 @@
 #include "support/DialogRecorder.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTest>
 
@@ -21,7 +22,7 @@
 
 using namespace desklet;
 using namespace std::chrono_literals;
-using TransferResult = SendOperation::TransferResult;
+using Failure = SendOperation::Failure;
 
 namespace {
 
@@ -148,7 +149,7 @@ TEST(SendProgress, TheBarRisesToTheEndAndTheWindowShowsForASlowSend) {
         QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) { seen.push_back(value); });
         seen.push_back(bar->value());
     });
-    EXPECT_EQ(progress.Transfer(item, "127.0.0.1", peer.port()), TransferResult::Sent);
+    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::None);
     EXPECT_TRUE(peer.completed());
     EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Sending fax..."}));
     ASSERT_FALSE(seen.empty());
@@ -162,8 +163,25 @@ TEST(SendProgress, AQuickSendShowsNoWindow) {
     CMailItem item;
     fill(item, 1000);
     CSendProgressDlg progress(1);
-    EXPECT_EQ(progress.Transfer(item, "127.0.0.1", peer.port()), TransferResult::Sent);
+    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::None);
     EXPECT_TRUE(recorder.modalRuns.empty());
+}
+
+TEST(SendProgress, AJobOfSeveralMailsCountsThemInOneSession) {
+    desklet::test::DialogRecorder recorder;
+    SlowSmtpPeer peer(0ms);
+    CMailItem first;
+    CMailItem second;
+    fill(first, 1000);
+    fill(second, 1000);
+    CSendProgressDlg progress(300);
+    const auto result = progress.Transfer({&first, &second}, "127.0.0.1", peer.port());
+    EXPECT_EQ(result.failure, Failure::None);
+    EXPECT_EQ(result.mailsSent, 2u);
+    auto* text = qobject_cast<QLabel*>(progress.GetDlgItem(CSendProgressDlg::IDC_PROGRESS_TEXT));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text().toStdString(), "Sending fax... (300 recipients, mail 2 of 2)");
+    EXPECT_EQ(progress.Percent(), 100);
 }
 
 TEST(SendProgress, CancelInTheBodyLeavesTheServerWithoutAMessage) {
@@ -180,7 +198,7 @@ TEST(SendProgress, CancelInTheBodyLeavesTheServerWithoutAMessage) {
         EXPECT_LT(progress.Percent(), 90) << "still in the middle of the body";
         desklet::test::PressCancel(dialog);
     });
-    EXPECT_EQ(progress.Transfer(item, "127.0.0.1", peer.port()), TransferResult::Cancelled);
+    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::Cancelled);
     EXPECT_FALSE(peer.completed()) << "no end-of-data line reached the server";
     EXPECT_LT(peer.bodyBytes(), item.m_strBody.size());
 }

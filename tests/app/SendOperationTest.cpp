@@ -1,14 +1,20 @@
 #include "app/core/SendOperation.h"
+#include "app/core/FaxCommand.h"
 #include "mail/CMailItem.h"
+#include "smtp/CSmtpClient.h"
+#include "support/CaptureSmtpServer.h"
+#include "support/ScriptedSmtpServer.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 using namespace desklet;
 using Icon = SendOperation::Icon;
+using Failure = SendOperation::Failure;
 using TransferResult = SendOperation::TransferResult;
 
 namespace {
@@ -16,15 +22,20 @@ namespace {
 // Records what the user would have seen, in order.
 struct Screen {
     std::vector<std::string> events;
+    std::vector<std::string> details;
+    std::vector<std::string> kept;
 
     SendOperation::Ui ui() {
         SendOperation::Ui ui;
         ui.hide = [this] { events.push_back("hide"); };
         ui.show = [this] { events.push_back("show"); };
-        ui.message = [this](const std::string& text, const std::string& caption, Icon icon) {
+        ui.message = [this](const std::string& text, const std::string& caption, Icon icon,
+                            const std::string& details) {
             events.push_back("message " + caption + " | " + text + (icon == Icon::Exclamation ? " | !" : ""));
+            this->details.push_back(details);
         };
         ui.runAccountSettings = [this] { events.push_back("settings"); };
+        ui.keepRecipients = [this](const std::vector<std::string>& remaining) { kept = remaining; };
         return ui;
     }
 };
@@ -42,6 +53,7 @@ protected:
     std::string server;
     unsigned port = 0;
     std::string header;
+    std::vector<std::string> subjects;
 
     void SetUp() override {
         settings["logon"] = "acme";
@@ -50,23 +62,26 @@ protected:
     }
 
     SendOperation::Transfer transfer(TransferResult result) {
-        return [this, result](CMailItem& item, const std::string& s, unsigned p) {
+        return [this, result](const std::vector<CMailItem*>& mails, const std::string& s, unsigned p) {
             ++transfers;
             server = s;
             port = p;
-            EXPECT_TRUE(item.ComposeMessage());
-            header = item.m_strHeader;
+            for (CMailItem* item : mails) {
+                EXPECT_TRUE(item->ComposeMessage());
+                header = item->m_strHeader;
+                subjects.push_back(item->m_strSubject);
+            }
             return result;
         };
     }
 
-    SendOperation::Result run(TransferResult result = TransferResult::Sent) {
+    Failure run(TransferResult result = {}) {
         return SendOperation::Run(job, document, settings, kConfig, screen.ui(), transfer(result));
     }
 };
 
 TEST_F(SendOperationTest, ASuccessfulSendHidesTheDialogAndSaysNothing) {
-    EXPECT_EQ(run(), SendOperation::Result::Sent);
+    EXPECT_EQ(run(), Failure::None);
     EXPECT_EQ(screen.events, (std::vector<std::string>{"hide"}));
     EXPECT_EQ(transfers, 1);
     EXPECT_EQ(server, "fax.quillmark.example");
@@ -86,7 +101,7 @@ TEST_F(SendOperationTest, TheServerSettingsReplaceTheDefaults) {
 
 TEST_F(SendOperationTest, AMissingAccountShowsTheDialogBeforeItsMessageThenTheSheet) {
     settings.RemoveKey("logon");
-    EXPECT_EQ(run(), SendOperation::Result::Stopped);
+    EXPECT_EQ(run(), Failure::NoAccount);
     EXPECT_EQ(screen.events,
               (std::vector<std::string>{"hide", "show",
                                         "message Error sending fax - Check Password | Please verify your account name "
@@ -96,22 +111,187 @@ TEST_F(SendOperationTest, AMissingAccountShowsTheDialogBeforeItsMessageThenTheSh
     EXPECT_FALSE(settings.Lookup("logon", server)) << "the lookup does not add the key";
 }
 
-TEST_F(SendOperationTest, TransferFailuresEachShowTheirMessageAndTheDialog) {
+TEST_F(SendOperationTest, TransferFailuresEachShowTheirMessageWithTheDetailsAndTheDialog) {
     struct Row {
         TransferResult result;
         std::vector<std::string> events;
     };
     const Row rows[] = {
-        {TransferResult::ConnectFailed,
+        {{Failure::Connect, false, 0, "Server x, port 25: Unable to connect to server"},
          {"hide", std::string("message Error sending Fax | ") + SendOperation::kConnectFailedText, "show"}},
-        {TransferResult::SendFailed,
+        {{Failure::Permanent, true, 0, "Server x, port 25: 554:SMTP server error"},
          {"hide", std::string("message Error sending Fax | ") + SendOperation::kSendFailedText, "show"}},
-        {TransferResult::Cancelled, {"hide", "show"}},
+        {{Failure::Cancelled, true, 0, ""}, {"hide", "show"}},
     };
     for (const Row& row : rows) {
         screen.events.clear();
-        EXPECT_EQ(run(row.result), SendOperation::Result::Stopped);
+        screen.details.clear();
+        EXPECT_EQ(run(row.result), row.result.failure);
         EXPECT_EQ(screen.events, row.events);
+        if (!row.result.details.empty()) {
+            EXPECT_EQ(screen.details, std::vector<std::string>{row.result.details});
+        }
+    }
+}
+
+TEST_F(SendOperationTest, ALongJobGoesAsSeveralMailsAndAPartialSendKeepsOnlyTheNumbersNotSent) {
+    job.recipients.clear();
+    for (int i = 0; i < 300; ++i) {
+        job.recipients.push_back("212555" + std::to_string(1000 + i));
+    }
+    const auto groups = SendOperation::GroupRecipients(job, settings, kConfig);
+    ASSERT_GT(groups.size(), 1u);
+    std::vector<std::string> joined;
+    for (const auto& group : groups) {
+        joined.insert(joined.end(), group.begin(), group.end());
+    }
+    EXPECT_EQ(joined, job.recipients) << "every number once, in order";
+
+    EXPECT_EQ(run({Failure::Temporary, true, 1, "Server x, port 25: 451:SMTP server error"}), Failure::Temporary);
+    EXPECT_EQ(subjects.size(), groups.size());
+    const std::vector<std::string> rest(job.recipients.begin() + static_cast<long>(groups[0].size()),
+                                        job.recipients.end());
+    EXPECT_EQ(screen.kept, rest);
+    ASSERT_EQ(screen.events.size(), 3u);
+    EXPECT_NE(screen.events[1].find("The fax went to " + std::to_string(groups[0].size()) + " of the 300 numbers."),
+              std::string::npos)
+        << screen.events[1];
+}
+
+TEST_F(SendOperationTest, ALongCommandReachesARealServerAsTheSameText) {
+    desklet::test::CaptureSmtpServer capture;
+    ASSERT_TRUE(capture.running());
+    settings["smtp"] = "127.0.0.1";
+    settings["smtp_port"] = std::to_string(capture.port());
+    std::string comment;
+    while (comment.size() < 3000) {
+        comment += "line " + std::to_string(comment.size()) + " of the note\n";
+    }
+    std::vector<std::string> many;
+    for (int i = 0; i < 300; ++i) {
+        many.push_back("1212555" + std::to_string(1000 + i));
+    }
+    struct Row {
+        const char* name;
+        std::vector<std::string> recipients;
+        std::string comment;
+    };
+    const Row rows[] = {{"300 recipients", many, ""}, {"a 3000-character comment", {"2125551212"}, comment}};
+    std::size_t received = 0;
+    for (const Row& row : rows) {
+        job.recipients = row.recipients;
+        job.comment = row.comment;
+        std::vector<std::string> expected;
+        for (const auto& group : SendOperation::GroupRecipients(job, settings, kConfig)) {
+            FaxJob part = job;
+            part.recipients = group;
+            expected.push_back(FaxCommand::Compose(part, settings, kConfig.gatewayDomain, kConfig.senderTag).command);
+        }
+        ASSERT_EQ(SendOperation::Run(job, document, settings, kConfig, screen.ui(),
+                                     [](const std::vector<CMailItem*>& mails, const std::string& s, unsigned p) {
+                                         return SendOperation::TransferOverSmtp(mails, s, p);
+                                     }),
+                  Failure::None)
+            << row.name;
+        const auto messages = capture.Messages(received + expected.size());
+        ASSERT_EQ(messages.size(), received + expected.size()) << row.name;
+        std::vector<std::string> subjects;
+        for (std::size_t i = received; i < messages.size(); ++i) {
+            const auto mail = desklet::test::ParseMail(messages[i]);
+            ASSERT_TRUE(mail.ok) << mail.error;
+            subjects.push_back(mail.subject);
+        }
+        received = messages.size();
+        std::sort(subjects.begin(), subjects.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(subjects, expected) << row.name;
+    }
+}
+
+TEST(SmtpTransfer, AMailRefusedMidJobEndsTheSessionWithTheReplyInTheDetails) {
+    using S = desklet::test::ScriptedSmtpServer;
+    std::vector<S::Step> script = {S::Send("220 ready\r\n"), S::ReadLine(), S::Send("250 hi\r\n")};
+    for (const char* end : {"250 queued\r\n", "554 5.7.1 number barred\r\n"}) {
+        for (const char* reply : {"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}) {
+            script.push_back(S::ReadLine());
+            script.push_back(S::Send(reply));
+        }
+        script.push_back(S::ReadUntil("\r\n.\r\n"));
+        script.push_back(S::Send(end));
+    }
+    script.push_back(S::ReadLine());
+    script.push_back(S::Send("221 bye\r\n"));
+    S server(script);
+    ASSERT_TRUE(server.listening());
+
+    std::vector<std::unique_ptr<CMailItem>> items;
+    std::vector<CMailItem*> mails;
+    for (int i = 0; i < 3; ++i) {
+        items.push_back(std::make_unique<CMailItem>());
+        items.back()->m_strSender = "a@b.example";
+        items.back()->AddRecipient("c@d.example", "");
+        mails.push_back(items.back().get());
+    }
+    const TransferResult result = SendOperation::TransferOverSmtp(mails, server.host(), server.port());
+    EXPECT_TRUE(server.Finish());
+    EXPECT_EQ(result.failure, Failure::Permanent);
+    EXPECT_EQ(result.mailsSent, 1u);
+    EXPECT_NE(result.details.find("Server 127.0.0.1, port " + std::to_string(server.port())), std::string::npos);
+    EXPECT_NE(result.details.find("554 5.7.1 number barred"), std::string::npos) << result.details;
+    const std::string sent = server.Received();
+    std::size_t mailCommands = 0;
+    for (std::size_t at = 0; (at = sent.find("MAIL From:", at)) != std::string::npos; ++at) {
+        ++mailCommands;
+    }
+    EXPECT_EQ(mailCommands, 2u) << "the third mail is never offered";
+    EXPECT_NE(sent.find("QUIT\r\n"), std::string::npos);
+}
+
+TEST(SmtpTransfer, EachWayASessionEndsGetsItsCategory) {
+    using S = desklet::test::ScriptedSmtpServer;
+    using namespace std::chrono_literals;
+    // Up to the message's end: greeting, HELO, MAIL, RCPT, DATA, the message.
+    auto upToEnd = [] {
+        std::vector<S::Step> steps = {S::Send("220 ready\r\n")};
+        for (const char* reply : {"250 hi\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"}) {
+            steps.push_back(S::ReadLine());
+            steps.push_back(S::Send(reply));
+        }
+        steps.push_back(S::ReadUntil("\r\n.\r\n"));
+        return steps;
+    };
+    struct Row {
+        const char* name;
+        std::vector<S::Step> script;
+        Failure failure;
+        bool connected;
+    };
+    std::vector<Row> rows = {
+        {"busy at the greeting", {S::Send("421 busy\r\n"), S::Hold(2s)}, Failure::Temporary, false},
+        {"turned away at the greeting", {S::Send("554 go away\r\n"), S::Hold(2s)}, Failure::Connect, false},
+        {"a reply that makes no sense",
+         {S::Send("220 ready\r\n"), S::ReadLine(), S::Send("250 hi\r\n"), S::ReadLine(), S::Send("354 what\r\n"),
+          S::Hold(2s)},
+         Failure::Protocol,
+         true},
+        {"closed before the end of data was answered", upToEnd(), Failure::Protocol, true},
+        {"no answer to the end of data", upToEnd(), Failure::Temporary, true},
+    };
+    rows[3].script.push_back(S::Close());
+    rows[4].script.push_back(S::Hold(2s));
+    for (const Row& row : rows) {
+        S server(row.script);
+        ASSERT_TRUE(server.listening());
+        CSmtpClient client("", 25);
+        client.SetTimeouts(SmtpTimeouts::Uniform(500ms));
+        CMailItem item;
+        item.m_strSender = "a@b.example";
+        item.AddRecipient("c@d.example", "");
+        const TransferResult result = SendOperation::TransferOverSmtp(client, {&item}, server.host(), server.port());
+        EXPECT_EQ(result.failure, row.failure) << row.name << ": " << result.details;
+        EXPECT_EQ(result.connected, row.connected) << row.name;
+        EXPECT_EQ(result.mailsSent, 0u) << row.name;
+        (void)server.Finish();
     }
 }
 
@@ -128,9 +308,11 @@ TEST_F(SendOperationTest, ADocumentThatIsNoReadableFileIsNotFound) {
     for (const std::string& path :
          {std::string(), (files.path() / "missing.pdf").string(), files.path().string(), std::string("/dev/null")}) {
         screen.events.clear();
+        screen.details.clear();
         document = path;
         run();
         ASSERT_EQ(screen.events.size(), 3u) << path;
+        EXPECT_FALSE(screen.details.at(0).empty()) << "the details say why";
         EXPECT_EQ(screen.events[1], "message Error: File not found! | Please verify the path to the file you want to "
                                     "fax. | !");
     }

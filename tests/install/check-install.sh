@@ -230,11 +230,12 @@ case_package() { # <stage> <build dir> <package dir> <version>
     # The libraries the binary links against come from shlibdeps; the SVG plug-in is
     # loaded at run time and has to be named by hand.
     local dependency
-    for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6pdf6; do
+    for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6pdf6 libqt6keychain1; do
         grep -Eq "(^|, )$dependency( |,|$)" <<<"$field" || fail "Depends lacks $dependency"
     done
-    [ "$(dpkg-deb --field "$deb" Recommends)" = "xdg-utils, qt6-image-formats-plugins, cups-daemon, cups-client, cups-filters" ] ||
-        fail "Recommends is not xdg-utils, the TIFF reader and the print system"
+    local recommends="xdg-utils, qt6-image-formats-plugins, cups-daemon, cups-client, cups-filters, libsecret-1-0"
+    [ "$(dpkg-deb --field "$deb" Recommends)" = "$recommends" ] ||
+        fail "Recommends is not the browser opener, the TIFF reader, the print system and the keyring's library"
     [ -n "$(dpkg-deb --field "$deb" Maintainer)" ] || fail "no Maintainer"
     finish
 }

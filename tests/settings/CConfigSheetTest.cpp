@@ -2,7 +2,10 @@
 
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
+#include "support/FakeKeyring.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -11,12 +14,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace desklet {
 namespace {
 
 using Page = CPropertyPage_AccountSettingsLogon;
+using Mail = CPropertyPage_SMTP_Settings;
 using test::DialogRecorder;
 using test::PressCancel;
 using test::PressOk;
@@ -39,13 +45,19 @@ protected:
     std::map<std::string, std::string> stored;
     int saves = 0;
     DialogRecorder recorder;
-    CConfigSheet sheet{"Quillmark", nullptr, 0, settings, [this] {
+    std::shared_ptr<test::FakeKeyring> keyring = std::make_shared<test::FakeKeyring>();
+    CConfigSheet sheet{"Quillmark",
+                       nullptr,
+                       0,
+                       settings,
+                       [this] {
                            ++saves;
                            stored.clear();
                            for (const auto& [key, value] : settings) {
                                stored[key] = value;
                            }
-                       }};
+                       },
+                       CPasswordVault(keyring)};
 
     QLineEdit* Field(CPropertyPage& page, int id) { return qobject_cast<QLineEdit*>(page.GetDlgItem(id)); }
     QPushButton* Button(const char* text) {
@@ -260,9 +272,137 @@ TEST_F(SheetTest, FieldsAreNamedByTheirLabels) {
                   "SMTP Server:");
         EXPECT_FALSE(
             Field(sheet.m_pageMailServer, CPropertyPage_SMTP_Settings::IDC_SMTP_PORT)->accessibleName().isEmpty());
+        EXPECT_EQ(sheet.m_pageMailServer.m_comboSecurity->accessibleName(), "Connection security:");
+        EXPECT_EQ(Field(sheet.m_pageMailServer, Mail::IDC_SMTP_USER)->accessibleName(), "User name:");
+        EXPECT_EQ(Field(sheet.m_pageMailServer, Mail::IDC_SMTP_PASSWORD)->accessibleName(), "Password:");
+        EXPECT_EQ(Field(sheet.m_pageMailServer, Mail::IDC_SMTP_PASSWORD)->echoMode(), QLineEdit::Password);
+        // Tab walks the page top to bottom.
+        QWidget* at = Field(sheet.m_pageMailServer, Mail::IDC_SMTP_PORT);
+        for (QWidget* next : {static_cast<QWidget*>(sheet.m_pageMailServer.m_comboSecurity.data()),
+                              sheet.m_pageMailServer.GetDlgItem(Mail::IDC_SMTP_USER),
+                              sheet.m_pageMailServer.GetDlgItem(Mail::IDC_SMTP_PASSWORD)}) {
+            at = at->nextInFocusChain();
+            while (at->focusPolicy() == Qt::NoFocus) {
+                at = at->nextInFocusChain();
+            }
+            EXPECT_EQ(at, next);
+        }
         PressCancel(sheet);
     });
     sheet.DoModal();
+}
+
+struct SecurityCase {
+    const char* stored;
+    const char* port;
+    int chosen; // -1: the Down key instead of a pick; -2: no pick
+    const char* portAfter;
+    const char* storedAfter;
+};
+
+TEST_F(SheetTest, ChoosingASecurityMovesAUsualPortAlongButNotATypedOne) {
+    const SecurityCase cases[] = {
+        {"", "25", -1, "587", "starttls"},    {"starttls", "587", 2, "465", "tls"},
+        {"TLS", "465", 0, "25", "none"},      {"none", "", 2, "465", "tls"},
+        {"", "2525", 1, "2525", "starttls"},  {"starttls", "465", 2, "465", "tls"},
+        {"bogus", "25", 1, "25", "starttls"}, {"", "25", 0, "25", ""},
+    };
+    for (const SecurityCase& c : cases) {
+        settings["smtp_security"] = c.stored;
+        settings["smtp_port"] = c.port;
+        recorder.ExpectModal([&](QDialog&) {
+            ASSERT_TRUE(sheet.SetActivePage(2));
+            QComboBox* combo = sheet.m_pageMailServer.m_comboSecurity;
+            if (c.chosen == -2) {
+                EXPECT_EQ(combo->currentIndex(), -1) << "an unknown text shows no choice";
+            } else if (c.chosen < 0) {
+                combo->setFocus();
+                QTest::keyClick(combo, Qt::Key_Down);
+            } else {
+                combo->setCurrentIndex(c.chosen);
+                emit combo->activated(c.chosen);
+            }
+            EXPECT_EQ(Field(sheet.m_pageMailServer, Mail::IDC_SMTP_PORT)->text().toStdString(), c.portAfter)
+                << c.stored << " " << c.port;
+            Button("OK")->click();
+        });
+        sheet.DoModal();
+        EXPECT_EQ(Stored("smtp_security"), c.storedAfter) << c.stored << " " << c.port;
+        EXPECT_EQ(Stored("smtp_port"), c.portAfter) << c.stored << " " << c.port;
+    }
+}
+
+struct PasswordCase {
+    const char* name;
+    bool available;
+    bool refuse;
+    std::string_view line;
+    const char* inFile;
+    std::optional<std::string> entry;
+};
+
+TEST_F(SheetTest, ThePasswordGoesToTheKeyringOrTheFileAndThePageSaysWhich) {
+    const PasswordCase cases[] = {
+        {"a keyring answers", true, false, Mail::kPasswordInKeyringText, "", "pw"},
+        {"no keyring", false, false, Mail::kPasswordInFileText, "pw", std::nullopt},
+        {"the keyring refuses", true, true, Mail::kPasswordInFileText, "pw", std::nullopt},
+    };
+    for (const PasswordCase& c : cases) {
+        settings.RemoveAll();
+        settings["smtp"] = "mail.example";
+        settings["smtp_password"] = "from-a-script";
+        keyring->available = c.available;
+        keyring->refuse = c.refuse;
+        keyring->entries.clear();
+        keyring->writes = 0;
+        recorder.ExpectModal([&](QDialog&) {
+            ASSERT_TRUE(sheet.SetActivePage(2));
+            Type(Field(sheet.m_pageMailServer, Mail::IDC_SMTP_USER), "ann");
+            QLineEdit* password = Field(sheet.m_pageMailServer, Mail::IDC_SMTP_PASSWORD);
+            password->clear();
+            Type(password, "pw");
+            Button("Apply")->click();
+            auto* line = qobject_cast<QLabel*>(sheet.m_pageMailServer.GetDlgItem(Mail::IDC_PASSWORD_PLACE));
+            EXPECT_EQ(line->text().toStdString(), c.line) << c.name;
+            Button("OK")->click();
+        });
+        sheet.DoModal();
+        EXPECT_EQ(Stored("smtp_user"), "ann") << c.name;
+        EXPECT_EQ(Stored("smtp_password"), c.inFile) << c.name;
+        const auto entry = keyring->entries.find("ann@mail.example");
+        EXPECT_EQ(entry == keyring->entries.end() ? std::nullopt : std::optional(entry->second), c.entry) << c.name;
+        EXPECT_LE(keyring->writes, 1) << c.name << ": OK after Apply writes no second time";
+        sheet.m_pageMailServer.m_strSmtpUser.clear();
+    }
+}
+
+TEST_F(SheetTest, AKeptPasswordFillsTheFieldAndOnlyOneFromTheVisitedPageMovesIntoTheKeyring) {
+    const struct {
+        const char* inFile;
+        bool visit;
+        const char* storedAfter;
+        int writes;
+    } cases[] = {{"", true, "", 0}, {"script-pw", false, "script-pw", 0}, {"script-pw", true, "", 1}};
+    for (const auto& c : cases) {
+        settings["smtp"] = "Mail.Example";
+        settings["smtp_user"] = "ann";
+        settings["smtp_password"] = c.inFile;
+        keyring->entries = {{"ann@mail.example", "pw"}};
+        keyring->writes = 0;
+        const std::string shown = *c.inFile != '\0' ? c.inFile : "pw";
+        recorder.ExpectModal([&](QDialog&) {
+            if (c.visit) {
+                ASSERT_TRUE(sheet.SetActivePage(2));
+                EXPECT_EQ(Field(sheet.m_pageMailServer, Mail::IDC_SMTP_PASSWORD)->text().toStdString(), shown);
+            }
+            Button("OK")->click();
+        });
+        sheet.DoModal();
+        EXPECT_EQ(Stored("smtp_password"), c.storedAfter) << c.inFile << c.visit;
+        EXPECT_EQ(keyring->writes, c.writes) << c.inFile << c.visit;
+        EXPECT_EQ(keyring->removes, 0);
+        EXPECT_EQ(keyring->entries["ann@mail.example"], c.writes != 0 ? c.inFile : "pw");
+    }
 }
 
 } // namespace

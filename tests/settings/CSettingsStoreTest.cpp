@@ -108,7 +108,7 @@ TEST(SettingsStoreLoad, OnlyThePersistedKeysOfTheConfigGroupAreRead) {
     EXPECT_EQ(map.GetCount(), 0);
 }
 
-TEST(SettingsStoreSave, WritesAllNineValuesThatLoadBackUnchanged) {
+TEST(SettingsStoreSave, WritesEveryPersistedValueThatLoadsBackUnchanged) {
     TempSettingsHome home;
     CMapStringToString map;
     const std::string hostile = std::string("line\r\nlogon=evil\n[Config]\x01\xc3\xa9") + "\"quoted\", comma";
@@ -124,7 +124,7 @@ TEST(SettingsStoreSave, WritesAllNineValuesThatLoadBackUnchanged) {
     bool ok = false;
     const CMapStringToString back = loaded(&ok);
     ASSERT_TRUE(ok);
-    EXPECT_EQ(back.GetCount(), 9);
+    EXPECT_EQ(back.GetCount(), static_cast<int>(SettingsKeys::Persisted.size()));
     for (const std::string_view key : SettingsKeys::Persisted) {
         EXPECT_EQ(back.LookupOrEmpty(std::string(key)), map.LookupOrEmpty(std::string(key))) << key;
     }

@@ -133,7 +133,7 @@ std::string SystemPython() {
     return configured && *configured ? configured : "/usr/bin/python3";
 }
 
-CaptureSmtpServer::CaptureSmtpServer() : m_directory(makeDirectory()) {
+CaptureSmtpServer::CaptureSmtpServer(const std::string& dataReply) : m_directory(makeDirectory()) {
     if (m_directory.empty()) {
         return;
     }
@@ -144,12 +144,17 @@ CaptureSmtpServer::CaptureSmtpServer() : m_directory(makeDirectory()) {
     const std::string python = SystemPython();
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/scripts/capture-smtp.py";
     const std::string outdir = m_directory.string();
-    const char* argv[] = {python.c_str(), script.c_str(), "--outdir", outdir.c_str(), "--lifetime", "300", nullptr};
+    std::vector<const char*> argv = {python.c_str(), script.c_str(), "--outdir", outdir.c_str(), "--lifetime", "300"};
+    if (!dataReply.empty()) {
+        argv.push_back("--data-reply");
+        argv.push_back(dataReply.c_str());
+    }
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
     const int spawned =
-        posix_spawn(&m_pid, python.c_str(), &actions, nullptr, const_cast<char* const*>(argv), environ);
+        posix_spawn(&m_pid, python.c_str(), &actions, nullptr, const_cast<char* const*>(argv.data()), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     if (spawned != 0) {
@@ -200,7 +205,7 @@ CaptureSmtpServer::~CaptureSmtpServer() {
 }
 
 std::vector<std::filesystem::path> CaptureSmtpServer::Messages(std::size_t count,
-                                                                std::chrono::milliseconds wait) const {
+                                                               std::chrono::milliseconds wait) const {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         std::vector<std::filesystem::path> found;

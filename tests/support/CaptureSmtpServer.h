@@ -13,7 +13,9 @@ namespace desklet::test {
 // files. Started by the constructor, ended by its PID in the destructor.
 class CaptureSmtpServer {
 public:
-    CaptureSmtpServer();
+    // dataReply, when given, answers every message's end of data instead of
+    // accepting it (for a refusal: "451 4.3.0 try later"); nothing is saved then.
+    explicit CaptureSmtpServer(const std::string& dataReply = {});
     ~CaptureSmtpServer();
     CaptureSmtpServer(const CaptureSmtpServer&) = delete;
     CaptureSmtpServer& operator=(const CaptureSmtpServer&) = delete;
@@ -39,8 +41,8 @@ struct ParsedMail {
     std::string from;
     std::string to;
     std::string subject;
-    std::string mailFrom;  // envelope
-    std::string rcptTo;    // envelope, comma-separated
+    std::string mailFrom; // envelope
+    std::string rcptTo;   // envelope, comma-separated
     std::string contentType;
     std::vector<std::string> attachmentNames;
     std::vector<std::string> attachments; // decoded bytes, in order

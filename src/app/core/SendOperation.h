@@ -3,41 +3,76 @@
 #include "app/core/FaxJob.h"
 #include "framework/core/CMapStringToString.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace desklet {
 
 class CMailItem;
 class CSmtpClient;
 
-// Turns a fax job into the one fax mail and hands it to the transport: checks the
+// Turns a fax job into its fax mail and hands it to the transport: checks the
 // recipients and the account, composes the fax command and the addresses, attaches
-// the document. Every failure is one message to the user, after which the dialog
-// is shown again with its input untouched; nothing is retried or queued.
+// the document. A job whose numbers cannot share one Subject line goes as several
+// mails that differ only in their numbers. Every failure is one message to the
+// user, after which the dialog is shown again with its input untouched, except
+// that numbers already faxed are taken out of it; nothing is retried or queued.
 class SendOperation {
 public:
     enum class Icon { None, Exclamation };
 
-    enum class TransferResult {
-        Sent,
-        ConnectFailed, // nothing was sent; the connection was never made
-        SendFailed,    // the server did not accept the message
-        Cancelled,     // the user stopped the transfer; nothing to report
+    // Why a send stopped; None when every fax mail was accepted. The dialog reads
+    // only the message it was shown; a caller without a person (a script) needs
+    // the category, so every road that stops names one.
+    enum class Failure {
+        None,
+        NoRecipients,       // the list is empty
+        NumberRefused,      // an entry breaks a number rule
+        NoAccount,          // no account name: the settings must be completed first
+        DocumentMissing,    // the document is not a readable file
+        DocumentUnreadable, // the document could not be read whole while composing
+        BadAddress,         // an address built from the settings cannot go on the wire
+        Connect,            // the server could not be reached, or turned us away for good
+        Temporary,          // a 4xx reply: the server refused for now
+        Permanent,          // a 5xx reply: the server refused for good
+        Protocol,           // a reply that makes no sense, a connection closed mid-session
+        LoginRefused,       // the server refused the account's login
+        CertificateRefused, // the server's certificate could not be trusted
+        TooLarge,           // the server will not take a message of this size
+        Cancelled,          // the user stopped the transfer
+    };
+
+    // What a transfer of the job's fax mails came to.
+    struct TransferResult {
+        Failure failure = Failure::None;
+        // False when the failure came before the first mail could be offered.
+        bool connected = true;
+        // The mails the server accepted, counted from the first; the rest were not sent.
+        std::size_t mailsSent = 0;
+        // The server and port tried, the client's error and the server's last reply.
+        std::string details;
+
+        bool Sent() const { return failure == Failure::None; }
     };
 
     // What the operation needs of the dialog that runs it.
     struct Ui {
         std::function<void()> hide;
         std::function<void()> show;
-        std::function<void(const std::string& text, const std::string& caption, Icon icon)> message;
+        // details: what went wrong underneath; empty when there is nothing to add.
+        std::function<void(const std::string& text, const std::string& caption, Icon icon, const std::string& details)>
+            message;
         std::function<void()> runAccountSettings;
+        // After a partial send: the recipients that were not sent to, in their order.
+        std::function<void(const std::vector<std::string>& remaining)> keepRecipients;
     };
 
-    // Delivers a composed item to the server; the default talks SMTP on this thread.
-    using Transfer = std::function<TransferResult(CMailItem& item, const std::string& server, unsigned port)>;
-
-    enum class Result { Sent, Stopped };
+    // Delivers the composed fax mails, in order, to the server in one session and
+    // stops at the first that is not accepted; the default talks SMTP on this thread.
+    using Transfer =
+        std::function<TransferResult(const std::vector<CMailItem*>& mails, const std::string& server, unsigned port)>;
 
     struct Config {
         std::string gatewayDomain;
@@ -45,23 +80,34 @@ public:
     };
 
     // The whole operation from the point where the controls have been read. The
-    // dialog is hidden first; on every stop it is shown again.
-    static Result Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings,
-                      const Config& config, const Ui& ui, const Transfer& transfer);
+    // dialog is hidden first; on every stop it is shown again. Failure::None when
+    // the server accepted every fax mail.
+    static Failure Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings,
+                       const Config& config, const Ui& ui, const Transfer& transfer);
 
-    // Talks SMTP on the calling thread: connect, send, disconnect.
-    static TransferResult TransferOverSmtp(CMailItem& item, const std::string& server, unsigned port);
-    // The same with a client the caller owns (and may abort from another thread).
-    static TransferResult TransferOverSmtp(CSmtpClient& client, CMailItem& item, const std::string& server,
+    // The recipients split into groups whose fax command fits the mail's line
+    // limit once folded, in their order; one group when the whole list fits, or
+    // when not even one number alone would (the limit is then not the numbers' doing).
+    static std::vector<std::vector<std::string>> GroupRecipients(const FaxJob& job, const CMapStringToString& settings,
+                                                                 const Config& config);
+
+    // Talks SMTP on the calling thread: connect, send each mail, disconnect.
+    static TransferResult TransferOverSmtp(const std::vector<CMailItem*>& mails, const std::string& server,
                                            unsigned port);
+    // The same with a client the caller owns (and may abort from another thread);
+    // onMail is told the index of each mail before it goes.
+    static TransferResult TransferOverSmtp(CSmtpClient& client, const std::vector<CMailItem*>& mails,
+                                           const std::string& server, unsigned port,
+                                           const std::function<void(std::size_t index)>& onMail = {});
 
     // The port text read as the C library's atoi reads it: leading blanks, a sign,
     // then decimal digits; a text without digits gives 0.
     static unsigned ParsePort(const std::string& text);
 
     // The document path as it goes into the mail: absolute, naming a regular file
-    // that can be opened for reading; empty when there is no such file.
-    static std::string ResolveDocument(const std::string& path);
+    // that can be opened for reading; empty when there is no such file, and then
+    // why holds the reason with the path.
+    static std::string ResolveDocument(const std::string& path, std::string* why = nullptr);
 
     // The messages, byte for byte.
     static constexpr const char* kNoRecipientsText = "You must enter at least 1 fax number in the recipient list.";
@@ -77,6 +123,9 @@ public:
         "Error uploading your file to the server.  Please check your connection to the Internet and mail server "
         "settings, or see the online help.";
     static constexpr const char* kSendErrorCaption = "Error sending Fax";
+    // Added below the failure's text when some fax mails of a split job went out.
+    static constexpr const char* kPartlySentFormat =
+        "The fax went to %1 of the %2 numbers. Only the %3 numbers not yet sent are left in the list.";
     static constexpr const char* kDefaultPort = "25";
 };
 

@@ -5,9 +5,10 @@
 //   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
 //
 // The windows are filled as a user would see them with a document and two numbers
-// handed over on the command line and an account already set up. The document, a
-// short report drawn here, and the settings live in a private temporary folder; the
-// user's own are never read.
+// handed over on the command line and an account already set up, with a provider's
+// mail server that takes mail on 587 with STARTTLS and a login. The document, a
+// short report drawn here, and the settings live in a private temporary folder, and
+// no keyring is reached; the user's own are never read.
 
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
@@ -113,9 +114,11 @@ int main(int argc, char** argv) {
         std::ofstream store((home.path() + "/Quillmark/Desklet.conf").toStdString());
         store << "[Config]\nlogon=acme\npassword=secret\nstationid=SALES\n"
                  "email_on_delivered=ann@desk.example\nemail_on_not_delivered=ann@desk.example\n"
-                 "smtp=\nsmtp_port=25\n";
+                 "smtp=smtp.desk.example\nsmtp_port=587\nsmtp_security=starttls\nsmtp_user=ann@desk.example\n"
+                 "smtp_password=secret\n";
     }
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/desklet-screenshots", 1);
 
     const QString report = home.path() + "/Documents/Quarterly report.pdf";
     std::vector<std::string> arguments{argv[0], "-file", report.toStdString(), "-fax", "2125551212,3105550188"};

@@ -1,0 +1,100 @@
+#include "app/core/JobOptions.h"
+#include "app/core/LongOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace desklet;
+
+namespace {
+
+TEST(LongOptions, AreTakenOutBeforeTheKeysAndChooseTheMode) {
+    using Args = std::vector<std::string>;
+    struct Row {
+        const char* name;
+        Args arguments;
+        bool ok;
+        RunMode mode;
+        Args rest;
+    };
+    const Row rows[] = {
+        {"no option opens the window",
+         {"/usr/bin/desklet", "-fax", "1"},
+         true,
+         RunMode::Window,
+         {"/usr/bin/desklet", "-fax", "1"}},
+        {"send anywhere on the line",
+         {"d", "-fax", "1", "--send", "-file", "a"},
+         true,
+         RunMode::Send,
+         {"d", "-fax", "1", "-file", "a"}},
+        {"print-message", {"d", "--print-message"}, true, RunMode::PrintMessage, {"d"}},
+        {"print-jobs", {"d", "--print-jobs"}, true, RunMode::PrintJobs, {"d"}},
+        {"help wins over send", {"d", "--send", "--help"}, true, RunMode::Help, {"d"}},
+        {"version", {"d", "--version"}, true, RunMode::Version, {"d"}},
+        {"the same mode twice", {"d", "--send", "--send"}, true, RunMode::Send, {"d"}},
+        {"a value with blanks is no option",
+         {"d", "-comment", "--call me"},
+         true,
+         RunMode::Window,
+         {"d", "-comment", "--call me"}},
+        {"two dashes alone are left to the keys", {"d", "--"}, true, RunMode::Window, {"d", "--"}},
+        {"the program's path is never an option", {"--send"}, true, RunMode::Window, {"--send"}},
+        {"an unknown option", {"d", "--sned"}, false, RunMode::Window, {"d"}},
+        {"an unknown option also beside help", {"d", "--help", "--x"}, false, RunMode::Window, {"d"}},
+        {"an option with a value glued on", {"d", "--send=now"}, false, RunMode::Window, {"d"}},
+        {"two modes", {"d", "--send", "--print-message"}, false, RunMode::Send, {"d"}},
+    };
+    for (const Row& row : rows) {
+        const LongOptions::Parsed parsed = LongOptions::Take(row.arguments);
+        EXPECT_EQ(parsed.ok, row.ok) << row.name;
+        EXPECT_EQ(parsed.error.empty(), row.ok) << row.name;
+        if (row.ok) {
+            EXPECT_EQ(parsed.mode, row.mode) << row.name;
+        }
+        EXPECT_EQ(parsed.arguments, row.rest) << row.name;
+    }
+}
+
+TEST(JobOptions, ReadTheKnownValuesAndNameTheFirstUnknownOne) {
+    struct Row {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> keys;
+        bool ok;
+        int font, resolution;
+        bool cover;
+        std::string comment;
+    };
+    const Row rows[] = {
+        {"nothing given keeps the defaults", {}, true, 0, 0, true, ""},
+        {"every key",
+         {{"font", "bold"}, {"resolution", "high"}, {"cover", "no"}, {"comment", "hi"}},
+         true,
+         1,
+         1,
+         false,
+         "hi"},
+        {"the other words", {{"font", "regular"}, {"resolution", "low"}, {"cover", "yes"}}, true, 0, 0, true, ""},
+        {"letter case counts", {{"font", "Bold"}, {"resolution", "high"}}, false, 0, 1, true, ""},
+        {"an empty value is unknown", {{"cover", ""}}, false, 0, 0, true, ""},
+        {"a quote would end the command's text", {{"comment", "say \"hi\""}}, false, 0, 0, true, ""},
+    };
+    for (const Row& row : rows) {
+        CMapStringToString settings;
+        for (const auto& [key, value] : row.keys) {
+            settings[key] = value;
+        }
+        FaxJob job;
+        std::string error;
+        EXPECT_EQ(JobOptions::Read(settings, job, error), row.ok) << row.name;
+        EXPECT_EQ(error.empty(), row.ok) << row.name << ": " << error;
+        EXPECT_EQ(job.font, row.font) << row.name;
+        EXPECT_EQ(job.resolution, row.resolution) << row.name;
+        EXPECT_EQ(job.coverPage, row.cover) << row.name;
+        EXPECT_EQ(job.comment, row.comment) << row.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "support/ProgramRun.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace desklet::test {
+namespace {
+
+constexpr auto kRunLimit = std::chrono::seconds(60);
+
+bool Unset(const char* entry, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (std::strncmp(entry, name.c_str(), name.size()) == 0 && entry[name.size()] == '=') {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset) {
+    ProgramResult result;
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0) {
+        return result;
+    }
+    if (pipe2(errPipe, O_CLOEXEC) != 0) {
+        close(outPipe[0]);
+        close(outPipe[1]);
+        return result;
+    }
+    std::vector<char*> args;
+    for (const std::string& a : argv) {
+        args.push_back(const_cast<char*>(a.c_str()));
+    }
+    args.push_back(nullptr);
+    std::vector<char*> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (!Unset(*e, unset)) {
+            env.push_back(*e);
+        }
+    }
+    env.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), env.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(outPipe[1]);
+    close(errPipe[1]);
+    if (spawned != 0) {
+        close(outPipe[0]);
+        close(errPipe[0]);
+        return result;
+    }
+
+    const auto deadline = std::chrono::steady_clock::now() + kRunLimit;
+    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    std::string* sinks[2] = {&result.out, &result.err};
+    int reading = 2;
+    char buffer[4096];
+    while (reading > 0 && std::chrono::steady_clock::now() < deadline) {
+        if (poll(fds, 2, 200) <= 0) {
+            continue;
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) {
+                continue;
+            }
+            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(n));
+            } else {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --reading;
+            }
+        }
+    }
+    for (pollfd& p : fds) {
+        if (p.fd >= 0) {
+            close(p.fd);
+        }
+    }
+    int status = 0;
+    pid_t reaped = 0;
+    while ((reaped = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (reaped == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return result;
+    }
+    result.finished = WIFEXITED(status);
+    result.exitCode = result.finished ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+} // namespace desklet::test
