@@ -36,7 +36,7 @@ run: build
 
 $(TEST_BUILD_DIR)/build.ninja:
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDESKLET_SANITIZE=ON -DDESKLET_BUILD_TESTS=ON \
-		$(CMAKE_FLAGS)
+		-DDESKLET_WERROR=ON $(CMAKE_FLAGS)
 
 test: deps $(TEST_BUILD_DIR)/build.ninja
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)

@@ -1,8 +1,12 @@
 # Helpers shared by every target of the project.
 
-# Warnings are errors for our own code; third-party headers come in as system headers.
+# Every warning for our own code, errors with DESKLET_WERROR; third-party headers
+# come in as system headers.
 function(desklet_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(DESKLET_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()
 
 # desklet_library(<name> [QT] SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])

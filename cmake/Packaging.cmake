@@ -29,7 +29,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the SVG icon engine as a plug-in at run time, so the libraries the binary
 # links against do not show it; without it the program's icon stays blank.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-# xdg-mime names the desktop's browser when the desktop cannot open a web page itself;
+# xdg-open opens the web pages, and xdg-mime names the desktop's browser when it fails;
 # Qt's TIFF reader, a plug-in too, lets the preview count a TIFF's pages;
 # the print system and its PDF filters make the fax printer. QtKeychain loads
 # libsecret at run time to reach the desktop keyring; without it the mail server's

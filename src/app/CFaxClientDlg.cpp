@@ -16,6 +16,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
 #include "settings/CConfigSheet.h"
+#include "text/Ascii.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -33,8 +34,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cctype>
 #include <unistd.h>
 
 namespace desklet {
@@ -63,10 +62,7 @@ QString Q(std::string_view text) {
 }
 
 bool ContainsMarker(const std::string& path) {
-    std::string upper = path;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper.find(kTemporaryMarker) != std::string::npos;
+    return ascii::FindNoCase(path, kTemporaryMarker) != std::string::npos;
 }
 
 // Names a field for screen readers by the label beside it, and lets the label's
@@ -140,7 +136,6 @@ void CFaxClientDlg::CreateControls() {
     };
     auto button = [this](int id, const QString& text) {
         auto* b = new QPushButton(text, this);
-        b->setAutoDefault(false);
         SetDlgItemId(*b, id);
         return b;
     };
@@ -273,7 +268,9 @@ void CFaxClientDlg::CreateControls() {
     contact->addStretch();
     layout->addLayout(contact);
 
-    // Send Fax is the default button: Enter in any edit presses it.
+    // Send Fax is the default button: Enter in any edit presses it. The other
+    // buttons keep Qt's auto-default, so that Enter on a focused button presses that
+    // button; the default returns to Send Fax as soon as the focus leaves it.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     m_btnSend = new QPushButton(QStringLiteral("Send Fax"), this);

@@ -232,7 +232,7 @@ void CColorLabel::mousePressEvent(QMouseEvent* event) {
             emit clicked();
         } else {
             // Whether the desktop could open it is of no concern to a label.
-            (void)DesktopServices::OpenUrl(QUrl::fromUserInput(text()));
+            DesktopServices::OpenUrl(QUrl::fromUserInput(text()), nullptr);
         }
     }
     QLabel::mousePressEvent(event);

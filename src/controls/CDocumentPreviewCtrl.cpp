@@ -120,7 +120,7 @@ void CDocumentPreviewCtrl::OpenDocument() const {
         return;
     }
     // The desktop shows its own message when it has no viewer for the type.
-    (void)DesktopServices::OpenUrl(QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()));
+    DesktopServices::OpenUrl(QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()), nullptr);
 }
 
 } // namespace desklet

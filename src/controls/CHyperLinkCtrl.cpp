@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QUrl>
 
 namespace desklet {
@@ -91,22 +92,28 @@ QColor CHyperLinkCtrl::CurrentTextColor() const {
     return m_bVisitedLink ? m_crVisited : m_crLink;
 }
 
-int CHyperLinkCtrl::OpenURL(const std::string& url, int showCommand) {
-    if (DesktopServices::OpenUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode))) {
-        return kOpenSucceeded;
-    }
-    // The desktop's opener says only yes or no; no means nothing took the URL.
-    const int shellResult = kOpenNoAssociation;
-
-    const auto command = DesktopServices::FindBrowserCommand();
-    if (!command) {
-        return shellResult;
-    }
-    const std::string line = BuildOpenCommand(*command, url);
-    if (line.size() + 1 > kOpenCommandBufferSize) {
-        return shellResult;
-    }
-    return DesktopServices::Launch(line, showCommand);
+void CHyperLinkCtrl::OpenURL(const std::string& url, int showCommand, DesktopServices::OpenAnswer done) {
+    const auto registeredCommand = [url, showCommand](int desktopResult) {
+        if (desktopResult > 32) {
+            return desktopResult;
+        }
+        const auto command = DesktopServices::FindBrowserCommand();
+        if (!command) {
+            return desktopResult;
+        }
+        const std::string line = BuildOpenCommand(*command, url);
+        if (line.size() + 1 > kOpenCommandBufferSize) {
+            return desktopResult;
+        }
+        return DesktopServices::Launch(line, showCommand);
+    };
+    DesktopServices::OpenUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode),
+                             [registeredCommand, done = std::move(done)](int desktopResult) {
+                                 const int result = registeredCommand(desktopResult);
+                                 if (done) {
+                                     done(result);
+                                 }
+                             });
 }
 
 void CHyperLinkCtrl::ReportOpenError(int code) {
@@ -114,14 +121,19 @@ void CHyperLinkCtrl::ReportOpenError(int code) {
 }
 
 void CHyperLinkCtrl::OnClicked() {
-    const int result = OpenURL(m_strTarget, SW_SHOW);
-    m_bVisitedLink = result > 32;
-    if (m_bVisitedLink) {
-        MarkVisited(true);
-    } else {
-        QApplication::beep();
-        ReportOpenError(result);
-    }
+    // The answer may come after the dialog, and this link with it, has gone.
+    OpenURL(m_strTarget, SW_SHOW, [self = QPointer<CHyperLinkCtrl>(this)](int result) {
+        if (self.isNull()) {
+            return;
+        }
+        self->m_bVisitedLink = result > 32;
+        if (self->m_bVisitedLink) {
+            self->MarkVisited(true);
+        } else {
+            QApplication::beep();
+            self->ReportOpenError(result);
+        }
+    });
 }
 
 void CHyperLinkCtrl::SetHovering(bool hovering) {

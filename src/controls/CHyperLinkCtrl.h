@@ -33,10 +33,13 @@ public:
     // Stores the flag; once attached the colour changes at the next paint.
     void MarkVisited(bool visited);
 
-    // Opens the URL: the desktop's opener first, then the registered browser
-    // command. Returns a launch result: above 32 is success, else the code of the
-    // last road tried (31: no browser associated; 2: command not found; ...).
-    int OpenURL(const std::string& url, int showCommand);
+    // Opens the URL: the desktop's opener first, then, when it fails, the
+    // registered browser command. `done` gets the launch result once the outcome
+    // is known: above 32 is success, else the code of the last road tried (31: no
+    // browser associated; 2: command not found; ...). The desktop's opener answers
+    // from the event loop, so `done` may run after this returns, and must not rely
+    // on anything that can go meanwhile.
+    void OpenURL(const std::string& url, int showCommand, DesktopServices::OpenAnswer done);
 
     // Tells the user why the link did not open (a click beeps before it).
     void ReportOpenError(int code);
@@ -71,7 +74,7 @@ public:
 protected:
     void PreSubclassWindow() override;
 
-    // Opens the target and records whether that worked.
+    // Opens the target and, once the outcome is known, records whether that worked.
     void OnClicked();
 
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,14 +2,16 @@
 
 #include "controls/OpenCommand.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 
+#include <memory>
 #include <utility>
 
 namespace desklet {
@@ -87,11 +89,12 @@ std::optional<std::string> browserFromEnvironment() {
 
 } // namespace
 
-bool DesktopServices::OpenUrl(const QUrl& url) {
+void DesktopServices::OpenUrl(const QUrl& url, OpenAnswer answer) {
     if (urlOpener()) {
-        return urlOpener()(url);
+        urlOpener()(url, std::move(answer));
+        return;
     }
-    return OpenUrlWithDesktop(url);
+    OpenUrlWithDesktop(url, std::move(answer));
 }
 
 std::optional<std::string> DesktopServices::FindBrowserCommand() {
@@ -120,8 +123,48 @@ void DesktopServices::SetLauncher(Launcher launch) {
     launcher() = std::move(launch);
 }
 
-bool DesktopServices::OpenUrlWithDesktop(const QUrl& url) {
-    return url.isValid() && QDesktopServices::openUrl(url);
+void DesktopServices::OpenUrlWithDesktop(const QUrl& url, OpenAnswer answer) {
+    // Not QDesktopServices::openUrl(): it reports success as soon as xdg-open
+    // starts, so that a desktop with no browser would count the page as opened.
+    RunOpener(QStringLiteral("xdg-open"), url, std::move(answer));
+}
+
+void DesktopServices::RunOpener(const QString& program, const QUrl& url, OpenAnswer answer, int stillRunningMs) {
+    // Whichever comes first answers: the exit, a failed start or the time limit.
+    auto pending = std::make_shared<OpenAnswer>(std::move(answer));
+    const auto reply = [pending](int result) {
+        if (*pending) {
+            const OpenAnswer once = std::exchange(*pending, nullptr);
+            once(result);
+        }
+    };
+    const QString argument = url.toString(QUrl::FullyEncoded);
+    if (!url.isValid() || argument.isEmpty() || argument.startsWith(QLatin1Char('-'))) {
+        reply(kOpenFileNotFound);
+        return;
+    }
+
+    // Owned by the application, not by the control that asked: the opener may
+    // outlive the dialog, and a QProcess that goes down kills its program.
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(program);
+    process->setArguments({argument});
+    process->setStandardInputFile(QProcess::nullDevice());
+    // Its messages go where ours go; kept, they would fill memory while a browser
+    // runs in its foreground.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::finished, process, [process, reply](int status, QProcess::ExitStatus how) {
+        reply(how == QProcess::NormalExit ? OpenerExitResult(status) : kOpenAssociationIncomplete);
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, reply](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            reply(kOpenNoAssociation);
+            process->deleteLater();
+        }
+    });
+    QTimer::singleShot(stillRunningMs, process, [reply] { reply(kOpenSucceeded); });
+    process->start();
 }
 
 std::optional<std::string> DesktopServices::FindRegisteredBrowserCommand() {

@@ -69,6 +69,23 @@ std::string BuildOpenCommand(std::string_view command, std::string_view url) {
     return line;
 }
 
+int OpenerExitResult(int exitStatus) {
+    // xdg-open's exit statuses.
+    constexpr int kOpened = 0;
+    constexpr int kFileNotFound = 2;
+    constexpr int kNoTool = 3;
+    switch (exitStatus) {
+    case kOpened:
+        return kOpenSucceeded;
+    case kFileNotFound:
+        return kOpenFileNotFound;
+    case kNoTool:
+        return kOpenNoAssociation;
+    default:
+        return kOpenAssociationIncomplete;
+    }
+}
+
 std::string FormatOpenError(int code) {
     switch (code) {
     case 0:

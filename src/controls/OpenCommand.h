@@ -17,6 +17,7 @@ inline constexpr int kOpenOutOfResources = 0;
 inline constexpr int kOpenFileNotFound = 2;
 inline constexpr int kOpenAccessDenied = 5;
 inline constexpr int kOpenBadFormat = 11;
+inline constexpr int kOpenAssociationIncomplete = 27;
 inline constexpr int kOpenNoAssociation = 31;
 
 // The command line is built in a buffer of this many bytes, its terminator
@@ -34,6 +35,12 @@ std::string BuildOpenCommand(std::string_view command, std::string_view url);
 
 // The URL as it goes onto a command line (see BuildOpenCommand).
 std::string EscapeUrlForCommandLine(std::string_view url);
+
+// The launch result of the desktop's opener (xdg-open) from its exit status: 0
+// opened; 2 the file named does not exist; 3 no program is there to open it; 1 (a
+// command line it could not read), 4 (the program that was to open it failed) and
+// any other status name a handler that does not work.
+int OpenerExitResult(int exitStatus);
 
 // The user's explanation of a launch result code.
 std::string FormatOpenError(int code);

@@ -3,23 +3,18 @@
 #include "framework/CAttachable.h"
 #include "framework/CDialog.h"
 #include "framework/DialogServices.h"
+#include "framework/TextLimit.h"
 #include "framework/WinConstants.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QVariant>
 
 namespace desklet {
 namespace {
 
-constexpr const char* kLimitProperty = "desklet.maxChars";
-constexpr const char* kLimiterInstalledProperty = "desklet.limiterInstalled";
 // Caption of the framework's own messages.
 constexpr const char* kFrameworkCaption = "Desklet";
 
@@ -50,56 +45,6 @@ void setControlText(QWidget* control, const QString& text) {
         button->setText(text);
     }
 }
-
-int selectedChars(const QWidget* control) {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
-        return CountChars(edit->selectedText().toStdString());
-    }
-    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(control)) {
-        return CountChars(edit->textCursor().selectedText().toStdString());
-    }
-    return 0;
-}
-
-// Limits typing, not the text itself: QLineEdit::setMaxLength() would cut a longer
-// text that arrives from the store or the command line, and the user would lose it
-// without a word. A longer text stays whole and fails the length check on reading.
-class TextLimitFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* control = qobject_cast<QWidget*>(watched);
-        if (control == nullptr) {
-            return false;
-        }
-        const QVariant limitValue = control->property(kLimitProperty);
-        if (!limitValue.isValid()) {
-            return false;
-        }
-        QString typed;
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            // Only keys that type a printable character count; editing keys and
-            // control characters pass to the control.
-            if (key->text().isEmpty() || !key->text().at(0).isPrint()) {
-                return false;
-            }
-            typed = key->text();
-        } else if (event->type() == QEvent::InputMethod) {
-            typed = static_cast<QInputMethodEvent*>(event)->commitString();
-            if (typed.isEmpty()) {
-                return false;
-            }
-        } else {
-            return false;
-        }
-        const int current = CountChars(controlText(control).toStdString());
-        const int after = current - selectedChars(control) + CountChars(typed.toStdString());
-        return after > limitValue.toInt();
-    }
-};
 
 QAbstractButton* button(CDataExchange* pDX, int id) {
     return qobject_cast<QAbstractButton*>(pDX->PrepareCtrl(id));
@@ -225,11 +170,10 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int maxChars) {
         }
         return;
     }
-    control->setProperty(kLimitProperty, maxChars);
-    if (!control->property(kLimiterInstalledProperty).toBool()) {
-        control->setProperty(kLimiterInstalledProperty, true);
-        control->installEventFilter(new TextLimitFilter(control));
-    }
+    // The limit holds what the user puts in, not the text itself: a longer text
+    // that arrives from the store or the command line stays whole and fails the
+    // check on reading, rather than being cut without a word.
+    LimitUserText(*control, maxChars);
 }
 
 } // namespace desklet

@@ -186,13 +186,13 @@ void CPropertySheet::CreateControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    // OK takes Enter from the fields; Cancel and Apply, left auto-default, take it
+    // while they have the focus.
     m_pOk->setDefault(true);
     SetDlgItemId(*m_pOk, IDOK);
     m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setAutoDefault(false);
     SetDlgItemId(*m_pCancel, IDCANCEL);
     m_pApply = new QPushButton(QStringLiteral("&Apply"), this);
-    m_pApply->setAutoDefault(false);
     SetDlgItemId(*m_pApply, static_cast<int>(ID_APPLY_NOW));
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnCommand(ID_APPLY_NOW, m_pApply); });
     for (QPushButton* button : {m_pOk, m_pCancel, m_pApply}) {

@@ -75,7 +75,9 @@ std::string CAttachmentPartEncoder::FormatParameter(std::string_view attribute, 
     bool printable = true;
     for (const char c : value) {
         const auto byte = static_cast<unsigned char>(c);
-        token = token && IsTokenChar(byte);
+        // "*", "'" and "%" are token characters, but parsers that know RFC 2231
+        // read them as its markers in a bare value too ("report*2.pdf" as "report").
+        token = token && IsAttributeChar(byte);
         printable = printable && byte >= 32 && byte < 127;
     }
     std::string text = "; ";

@@ -33,7 +33,8 @@ public:
     static void SplitFileName(std::string_view path, std::string& name, std::string& extension);
 
     // "; attribute=value" for a header parameter: the value bare when it is an
-    // RFC 2045 token, an RFC 2045 quoted-string when it holds only printable ASCII,
+    // RFC 2045 token without "*", "'" or "%", which RFC 2231 gives a meaning; an
+    // RFC 2045 quoted-string when it holds only printable ASCII,
     // else in RFC 2231 form (attribute*=UTF-8''percent-encoded), which is also
     // how CR, LF, NUL and every other control byte travel.
     static std::string FormatParameter(std::string_view attribute, std::string_view value);

@@ -41,7 +41,9 @@ void CMimeMailItem::RegisterEncoder(std::unique_ptr<CMimePartEncoder> encoder) {
 
 bool CMimeMailItem::AddMimePart(const std::string& content, std::int32_t contentType, const std::string& parameters,
                                 std::int32_t encoding, bool contentIsPath) {
-    MimePartInfo part{encoding, contentType, parameters, contentIsPath, Trimmed(content)};
+    // A path stays as it is: on Linux a file name may begin or end with a blank,
+    // and trimming it would name another file, or none.
+    MimePartInfo part{encoding, contentType, parameters, contentIsPath, contentIsPath ? content : Trimmed(content)};
     if (contentType == PartTypeText) {
         m_listParts.push_front(std::move(part));
     } else {

@@ -22,8 +22,9 @@ public:
     // registry; the first ones registered serve every item.
     CMimeMailItem();
 
-    // Queues a part; the content is stored without surrounding white space. A text
-    // part goes to the front, every other part to the back. Always true.
+    // Queues a part; a text content is stored without surrounding white space, a
+    // path as it is. A text part goes to the front, every other part to the back.
+    // Always true.
     bool AddMimePart(const std::string& content, std::int32_t contentType, const std::string& parameters,
                      std::int32_t encoding, bool contentIsPath);
 

@@ -14,7 +14,8 @@ struct MimePartInfo {
     // Written right after the MIME type on the part's Content-Type line (text parts).
     std::string m_strParameters;
     bool m_bContentIsPath = false;
-    // The part's text, or the path of the file to attach; without surrounding blanks.
+    // The part's text, without surrounding blanks, or the path of the file to
+    // attach, exactly as given.
     std::string m_strContent;
 };
 

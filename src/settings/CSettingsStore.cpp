@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include <fcntl.h>
@@ -27,6 +28,9 @@ constexpr auto kGroup = "Config";
 // The file holds the password in plain text: only its owner may read it.
 constexpr mode_t kFileMode = S_IRUSR | S_IWUSR;
 constexpr mode_t kFolderMode = S_IRWXU;
+// Links followed to the file a save replaces; Linux gives up on a path after 40
+// (MAXSYMLINKS), which also ends a chain that loops.
+constexpr int kMaxLinks = 40;
 
 QString keyName(std::string_view key) {
     return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
@@ -57,6 +61,28 @@ int countChars(const std::string& utf8) {
         }
     }
     return count;
+}
+
+// The end of the chain of symbolic links that starts at path: the path itself
+// when it is no link. The end need not exist. False, with errno set, when the
+// chain is too long or loops, or a link cannot be read.
+bool followLinks(std::filesystem::path& path) {
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code error;
+        if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::symlink) {
+            return true;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error) {
+            errno = error.value();
+            return false;
+        }
+        // Left as text for the kernel to walk: folding ".." by text goes wrong
+        // where a folder on the way is itself a link.
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    errno = ELOOP;
+    return false;
 }
 
 } // namespace
@@ -120,7 +146,12 @@ bool CSettingsStore::Load(CMapStringToString& settings) {
 // Makes the folder and the file private before QSettings writes: it replaces the
 // file through a temporary that keeps the mode of the file it replaces, so a file
 // created here with 0600 stays 0600 across saves.
-bool CSettingsStore::PrepareFile(const QString& path) {
+//
+// A link is followed to the file it names, which is made private too (created
+// if its folder exists) and is the file QSettings then replaces, through a
+// temporary in that file's folder. The folder of a link's target belongs to
+// whoever placed the link and keeps its mode.
+bool CSettingsStore::PrepareFile(const QString& path, QString& target) {
     const QString folder = QFileInfo(path).absolutePath();
     const QByteArray folderBytes = QFile::encodeName(folder);
     struct stat st {};
@@ -149,10 +180,15 @@ bool CSettingsStore::PrepareFile(const QString& path) {
         return Fail(errnoText("Cannot make private the folder", folder));
     }
 
-    const QByteArray fileBytes = QFile::encodeName(path);
+    std::filesystem::path end(QFile::encodeName(path).toStdString());
+    if (!followLinks(end)) {
+        return Fail(errnoText("Cannot follow the link", path));
+    }
+    target = QFile::decodeName(QByteArray::fromStdString(end.native()));
+    const QByteArray fileBytes = QFile::encodeName(target);
     const int fd = ::open(fileBytes.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kFileMode);
     if (fd < 0) {
-        return Fail(errnoText("Cannot create the file", path));
+        return Fail(errnoText("Cannot create the file", target));
     }
     const bool statOk = ::fstat(fd, &st) == 0;
     bool modeOk = statOk && S_ISREG(st.st_mode);
@@ -163,12 +199,13 @@ bool CSettingsStore::PrepareFile(const QString& path) {
     ::close(fd);
     if (!modeOk) {
         errno = savedErrno;
-        return Fail(errnoText("Cannot make private the file", path));
+        return Fail(errnoText("Cannot make private the file", target));
     }
     return true;
 }
 #else
-bool CSettingsStore::PrepareFile(const QString&) {
+bool CSettingsStore::PrepareFile(const QString& path, QString& target) {
+    target = path;
     return true;
 }
 #endif
@@ -176,10 +213,11 @@ bool CSettingsStore::PrepareFile(const QString&) {
 bool CSettingsStore::Save(const CMapStringToString& settings) {
     m_strLastError.clear();
     const QString path = FilePath();
-    if (!PrepareFile(path)) {
+    QString target;
+    if (!PrepareFile(path, target)) {
         return false;
     }
-    const auto store = openSettings(path);
+    const auto store = openSettings(target);
     store->sync();
     if (store->status() != QSettings::NoError) {
         return Fail("The settings file " + path.toStdString() + " cannot be read back for writing.");

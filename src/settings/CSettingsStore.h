@@ -32,6 +32,8 @@ public:
     // and station ID only when not empty, so that a stored one survives. The file
     // is replaced as a whole or not at all. False when the folder or file cannot be
     // created, made private or written; GetLastError() says why. The map is only read.
+    // A file that is a symbolic link (as dotfile managers place it) is saved
+    // through the link: the file it names is replaced, the link stays.
     [[nodiscard]] bool Save(const CMapStringToString& settings);
 
     const std::string& GetLastError() const { return m_strLastError; }
@@ -41,7 +43,9 @@ public:
 
 private:
     bool Fail(std::string message);
-    bool PrepareFile(const QString& path);
+    // Makes the file ready for a save and names in target the file the save
+    // replaces: the path itself, or the end of the symbolic links it starts.
+    bool PrepareFile(const QString& path, QString& target);
 
     std::string m_strLastError;
 };

@@ -2,9 +2,9 @@
 
 #include "mail/CMailItem.h"
 #include "smtp/DataTransparency.h"
+#include "text/Ascii.h"
 
 #include <array>
-#include <cctype>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -52,7 +52,7 @@ int ParseReplyCode(std::string_view reply) {
     }
     int code = 0;
     for (std::size_t i = 0; i < 3; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(reply[i]))) {
+        if (!ascii::IsDigit(reply[i])) {
             return 0;
         }
         code = code * 10 + (reply[i] - '0');
@@ -232,8 +232,7 @@ bool CSmtpClient::IsValidDomain(std::string_view name) {
             labelStart = i + 1;
             continue;
         }
-        const unsigned char c = static_cast<unsigned char>(name[i]);
-        if (!(std::isalnum(c) || c == '-') || c > 127) {
+        if (!(ascii::IsAlnum(name[i]) || name[i] == '-')) {
             return false;
         }
     }

@@ -9,6 +9,8 @@
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
+#include "support/TurkishLocale.h"
+#include "support/UserPaste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -319,13 +321,72 @@ TEST_F(MainDialog, AFreshDialogShowsItsDefaultsAndTheMenuStartWithoutADocument) 
     dialog.DoModal();
 }
 
+TEST_F(MainDialog, EnterOnAFocusedButtonPressesThatButton) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        recorder.messages.clear();
+        recorder.fileDialogs.clear();
+        CFaxClientDlg dialog;
+        const auto pressEnter = [&](int id) {
+            QWidget* button = dialog.GetDlgItem(id);
+            dialog.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+            button->setFocus(Qt::TabFocusReason);
+            EXPECT_TRUE(button->hasFocus()) << id;
+            QTest::keyClick(button, key, modifiers);
+        };
+        recorder.ExpectModal([&](QDialog& d) {
+            edit(dialog, CFaxClientDlg::IDC_NUMBER)->setText("2125551212");
+            pressEnter(CFaxClientDlg::IDC_ADD);
+            EXPECT_EQ(entries(dialog), (std::vector<std::string>{"2125551212"})) << "<< Add";
+            list(dialog)->selectAll();
+            pressEnter(CFaxClientDlg::IDC_REMOVE);
+            EXPECT_TRUE(entries(dialog).empty()) << ">> Remove";
+            pressEnter(CFaxClientDlg::IDC_BROWSE);
+            EXPECT_EQ(recorder.fileDialogs.size(), 1u) << "Browse";
+            QSignalSpy cancelled(qobject_cast<QPushButton*>(dialog.GetDlgItem(IDCANCEL)), &QPushButton::clicked);
+            pressEnter(IDCANCEL);
+            EXPECT_EQ(cancelled.count(), 1) << "Cancel";
+            PressCancel(d);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL) << key;
+        EXPECT_TRUE(recorder.messages.empty()) << "Send Fax was pressed: " << recorder.messages.front().caption;
+    }
+}
+
+TEST_F(MainDialog, EveryLimitedFieldCutsAPasteToItsLimit) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        for (const auto& [id, limit] : {std::pair{CFaxClientDlg::IDC_FILE, CFaxClientDlg::kMaxFileChars},
+                                        std::pair{CFaxClientDlg::IDC_NUMBER, CFaxClientDlg::kMaxNumberChars},
+                                        std::pair{CFaxClientDlg::IDC_FROM, CFaxClientDlg::kMaxFromChars},
+                                        std::pair{CFaxClientDlg::IDC_ATTENTION, CFaxClientDlg::kMaxAttentionChars}}) {
+            QLineEdit* field = edit(dialog, id);
+            test::Paste(*field, QString(5000, '1'), test::PasteRoute::ShiftInsert);
+            EXPECT_EQ(field->text().size(), limit) << id;
+        }
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
 TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {
     Store({{"logon", "acme"}});
     Start({"desklet"});
     CFaxClientDlg dialog;
     recorder.ExpectModal([&](QDialog& d) {
         QLineEdit* number = edit(dialog, CFaxClientDlg::IDC_NUMBER);
-        number->setFocus();
+        // Passing over Add on the way must not make it the button Enter presses.
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        dialog.GetDlgItem(CFaxClientDlg::IDC_ADD)->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(dialog.GetDlgItem(CFaxClientDlg::IDC_ADD)->hasFocus());
+        number->setFocus(Qt::BacktabFocusReason);
         QTest::keyClicks(number, "2125551212");
         QTest::keyClick(number, Qt::Key_Return);
         EXPECT_EQ(list(dialog)->count(), 0) << "Add was not pressed";
@@ -524,5 +585,19 @@ INSTANTIATE_TEST_SUITE_P(
                     TemporaryCase{"the copy goes also when the user picked another", "QUILLTMP2.pdf",
                                   "QUILLTMP-other.pdf", false, true}),
     SentenceName{});
+
+TEST_F(MainDialog, TheHandedOverCopyIsRecognisedUnderATurkishLocale) {
+    TurkishLocale turkish;
+    ASSERT_TRUE(turkish.active()) << turkish.error();
+    Store({{"logon", "acme"}});
+    const auto copy = files.WriteFile("fax-quilltmp-1.pdf", "document");
+    Start({"desklet", "-file", copy.string()});
+    {
+        CFaxClientDlg dialog;
+        recorder.ExpectModal([&](QDialog& d) { PressCancel(d); });
+        dialog.DoModal();
+    }
+    EXPECT_FALSE(std::filesystem::exists(copy));
+}
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/core/FaxCommand.h"
 
 #include "support/TestNames.h"
+#include "support/TurkishLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,18 @@ struct AddressCase {
 class Addresses : public testing::TestWithParam<AddressCase> {};
 
 TEST_P(Addresses, FollowTheMarker) {
+    CMapStringToString settings;
+    settings["logon"] = GetParam().logon;
+    const FaxCommand fax = compose(FaxJob{}, settings);
+    EXPECT_EQ(fax.gatewayAddress, GetParam().gateway);
+    EXPECT_EQ(fax.senderAddress, GetParam().sender);
+}
+
+// Under tr_TR the C library folds "i" to itself, not "I": the marker was missed and
+// acme-config went to acme-config-config@.
+TEST_P(Addresses, FollowTheMarkerUnderATurkishLocale) {
+    desklet::test::TurkishLocale turkish;
+    ASSERT_TRUE(turkish.active()) << turkish.error();
     CMapStringToString settings;
     settings["logon"] = GetParam().logon;
     const FaxCommand fax = compose(FaxJob{}, settings);

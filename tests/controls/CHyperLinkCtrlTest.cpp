@@ -4,19 +4,26 @@
 #include "controls/OpenCommand.h"
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
+#include "support/TempDir.h"
 #include "support/TestNames.h"
 
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 using namespace desklet;
 using desklet::test::DialogRecorder;
 using desklet::test::FakeDesktop;
+using desklet::test::TempDir;
 
 namespace {
 
@@ -81,6 +88,32 @@ TEST_P(FitRectToTextTest, Fits) {
 INSTANTIATE_TEST_SUITE_P(Cases, FitRectToTextTest, testing::ValuesIn(kFitCases), test::SentenceName{});
 
 // A link placed by hand in a parent, as a dialog template places it.
+// A stand-in for the desktop's opener: a shell script that leaves its arguments
+// in "<itself>.args" and then runs `body`.
+std::filesystem::path OpenerProgram(const TempDir& dir, const std::string& body) {
+    static int count = 0;
+    const auto path = dir.WriteFile("opener" + std::to_string(++count),
+                                    "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"$0.args\"\n" + body + "\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    return path;
+}
+
+// Long enough that an opener which ends is judged by how it ended, however busy
+// the machine.
+constexpr int kNoVerdictByTime = 600000;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The result of an open whose every road answers at once, as the fake desktop's do.
+int OpenNow(CHyperLinkCtrl& link, const std::string& url) {
+    int result = -1;
+    link.OpenURL(url, SW_SHOW, [&result](int answer) { result = answer; });
+    return result;
+}
+
 struct PlacedLink {
     explicit PlacedLink(const QString& caption, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
         parent.resize(400, 200);
@@ -151,26 +184,26 @@ TEST(CHyperLinkCtrl, OpensWithTheDesktopFirstAndTheRegisteredCommandSecond) {
     desktop.browserCommand = R"("/opt/web/bin/browse" -nohome "%1")";
     CHyperLinkCtrl link;
 
-    EXPECT_EQ(link.OpenURL("http://a.example/", SW_SHOW), 33);
+    EXPECT_EQ(OpenNow(link, "http://a.example/"), 33);
     EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/", "find",
                                                        R"(launch "/opt/web/bin/browse" -nohome  http://a.example/)"}));
     EXPECT_EQ(desktop.lastShowCommand, SW_SHOW);
 
     desktop.calls.clear();
     desktop.openerSucceeds = true;
-    EXPECT_GT(link.OpenURL("http://a.example/", SW_SHOW), 32);
+    EXPECT_GT(OpenNow(link, "http://a.example/"), 32);
     EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/"}));
 }
 
 TEST(CHyperLinkCtrl, ReportsTheDesktopsCodeWithoutACommandAndTheLaunchersWithOne) {
     FakeDesktop desktop;
     CHyperLinkCtrl link;
-    EXPECT_EQ(link.OpenURL("http://a.example/", SW_SHOW), kOpenNoAssociation);
+    EXPECT_EQ(OpenNow(link, "http://a.example/"), kOpenNoAssociation);
     EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/", "find"}));
 
     desktop.browserCommand = "gone %u";
     desktop.launchResult = kOpenFileNotFound;
-    EXPECT_EQ(link.OpenURL("http://a.example/", SW_SHOW), kOpenFileNotFound);
+    EXPECT_EQ(OpenNow(link, "http://a.example/"), kOpenFileNotFound);
 }
 
 TEST(CHyperLinkCtrl, RefusesACommandLineThatDoesNotFitTheBuffer) {
@@ -179,11 +212,11 @@ TEST(CHyperLinkCtrl, RefusesACommandLineThatDoesNotFitTheBuffer) {
     // "b " plus the URL, and the terminator, against the 520-byte buffer.
     const std::string fits = "http://a/" + std::string(kOpenCommandBufferSize - 1 - 2 - 9, 'x');
     desktop.browserCommand = "b";
-    EXPECT_EQ(link.OpenURL(fits, SW_SHOW), 33);
+    EXPECT_EQ(OpenNow(link, fits), 33);
     EXPECT_EQ(desktop.calls.back().size(), std::string("launch ").size() + kOpenCommandBufferSize - 1);
 
     desktop.calls.clear();
-    EXPECT_EQ(link.OpenURL(fits + "x", SW_SHOW), kOpenNoAssociation);
+    EXPECT_EQ(OpenNow(link, fits + "x"), kOpenNoAssociation);
     EXPECT_EQ(desktop.calls.size(), 2U) << "the launcher must not run";
 }
 
@@ -218,6 +251,106 @@ TEST(CHyperLinkCtrl, SuccessfulClickTurnsTheLinkVisited) {
     EXPECT_EQ(desktop.calls, (std::vector<std::string>{"open http://a.example/"}));
     EXPECT_TRUE(placed.link.m_bVisitedLink);
     EXPECT_EQ(placed.link.CurrentTextColor(), QColor(85, 26, 139));
+}
+
+TEST(CHyperLinkCtrl, AClickCountsOnlyWhatTheOpenerReallyOpened) {
+    const struct {
+        int status;
+        bool visited;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {3,
+         false,
+         {"Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension."}},
+        {0, true, {}},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        FakeDesktop desktop; // and no browser command registered behind the opener
+        const QString opener = QString::fromStdString(OpenerProgram(dir, "exit " + std::to_string(c.status)).string());
+        DesktopServices::SetUrlOpener([opener](const QUrl& url, DesktopServices::OpenAnswer answer) {
+            DesktopServices::RunOpener(opener, url, std::move(answer), kNoVerdictByTime);
+        });
+        DialogRecorder recorder;
+        PlacedLink placed("Visit us");
+        placed.link.SetTargetURL("http://a.example/a b?x=1");
+        placed.link.Attach();
+        placed.link.MarkVisited(!c.visited);
+
+        QTest::mouseClick(&placed.link, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return placed.link.m_bVisitedLink == c.visited; })) << c.status;
+
+        std::vector<std::string> shown;
+        for (const auto& message : recorder.messages) {
+            shown.push_back(message.text);
+        }
+        EXPECT_EQ(shown, c.messages) << c.status;
+        EXPECT_EQ(desktop.calls, c.visited ? std::vector<std::string>{} : std::vector<std::string>{"find"});
+        EXPECT_EQ(ReadFile(opener.toStdString() + ".args"), "1|http://a.example/a%20b?x=1|") << "one argument";
+    }
+}
+
+TEST(CHyperLinkCtrl, AClickWaitsForTheDesktopsAnswerWhichMayOutliveTheLink) {
+    FakeDesktop desktop;
+    desktop.holdAnswers = true;
+    DialogRecorder recorder;
+    {
+        PlacedLink placed("http://a.example/");
+        placed.link.Attach();
+        QTest::mouseClick(&placed.link, Qt::LeftButton);
+        EXPECT_FALSE(placed.link.m_bVisitedLink) << "not before the desktop answered";
+        ASSERT_EQ(desktop.heldAnswers.size(), 1U);
+        desktop.heldAnswers[0](kOpenSucceeded);
+        EXPECT_TRUE(placed.link.m_bVisitedLink);
+        QTest::mouseClick(&placed.link, Qt::LeftButton);
+    }
+    ASSERT_EQ(desktop.heldAnswers.size(), 2U);
+    desktop.heldAnswers[1](kOpenNoAssociation);
+    EXPECT_TRUE(recorder.messages.empty()) << "a link that has gone reports nothing";
+}
+
+TEST(DesktopServices, TheOpenerProgramAnswersOnceFromHowItEnded) {
+    TempDir dir;
+    const struct {
+        const char* name;
+        std::filesystem::path program;
+        const char* url;
+        std::vector<int> answers;
+    } cases[] = {
+        {"a handler that failed", OpenerProgram(dir, "exit 4"), "http://a.example/", {kOpenAssociationIncomplete}},
+        {"no opener installed", dir.path() / "absent", "http://a.example/", {kOpenNoAssociation}},
+        {"a URL that would be read as an option", OpenerProgram(dir, "exit 0"), "--help", {kOpenFileNotFound}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> answers;
+        DesktopServices::RunOpener(
+            QString::fromStdString(c.program.string()), QUrl(c.url),
+            [&answers](int result) { answers.push_back(result); }, kNoVerdictByTime);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !answers.empty(); })) << c.name;
+        EXPECT_EQ(answers, c.answers) << c.name;
+    }
+}
+
+TEST(DesktopServices, AnOpenerStillRunningCountsAsOpenedAndItsEndIsNotReportedAgain) {
+    TempDir dir;
+    const auto stop = dir.path() / "stop";
+    // Runs until told to stop, as xdg-open does with a browser in its foreground.
+    const auto opener = OpenerProgram(dir, "i=0; while [ ! -e '" + stop.string() +
+                                               "' ] && [ $i -lt 400 ]; do sleep 0.05; " + "i=$((i+1)); done; exit 4");
+    std::vector<int> answers;
+    DesktopServices::RunOpener(
+        QString::fromStdString(opener.string()), QUrl("http://a.example/"),
+        [&answers](int result) { answers.push_back(result); }, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !answers.empty(); }));
+    EXPECT_EQ(answers, std::vector<int>{kOpenSucceeded});
+
+    dir.WriteFile("stop", "");
+    const auto openersRunning = [] { return !QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !openersRunning();
+    }));
+    EXPECT_EQ(answers, std::vector<int>{kOpenSucceeded});
 }
 
 TEST(CHyperLinkCtrl, ReportOpenErrorNamesTheCode) {

@@ -2,6 +2,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
 #include "support/DialogRecorder.h"
+#include "support/UserPaste.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -172,6 +173,45 @@ TEST(CDialog, TheLimitStopsTypingAtItsLength) {
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_strName, "abcdefghiX");
+}
+
+TEST(CDialog, TheLimitCutsWhatIsPastedOrDroppedByEveryRoute) {
+    using desklet::test::PasteRoute;
+    for (const auto& [route, name] :
+         {std::pair{PasteRoute::CtrlV, "Ctrl+V"}, std::pair{PasteRoute::ShiftInsert, "Shift+Insert"},
+          std::pair{PasteRoute::ContextMenu, "context menu"}, std::pair{PasteRoute::Drop, "drop"}}) {
+        DialogRecorder recorder;
+        SampleDialog dialog;
+        dialog.m_strName = "abc";
+        recorder.ExpectModal([&, route = route, name = name](QDialog& d) {
+            auto& sample = static_cast<SampleDialog&>(d);
+            sample.name->end(false);
+            desklet::test::Paste(*sample.name, "0123456789XYZ", route);
+            EXPECT_EQ(sample.name->text(), "abc0123456") << name;
+            EXPECT_TRUE(sample.UpdateData(true)) << name;
+            desklet::test::PressCancel(sample);
+        });
+        dialog.DoModal();
+        EXPECT_TRUE(recorder.messages.empty()) << name << ": " << recorder.messages.front().text;
+        EXPECT_EQ(dialog.changesOutsideExchange, 1) << name << ": one change, never too long a text";
+    }
+}
+
+TEST(CDialog, APasteIntoALongStoredTextAddsNothingAndOverASelectionFits) {
+    DialogRecorder recorder;
+    SampleDialog dialog;
+    dialog.m_strName = std::string(12, 'x');
+    recorder.ExpectModal([](QDialog& d) {
+        auto& sample = static_cast<SampleDialog&>(d);
+        sample.name->end(false);
+        desklet::test::Paste(*sample.name, "yz", desklet::test::PasteRoute::CtrlV);
+        EXPECT_EQ(sample.name->text().toStdString(), std::string(12, 'x'));
+        sample.name->selectAll();
+        desklet::test::Paste(*sample.name, "0123456789XYZ", desklet::test::PasteRoute::CtrlV);
+        EXPECT_EQ(sample.name->text(), "0123456789");
+        desklet::test::PressCancel(sample);
+    });
+    dialog.DoModal();
 }
 
 TEST(CDialog, ASecondRunInitialisesAgainOverTheSameControls) {

@@ -107,6 +107,10 @@ TEST_F(CMimeMailItemTest, FileNameIsWrittenSoThatAParserReadsItBack) {
         {"blank needs quotes", "Quarterly report.pdf", "=\"Quarterly report.pdf\""},
         {"quote and backslash are escaped", "say \"hi\" \\o.txt", "=\"say \\\"hi\\\" \\\\o.txt\""},
         {"tspecial needs quotes", "a;b=c.txt", "=\"a;b=c.txt\""},
+        // Token characters, but RFC 2231 gives them a meaning that parsers apply
+        // to bare values too.
+        {"apostrophe, star and percent need quotes", "O'Brien*2 100%.pdf", "=\"O'Brien*2 100%.pdf\""},
+        {"star alone needs quotes", "report*2.pdf", "=\"report*2.pdf\""},
         {"non-ASCII goes in RFC 2231 form",
          "Gr\xC3\xBC\xC3\x9F"
          "e.pdf",
@@ -166,9 +170,9 @@ TEST_F(CMimeMailItemTest, TextPartComesFirstAndAttachmentsKeepTheirOrder) {
     CMimeMailItem item;
     Fill(item);
     item.AddMimePart(first.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
-    item.AddMimePart(" \r\n" + second.string() + "\t\r\n", CMimeMailItem::PartTypeOctetStream, "", 4, true);
-    item.AddMimePart("dropped", 2, "", 0, false);
-    item.m_strBody = "Hello there";
+    item.AddMimePart(second.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+    item.AddMimePart(" dropped\r\n", 2, "", 0, false);
+    item.m_strBody = " \r\nHello there\t\r\n";
     ASSERT_TRUE(item.ComposeMessage()) << item.GetComposeError();
     EXPECT_EQ(item.m_strBody, std::string("This is a multi-part message in MIME format.\r\n\r\n") + kBoundaryLine +
                                   "Content-Type: text/plain\r\nContent-Transfer-Encoding: 7Bit\r\n\r\n"
@@ -184,6 +188,33 @@ TEST_F(CMimeMailItemTest, TextPartComesFirstAndAttachmentsKeepTheirOrder) {
                                   kClosingLine);
     ASSERT_EQ(item.GetParts().size(), 4u);
     EXPECT_EQ(item.GetParts().back().m_strContent, "dropped");
+}
+
+// A Linux file name may end in a blank: trimming the path sent the neighbour
+// without it, or failed when there was none.
+TEST_F(CMimeMailItemTest, TheFileChosenIsTheFileSentBlanksAndAll) {
+    const struct {
+        const char* name;
+        const char* chosen;
+        const char* neighbour; // another file in the same folder, or empty
+    } cases[] = {{"trailing blank beside the name without it", "contract.pdf ", "contract.pdf"},
+                 {"trailing blank alone", "contract.pdf ", ""},
+                 {"trailing tab and line break beside the name without them", "contract.pdf\t\n", "contract.pdf"}};
+    for (const auto& c : cases) {
+        const TempDir folder;
+        if (*c.neighbour) {
+            folder.WriteFile(c.neighbour, "the other document");
+        }
+        const auto chosen = folder.WriteFile(c.chosen, "the chosen document");
+        CMimeMailItem item;
+        Fill(item);
+        item.AddMimePart(chosen.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+        ASSERT_TRUE(item.ComposeMessage()) << c.name << ": " << item.GetComposeError();
+        EXPECT_EQ(item.GetParts().front().m_strContent, chosen.string()) << c.name;
+        EXPECT_NE(item.m_strBody.find(ExpectedLines("the chosen document")), std::string::npos) << c.name;
+        EXPECT_NE(item.m_strBody.find(CAttachmentPartEncoder::FormatParameter("filename", c.chosen)), std::string::npos)
+            << c.name;
+    }
 }
 
 TEST_F(CMimeMailItemTest, EveryItemRegistersTwoEncodersAndTheFirstOnesServe) {

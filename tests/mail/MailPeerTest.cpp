@@ -65,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, MailPeer,
                                                   "e an K\xC3\xB6ln.pdf",
                                                   300},
                                          PeerCase{"name with quote and semicolon", "a \"b\"; c.pdf", 10},
-                                         PeerCase{"name with a line break", "a\r\nBcc: x@example.com.pdf", 10}),
+                                         PeerCase{"name with a line break", "a\r\nBcc: x@example.com.pdf", 10},
+                                         PeerCase{"name with an apostrophe", "O'Brien.pdf", 10},
+                                         PeerCase{"name with a star", "report*2.pdf", 10},
+                                         PeerCase{"name with a percent sign", "100%.pdf", 10}),
                          test::SentenceName{});
 
 } // namespace

@@ -3,11 +3,14 @@
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
 #include "support/FakeKeyring.h"
+#include "support/UserPaste.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -71,6 +74,14 @@ protected:
     void Type(QLineEdit* field, const char* text) {
         field->setFocus();
         QTest::keyClicks(field, text);
+    }
+    // Enter on a control that has the focus, in the sheet as the active window.
+    void PressEnterOn(QWidget* control) {
+        sheet.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &sheet; }));
+        control->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(control->hasFocus());
+        QTest::keyClick(control, Qt::Key_Return);
     }
     std::string Stored(const char* key) const {
         const auto found = stored.find(key);
@@ -245,6 +256,75 @@ TEST_F(SheetTest, FiltersKeepTheQuoteOutAndThePortDigitsOnly) {
         PressCancel(sheet);
     });
     sheet.DoModal();
+}
+
+TEST_F(SheetTest, EnterOnTheFocusedCancelCancels) {
+    recorder.ExpectModal([&](QDialog&) {
+        Type(Field(sheet.m_pageAccount, Page::IDC_LOGON), "typed");
+        QSignalSpy cancelled(Button("Cancel"), &QPushButton::clicked);
+        PressEnterOn(Button("Cancel"));
+        EXPECT_EQ(cancelled.count(), 1);
+        PressCancel(sheet);
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(saves, 0) << "Enter on Cancel stored the edits";
+}
+
+TEST_F(SheetTest, EnterOnTheFocusedApplyAppliesAndInAFieldPressesOk) {
+    recorder.ExpectModal([&](QDialog&) {
+        QLineEdit* logon = Field(sheet.m_pageAccount, Page::IDC_LOGON);
+        Type(logon, "acme");
+        PressEnterOn(Button("Apply"));
+        EXPECT_EQ(Stored("logon"), "acme");
+        EXPECT_EQ(saves, 1) << "OK was pressed instead";
+        logon->end(false);
+        Type(logon, "2");
+        QSignalSpy ok(Button("OK"), &QPushButton::clicked);
+        QTest::keyClick(logon, Qt::Key_Return);
+        if (ok.count() != 1) {
+            ADD_FAILURE() << "Enter in a field did not press OK";
+            PressCancel(sheet);
+        }
+    });
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(Stored("logon"), "acme2");
+}
+
+TEST_F(SheetTest, EveryLimitedFieldCutsAPasteToItsLimit) {
+    using Mail = CPropertyPage_ConfirmationSettings;
+    using Server = CPropertyPage_SMTP_Settings;
+    const struct {
+        int page;
+        int id;
+        int limit;
+    } fields[] = {{0, Page::IDC_LOGON, 50},
+                  {0, Page::IDC_PASSWORD, 40},
+                  {0, Page::IDC_CONFIRM_PASSWORD, 40},
+                  {0, Page::IDC_STATION_ID, 10},
+                  {1, Mail::IDC_DELIVERED, 50},
+                  {1, Mail::IDC_NOT_DELIVERED, 50},
+                  {1, Mail::IDC_QUEUED, 50},
+                  {1, Mail::IDC_NOT_QUEUED, 50},
+                  {2, Server::IDC_SMTP_USER, Server::kMaxLoginChars},
+                  {2, Server::IDC_SMTP_PASSWORD, Server::kMaxLoginChars}};
+    recorder.ExpectModal([&](QDialog&) {
+        for (const auto& field : fields) {
+            EXPECT_TRUE(sheet.SetActivePage(field.page)) << field.id;
+            QLineEdit* edit = Field(*sheet.GetPage(field.page), field.id);
+            edit->clear();
+            test::Paste(*edit, QString(300, 'a'), test::PasteRoute::ShiftInsert);
+            EXPECT_EQ(edit->text().size(), field.limit) << field.id;
+        }
+        sheet.SetActivePage(0);
+        QLineEdit* station = Field(sheet.m_pageAccount, Page::IDC_STATION_ID);
+        station->clear();
+        test::Paste(*station, "ABCDEFGHIJKLMNO", test::PasteRoute::CtrlV);
+        Button("OK")->click();
+        PressCancel(sheet); // ends the run should OK have refused
+    });
+    sheet.DoModal();
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.messages.front().text;
+    EXPECT_EQ(Stored("stationid"), "ABCDEFGHIJ");
 }
 
 TEST_F(SheetTest, AStoredValueLongerThanItsFieldFailsTheLengthCheck) {

@@ -6,10 +6,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace desklet;
 using desklet::test::TempSettingsHome;
@@ -229,6 +232,99 @@ TEST(SettingsStoreSave, AMissingConfigurationHomeIsCreatedPrivate) {
     ASSERT_TRUE(store.Save(map)) << store.GetLastError();
     EXPECT_EQ(modeOf(nested), 0700u);
     EXPECT_EQ(modeOf(nested / "Quillmark" / "Desklet.conf"), 0600u);
+}
+
+// Dotfile managers put a symbolic link where the file belongs. A save goes
+// through it to the file at the end of the chain, atomically in that file's
+// folder; the link stays and the file it names becomes private.
+TEST(SettingsStoreSave, ASymbolicLinkIsSavedThroughToTheFileItNames) {
+    struct LinkCase {
+        const char* name;
+        // Plants the link at `link` (and whatever it leads to below `home`);
+        // returns the file the save must land in, or empty when it must fail.
+        std::function<fs::path(const fs::path& home, const fs::path& link)> plant;
+        bool needsUnprivileged = false; // root writes where the case forbids it
+    };
+    const auto dotfile = [](const fs::path& home, const char* name) {
+        fs::create_directories(home / "dotfiles");
+        std::ofstream(home / "dotfiles" / name) << "[Config]\nlogon=alice\n";
+        fs::permissions(home / "dotfiles" / name, fs::perms(0644));
+        return home / "dotfiles" / name;
+    };
+    const LinkCase cases[] = {
+        {"absolute link to a file elsewhere",
+         [&](const fs::path& home, const fs::path& link) {
+             const fs::path target = dotfile(home, "Desklet.conf");
+             fs::create_symlink(target, link);
+             return target;
+         }},
+        {"relative links in a chain",
+         [&](const fs::path& home, const fs::path& link) {
+             const fs::path target = dotfile(home, "second.conf");
+             fs::create_symlink("second.conf", home / "dotfiles" / "first.conf");
+             fs::create_symlink("../dotfiles/first.conf", link);
+             return target;
+         }},
+        {"dangling link into a folder that exists",
+         [](const fs::path& home, const fs::path& link) {
+             fs::create_directories(home / "dotfiles");
+             fs::create_symlink(home / "dotfiles" / "new.conf", link);
+             return home / "dotfiles" / "new.conf";
+         }},
+        {"dangling link into a folder that does not exist",
+         [](const fs::path& home, const fs::path& link) {
+             fs::create_symlink(home / "missing" / "Desklet.conf", link);
+             return fs::path();
+         }},
+        {"link through a plain file",
+         [](const fs::path& home, const fs::path& link) {
+             std::ofstream(home / "plain") << "not a folder";
+             fs::create_symlink(home / "plain" / "Desklet.conf", link);
+             return fs::path();
+         }},
+        {"links in a loop",
+         [](const fs::path&, const fs::path& link) {
+             fs::create_symlink("other.conf", link);
+             fs::create_symlink("Desklet.conf", link.parent_path() / "other.conf");
+             return fs::path();
+         }},
+        {"link into a folder the user cannot write",
+         [&](const fs::path& home, const fs::path& link) {
+             const fs::path target = dotfile(home, "Desklet.conf");
+             fs::permissions(target, fs::perms(0600));
+             fs::permissions(home / "dotfiles", fs::perms(0500));
+             fs::create_symlink(target, link);
+             return fs::path();
+         },
+         true},
+    };
+    for (const LinkCase& c : cases) {
+        if (c.needsUnprivileged && ::geteuid() == 0) {
+            continue;
+        }
+        TempSettingsHome home;
+        fs::create_directories(storeFile(home).parent_path());
+        const fs::path target = c.plant(home.path(), storeFile(home));
+        CMapStringToString map;
+        map.SetAt("smtp", "saved.example");
+        CSettingsStore store;
+        const bool saved = store.Save(map);
+        EXPECT_TRUE(fs::is_symlink(storeFile(home))) << c.name;
+        if (target.empty()) {
+            EXPECT_FALSE(saved) << c.name;
+            EXPECT_FALSE(store.GetLastError().empty()) << c.name;
+            EXPECT_FALSE(fs::exists(home.path() / "missing")) << c.name;
+        } else {
+            ASSERT_TRUE(saved) << c.name << ": " << store.GetLastError();
+            EXPECT_EQ(modeOf(target), 0600u) << c.name;
+            std::ifstream in(target);
+            const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            EXPECT_NE(text.find("smtp=saved.example"), std::string::npos) << c.name << ": " << text;
+            EXPECT_EQ(loaded().LookupOrEmpty("smtp"), "saved.example") << c.name;
+        }
+        std::error_code ignored;
+        fs::permissions(home.path() / "dotfiles", fs::perms(0700), ignored);
+    }
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "text/Ascii.h"
+
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 
 namespace desklet::test {
@@ -15,7 +16,7 @@ struct SentenceName {
     template <class Param> std::string operator()(const testing::TestParamInfo<Param>& info) const {
         std::string name = info.param.name;
         for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
+            if (!ascii::IsAlnum(c)) {
                 c = '_';
             }
         }

@@ -1,21 +1,12 @@
 #include "app/core/FaxCommand.h"
 
-#include <algorithm>
-#include <cctype>
+#include "text/Ascii.h"
 
 namespace desklet {
 namespace {
 
-// Marks the account's gateway mailbox; searched for in the upper-case copy, so
-// its letter case does not matter.
+// Marks the account's gateway mailbox, in any letter case.
 constexpr const char* kConfigSuffix = "-config";
-constexpr const char* kConfigMarker = "-CONFIG";
-
-std::string upperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 // The command is one line, the Subject. The comment field is multi-line, and the
 // other fields come from the settings file and the command line as well as from
@@ -88,7 +79,7 @@ FaxCommand FaxCommand::Compose(const FaxJob& job, const CMapStringToString& sett
     result.command = "fax " + words + " -doca " + result.numberList + " " + oneLine(job.attention);
 
     const std::string account = settings.LookupOrEmpty("logon");
-    const std::size_t marker = upperCase(account).find(kConfigMarker);
+    const std::size_t marker = ascii::FindNoCase(account, kConfigSuffix);
     if (marker == std::string::npos) {
         result.gatewayAddress = account + kConfigSuffix + "@" + gatewayDomain;
         result.senderAddress = account + senderTag;

@@ -5,8 +5,8 @@
 #include "mail/CMimeMailItem.h"
 #include "mail/HeaderFolding.h"
 #include "smtp/CSmtpClient.h"
+#include "text/Ascii.h"
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -28,7 +28,7 @@ constexpr int kAttachmentEncoding = 4;
 
 unsigned SendOperation::ParsePort(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+    while (i < text.size() && ascii::IsSpace(text[i])) {
         ++i;
     }
     bool negative = false;
@@ -37,7 +37,7 @@ unsigned SendOperation::ParsePort(const std::string& text) {
         ++i;
     }
     long long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+    for (; i < text.size() && ascii::IsDigit(text[i]); ++i) {
         // Past the int range atoi's result is undefined; holding at the limit keeps
         // such a port out of range, so the connect fails as it should.
         if (value < INT_MAX) {
