@@ -193,9 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             name += c;
         }
     }
-    // The path is trimmed as a text part's content is; a name that ends in white
-    // space would name another file.
-    if (name.empty() || name == "." || name == ".." || std::strchr(" \t\n\v\f\r", name.back()) != nullptr) {
+    if (name.empty() || name == "." || name == "..") {
         name += '_';
     }
     const std::string content = fields.Next();
