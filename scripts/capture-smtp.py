@@ -9,8 +9,16 @@ with its envelope beside it, and prints one line per event on standard output:
 
 With --describe it also prints the envelope, the Subject and the attachments of
 each message, for a person watching the demo. With --data-reply it answers every
-message with that reply instead (a test's 4xx or 5xx refusal) and saves nothing. It stops on SIGTERM or SIGINT, or
-after --max-messages messages, or after --lifetime seconds.
+message with that reply instead (a test's 4xx or 5xx refusal) and saves nothing.
+It stops on SIGTERM or SIGINT, or after --max-messages messages, or after
+--lifetime seconds.
+
+With --security starttls or tls (and --cert, --key) it offers STARTTLS or speaks
+TLS from the first byte; with --user and --password it offers AUTH PLAIN and
+LOGIN (only LOGIN with --login-only) and takes only that pair. --size-limit
+announces a SIZE limit.
+--forge-before-tls pipelines a forged reply behind "220 Ready to start TLS", as a
+man in the middle would.
 """
 
 import argparse
@@ -19,11 +27,40 @@ import email.policy
 import json
 import os
 import signal
+import ssl
 import sys
 import threading
 import time
 
 from aiosmtpd.controller import Controller
+from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+
+
+class ForgingSMTP(SMTP):
+    async def push(self, status):
+        if status.startswith("220 Ready to start TLS"):
+            status += "\r\n250 forged reply sent in plain text"
+        await super().push(status)
+
+
+class SecureController(Controller):
+    def __init__(self, *args, forge=False, **kwargs):
+        self.forge = forge
+        super().__init__(*args, **kwargs)
+
+    def factory(self):
+        if self.forge:
+            return ForgingSMTP(self.handler, **self.SMTP_kwargs)
+        return super().factory()
+
+
+def authenticator_for(user, password):
+    def authenticate(server, session, envelope, mechanism, auth_data):
+        ok = (isinstance(auth_data, LoginPassword) and auth_data.login == user.encode()
+              and auth_data.password == password.encode())
+        # A refusal must say it is unhandled, or aiosmtpd answers nothing at all.
+        return AuthResult(success=ok, handled=False)
+    return authenticate
 
 
 class SaveHandler:
@@ -75,6 +112,14 @@ def main():
     parser.add_argument("--describe", action="store_true")
     parser.add_argument("--max-messages", type=int, default=0)
     parser.add_argument("--lifetime", type=float, default=600.0)
+    parser.add_argument("--security", choices=("none", "starttls", "tls"), default="none")
+    parser.add_argument("--cert")
+    parser.add_argument("--key")
+    parser.add_argument("--user")
+    parser.add_argument("--password", default="")
+    parser.add_argument("--size-limit", type=int, default=0)
+    parser.add_argument("--forge-before-tls", action="store_true")
+    parser.add_argument("--login-only", action="store_true", help="offer AUTH LOGIN but not PLAIN")
     parser.add_argument("--data-reply", default=None)
     args = parser.parse_args()
     if args.host not in ("127.0.0.1", "::1", "localhost"):
@@ -93,7 +138,22 @@ def main():
         with socket.socket(socket.AF_INET6 if ":" in args.host else socket.AF_INET) as probe:
             probe.bind((args.host, 0))
             port = probe.getsockname()[1]
-    controller = Controller(handler, hostname=args.host, port=port, data_size_limit=0)
+    options = {"data_size_limit": args.size_limit}
+    if args.security != "none":
+        context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+        context.load_cert_chain(args.cert, args.key)
+        if args.security == "starttls":
+            options["tls_context"] = context
+        else:
+            options["ssl_context"] = context
+    if args.user:
+        options["authenticator"] = authenticator_for(args.user, args.password)
+        # aiosmtpd counts only STARTTLS as encryption; on a TLS listener the
+        # connection is encrypted from the start.
+        options["auth_require_tls"] = args.security != "tls"
+        if args.login_only:
+            options["auth_exclude_mechanism"] = ["PLAIN"]
+    controller = SecureController(handler, hostname=args.host, port=port, forge=args.forge_before_tls, **options)
     controller.start()
     print("READY %d" % port, flush=True)
 

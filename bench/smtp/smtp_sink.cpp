@@ -3,8 +3,13 @@
 // boundaries and throws the message away. One connection at a time, on 127.0.0.1
 // only, until it is killed. Prints "port N" first, then one line per message:
 //   data: <bytes> bytes in <s> s (<MB/s> MB/s)
+//
+//   smtp_sink [<certificate> <key>]
+// With a certificate and key it offers STARTTLS in its EHLO reply and takes the
+// rest of the session over TLS.
 #include "SinkConnection.h"
 
+#include <openssl/ssl.h>
 #include <strings.h>
 
 #include <algorithm>
@@ -46,9 +51,39 @@ std::size_t FindEnd(const char* data, std::size_t size, char* tail, std::size_t&
     return kNotFound;
 }
 
+// The connection, plain or, after STARTTLS, through OpenSSL; blocking either way.
+struct Channel {
+    int fd;
+    SSL_CTX* context;
+    SSL* ssl = nullptr;
+
+    ~Channel() {
+        if (ssl != nullptr) {
+            SSL_free(ssl);
+        }
+    }
+    ssize_t Receive(char* data, std::size_t size) {
+        if (ssl == nullptr) {
+            return recv(fd, data, size, 0);
+        }
+        const int got = SSL_read(ssl, data, static_cast<int>(std::min<std::size_t>(size, 1 << 30)));
+        return got > 0 ? got : -1;
+    }
+    bool Send(std::string_view text) {
+        if (ssl == nullptr) {
+            return bench::SendAll(fd, text);
+        }
+        return SSL_write(ssl, text.data(), static_cast<int>(text.size())) == static_cast<int>(text.size());
+    }
+    bool StartTls() {
+        ssl = SSL_new(context);
+        return ssl != nullptr && SSL_set_fd(ssl, fd) == 1 && SSL_accept(ssl) == 1;
+    }
+};
+
 // Serves one connection; returns when the client quits or hangs up.
-void Serve(int fd, std::vector<char>& buffer) {
-    if (!bench::SendAll(fd, "220 sink ready\r\n")) {
+void Serve(Channel& channel, std::vector<char>& buffer) {
+    if (!channel.Send("220 sink ready\r\n")) {
         return;
     }
     std::string line;
@@ -60,7 +95,7 @@ void Serve(int fd, std::vector<char>& buffer) {
     std::size_t dataBytes = 0;
     auto dataStart = std::chrono::steady_clock::now();
     for (;;) {
-        const ssize_t got = recv(fd, buffer.data(), buffer.size(), 0);
+        const ssize_t got = channel.Receive(buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -86,7 +121,7 @@ void Serve(int fd, std::vector<char>& buffer) {
                 std::fflush(stdout);
                 at = stop;
                 inData = false;
-                if (!bench::SendAll(fd, "250 OK\r\n")) {
+                if (!channel.Send("250 OK\r\n")) {
                     return;
                 }
                 continue;
@@ -102,10 +137,25 @@ void Serve(int fd, std::vector<char>& buffer) {
             at = stop;
             const bool data = strncasecmp(line.c_str(), "DATA", 4) == 0;
             const bool quit = strncasecmp(line.c_str(), "QUIT", 4) == 0;
+            const bool ehlo = strncasecmp(line.c_str(), "EHLO", 4) == 0;
+            const bool startTls = strncasecmp(line.c_str(), "STARTTLS", 8) == 0;
             line.clear();
             if (quit) {
-                bench::SendAll(fd, "221 bye\r\n");
+                channel.Send("221 bye\r\n");
                 return;
+            }
+            if (ehlo) {
+                const bool offer = channel.context != nullptr && channel.ssl == nullptr;
+                if (!channel.Send(offer ? "250-sink\r\n250 STARTTLS\r\n" : "250 sink\r\n")) {
+                    return;
+                }
+                continue;
+            }
+            if (startTls) {
+                if (!channel.Send("220 go ahead\r\n") || at != size || !channel.StartTls()) {
+                    return;
+                }
+                continue;
             }
             if (data) {
                 inData = true;
@@ -114,10 +164,10 @@ void Serve(int fd, std::vector<char>& buffer) {
                 tailSize = 2;
                 dataBytes = 0;
                 dataStart = std::chrono::steady_clock::now();
-                if (!bench::SendAll(fd, "354 go ahead\r\n")) {
+                if (!channel.Send("354 go ahead\r\n")) {
                     return;
                 }
-            } else if (!bench::SendAll(fd, "250 OK\r\n")) {
+            } else if (!channel.Send("250 OK\r\n")) {
                 return;
             }
         }
@@ -126,7 +176,20 @@ void Serve(int fd, std::vector<char>& buffer) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    SSL_CTX* context = nullptr;
+    if (argc == 3) {
+        context = SSL_CTX_new(TLS_server_method());
+        if (context == nullptr || SSL_CTX_use_certificate_chain_file(context, argv[1]) != 1 ||
+            SSL_CTX_use_PrivateKey_file(context, argv[2], SSL_FILETYPE_PEM) != 1) {
+            std::fprintf(stderr, "smtp_sink: cannot load the certificate and key\n");
+            return 1;
+        }
+        // Whole records in as few receives as they fit, as a real server's buffered
+        // reads take them; without it every record costs two receives.
+        SSL_CTX_set_read_ahead(context, 1);
+        SSL_CTX_set_default_read_buffer_len(context, 1 << 20);
+    }
     const int listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const int yes = 1;
     setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
@@ -147,7 +210,10 @@ int main() {
         if (fd < 0) {
             continue;
         }
-        Serve(fd, buffer);
+        {
+            Channel channel{fd, context};
+            Serve(channel, buffer);
+        }
         close(fd);
     }
 }

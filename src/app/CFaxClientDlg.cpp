@@ -16,6 +16,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
 #include "settings/CConfigSheet.h"
+#include "settings/MailServerLogin.h"
 #include "text/Ascii.h"
 
 #include <QAction>
@@ -473,6 +474,16 @@ void CFaxClientDlg::OnAccountSettings() {
     }
 }
 
+void CFaxClientDlg::OnMailServerSettings() {
+    if (m_pConfigSheet) {
+        // This once at the mail server's page; the menu keeps opening the first.
+        const int start = m_pConfigSheet->GetActiveIndex();
+        (void)m_pConfigSheet->SetActivePage(&m_pConfigSheet->m_pageMailServer);
+        m_pConfigSheet->DoModal();
+        (void)m_pConfigSheet->SetActivePage(start);
+    }
+}
+
 void CFaxClientDlg::OnAbout() {
     CAboutDlg about(this);
     about.DoModal();
@@ -544,11 +555,13 @@ void CFaxClientDlg::OnOK() {
                    details);
     };
     ui.runAccountSettings = [this] { OnAccountSettings(); };
+    ui.runMailServerSettings = [this] { OnMailServerSettings(); };
     ui.keepRecipients = [this](const std::vector<std::string>& remaining) { SetEntries(remaining); };
 
     const FaxJob job = Job();
-    const SendOperation::Transfer transfer =
-        CSendProgressDlg::TransferFor(static_cast<int>(job.recipients.size()), this);
+    CPasswordVault vault;
+    const SendOperation::Transfer transfer = CSendProgressDlg::TransferFor(
+        static_cast<int>(job.recipients.size()), this, MailServerLogin::Read(app->Settings, vault));
     const SendOperation::Config config{std::string(config::GatewayDomain), std::string(config::SenderTag)};
     if (SendOperation::Run(job, m_strFile, app->Settings, config, ui, transfer) == SendOperation::Failure::None) {
         CDialog::OnOK();

@@ -87,6 +87,7 @@ public:
     void OnBrowse();
     void OnCoverPage();
     void OnAccountSettings();
+    void OnMailServerSettings();
     void OnAbout();
     void OnOnlineHelp();
     void OnSysCommand(unsigned id, long param);

@@ -85,9 +85,11 @@ void CSendProgressDlg::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
-SendOperation::Transfer CSendProgressDlg::TransferFor(int recipientCount, QWidget* parent) {
-    return [recipientCount, parent](const std::vector<CMailItem*>& mails, const std::string& server, unsigned port) {
+SendOperation::Transfer CSendProgressDlg::TransferFor(int recipientCount, QWidget* parent, MailServerLogin login) {
+    return [recipientCount, parent, login](const std::vector<CMailItem*>& mails, const std::string& server,
+                                           unsigned port) {
         CSendProgressDlg progress(recipientCount, parent);
+        progress.SetLogin(login);
         return progress.Transfer(mails, server, port);
     };
 }
@@ -96,8 +98,11 @@ SendOperation::TransferResult CSendProgressDlg::Transfer(const std::vector<CMail
                                                          const std::string& server, unsigned port) {
     m_nMails = std::max<std::size_t>(1, mails.size());
     m_mail = 0;
-    EnsureControlsCreated();
     CSmtpClient client("", 25);
+    if (!m_login.ApplyTo(client)) {
+        return SendOperation::SettingRefused(server, port, m_login.UnknownText());
+    }
+    EnsureControlsCreated();
     client.SetProgressCallback([this](std::uint64_t sent, std::uint64_t total) {
         m_total = total;
         m_sent = sent;

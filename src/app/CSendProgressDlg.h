@@ -2,6 +2,7 @@
 
 #include "app/core/SendOperation.h"
 #include "framework/CDialog.h"
+#include "settings/MailServerLogin.h"
 
 #include <atomic>
 #include <cstdint>
@@ -40,8 +41,11 @@ public:
     SendOperation::TransferResult Transfer(const std::vector<CMailItem*>& mails, const std::string& server,
                                            unsigned port);
 
+    // The session's security and login; none unless given.
+    void SetLogin(MailServerLogin login) { m_login = std::move(login); }
+
     // The send operation's transfer through a window of this kind owned by parent.
-    static SendOperation::Transfer TransferFor(int recipientCount, QWidget* parent);
+    static SendOperation::Transfer TransferFor(int recipientCount, QWidget* parent, MailServerLogin login = {});
 
     // The bar's value in per cent, as the user last saw it.
     int Percent() const;
@@ -65,6 +69,7 @@ private:
     std::atomic<bool> m_bCancelled{false};
     std::atomic<std::size_t> m_mail{0};
     std::size_t m_nMails = 1;
+    MailServerLogin m_login;
 };
 
 } // namespace desklet

@@ -8,6 +8,7 @@
 #include "app/core/SendOperation.h"
 #include "mail/CMailItem.h"
 #include "settings/CSettingsStore.h"
+#include "settings/MailServerLogin.h"
 #include "settings/SettingsKeys.h"
 #include "smtp/CSmtpClient.h"
 
@@ -189,9 +190,15 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
             return result;
         };
     } else {
-        transfer = [&streams](const std::vector<CMailItem*>& mails, const std::string& server, unsigned port) {
-            ProgressLine progress(streams.err, streams.errIsTerminal, mails.size());
+        transfer = [&streams, &settings](const std::vector<CMailItem*>& mails, const std::string& server,
+                                         unsigned port) {
             CSmtpClient client("", 25);
+            CPasswordVault vault;
+            const MailServerLogin login = MailServerLogin::Read(settings, vault);
+            if (!login.ApplyTo(client)) {
+                return SendOperation::SettingRefused(server, port, login.UnknownText());
+            }
+            ProgressLine progress(streams.err, streams.errIsTerminal, mails.size());
             client.SetProgressCallback(
                 [&progress](std::uint64_t sent, std::uint64_t total) { progress.Bytes(sent, total); });
             return SendOperation::TransferOverSmtp(client, mails, server, port,

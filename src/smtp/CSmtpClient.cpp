@@ -1,5 +1,6 @@
 #include "smtp/CSmtpClient.h"
 
+#include "mail/CBase64Codec.h"
 #include "mail/CMailItem.h"
 #include "smtp/DataTransparency.h"
 #include "text/Ascii.h"
@@ -8,6 +9,7 @@
 #include <climits>
 #include <cstring>
 #include <new>
+#include <openssl/crypto.h>
 #include <unistd.h>
 
 namespace desklet {
@@ -25,11 +27,52 @@ constexpr ExpectedReply kExpectedReplies[] = {
     {220, "SMTP server not available"},
     {354, "SMTP server not ready for data"},
     {221, "SMTP server didn't terminate session"},
+    {220, "SMTP server refused STARTTLS"},
+    {334, "Login refused"},
+    {235, "Login refused"},
 };
 
 constexpr const char* kCancelled = "Cancelled";
 constexpr const char* kConnectionClosed = "Connection closed by server";
 constexpr const char* kSocketError = "Socket Error";
+constexpr const char* kEncryptionRequired = "Encryption required for login";
+
+using FailureKind = CSmtpClient::FailureKind;
+
+FailureKind KindOfReply(int code) {
+    if (code >= 400 && code < 500) {
+        return FailureKind::Temporary;
+    }
+    if (code >= 500 && code < 600) {
+        return FailureKind::Permanent;
+    }
+    return FailureKind::Protocol;
+}
+
+// Overwrites a secret before its memory goes back to the heap.
+void Wipe(std::string& secret) {
+    if (!secret.empty()) {
+        OPENSSL_cleanse(secret.data(), secret.size());
+    }
+    secret.clear();
+}
+
+std::string Base64(std::string_view text) {
+    std::string out;
+    CBase64Codec::AppendEncoded(reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), out);
+    return out;
+}
+
+// Replaces every occurrence of the secret in the text.
+void Redact(std::string& text, const std::string& secret) {
+    if (secret.empty()) {
+        return;
+    }
+    for (std::size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at)) {
+        text.replace(at, secret.size(), "(hidden)");
+        at += 8;
+    }
+}
 
 // One receive; the reply is gathered from as many as it takes.
 constexpr std::size_t kReceiveChunk = 4096;
@@ -132,6 +175,14 @@ CSmtpClient::CSmtpClient(const std::string& server, unsigned port) : m_nPort(por
 
 CSmtpClient::~CSmtpClient() {
     (void)Disconnect();
+    Wipe(m_strPassword);
+}
+
+void CSmtpClient::SetCredentials(std::string user, std::string password) {
+    Wipe(m_strPassword);
+    m_strUser = std::move(user);
+    m_strPassword = std::move(password);
+    Wipe(password);
 }
 
 void CSmtpClient::SetServer(const char* server, unsigned port) {
@@ -142,8 +193,15 @@ void CSmtpClient::SetServer(const char* server, unsigned port) {
     m_nPort = port;
 }
 
-bool CSmtpClient::Fail(std::string text) {
+bool CSmtpClient::Fail(FailureKind kind, std::string text) {
+    m_failureKind = kind;
     m_strLastError = std::move(text);
+    return false;
+}
+
+// For a reply that did not say yes: its class decides the kind, the text is kept.
+bool CSmtpClient::FailReply() {
+    m_failureKind = KindOfReply(m_nLastReplyCode);
     return false;
 }
 
@@ -161,13 +219,13 @@ bool CSmtpClient::FailTransport(std::string_view timeoutText) {
     CloseConnection();
     switch (status) {
     case CSocket::Status::Aborted:
-        return Fail(kCancelled);
+        return Fail(FailureKind::Cancelled, kCancelled);
     case CSocket::Status::Closed:
-        return Fail(kConnectionClosed);
+        return Fail(FailureKind::Protocol, kConnectionClosed);
     case CSocket::Status::Timeout:
-        return Fail(std::string(timeoutText));
+        return Fail(FailureKind::Protocol, std::string(timeoutText));
     default:
-        return Fail(kSocketError);
+        return Fail(FailureKind::Protocol, kSocketError);
     }
 }
 
@@ -190,7 +248,7 @@ bool CSmtpClient::ReadReply(ReplyIndex index, SmtpTimeouts::Duration timeout) {
             ++lines;
             if (lineEnd + 1 > kMaxReplyBytes || lines > kMaxReplyLines) {
                 CloseConnection();
-                return Fail("Reply too long");
+                return Fail(FailureKind::Protocol, "Reply too long");
             }
             scanned = lineEnd + 1;
             // The last line of a reply is the one without a hyphen after the code.
@@ -204,11 +262,11 @@ bool CSmtpClient::ReadReply(ReplyIndex index, SmtpTimeouts::Duration timeout) {
             if (m_nLastReplyCode == expected.code) {
                 return true;
             }
-            return Fail(std::to_string(m_nLastReplyCode) + ":" + expected.failure);
+            return Fail(KindOfReply(m_nLastReplyCode), std::to_string(m_nLastReplyCode) + ":" + expected.failure);
         }
         if (m_pending.size() > kMaxReplyBytes) {
             CloseConnection();
-            return Fail("Reply too long");
+            return Fail(FailureKind::Protocol, "Reply too long");
         }
         std::size_t received = 0;
         if (!m_socket.Receive(chunk.data(), chunk.size(), received, deadline)) {
@@ -263,39 +321,167 @@ bool CSmtpClient::Connect() {
         return true;
     }
     if (m_socket.IsAborted()) {
-        return Fail(kCancelled);
+        return Fail(FailureKind::Cancelled, kCancelled);
+    }
+    // Refused before a byte goes out: a login is never offered in plain text.
+    if (m_security == Security::None && !m_strUser.empty()) {
+        return Fail(FailureKind::LoginUnavailable, kEncryptionRequired);
     }
     try {
         m_pending.reserve(kReceiveChunk);
     } catch (const std::bad_alloc&) {
-        return Fail("Not enough memory");
+        return Fail(FailureKind::Permanent, "Not enough memory");
     }
     m_pending.clear();
+    m_capabilities = SmtpCapabilities();
     if (!m_socket.Connect(m_strServer, m_nPort, m_timeouts.connect)) {
         switch (m_socket.GetLastStatus()) {
         case CSocket::Status::Aborted:
-            return Fail(kCancelled);
+            return Fail(FailureKind::Cancelled, kCancelled);
         case CSocket::Status::CreateFailed:
-            return Fail("Unable to create the socket.");
+            return Fail(FailureKind::Connect, "Unable to create the socket.");
         default:
-            return Fail("Unable to connect to server");
+            return Fail(FailureKind::Connect, "Unable to connect to server");
         }
+    }
+    if (m_security == Security::Tls && !StartTls()) {
+        return false;
     }
     if (!ReadReply(kReplyGreeting, m_timeouts.greetingReply)) {
         CloseConnection();
-        return Fail(m_socket.IsAborted() ? kCancelled : "Server didn't respond.");
+        if (m_socket.IsAborted()) {
+            return Fail(FailureKind::Cancelled, kCancelled);
+        }
+        return Fail(m_failureKind, "Server didn't respond.");
     }
     const std::string name = HeloName();
     if (name.empty()) {
         CloseConnection();
-        return Fail("Unable to determine the local host name");
+        return Fail(FailureKind::Protocol, "Unable to determine the local host name");
     }
-    if (!SendCommand("HELO " + name + "\r\n") || !ReadReply(kReplyOk, m_timeouts.heloReply)) {
+    if (IsPlainRoad()) {
+        if (!SendCommand("HELO " + name + "\r\n") || !ReadReply(kReplyOk, m_timeouts.heloReply)) {
+            CloseConnection();
+            return false;
+        }
+    } else if (!Introduce(name)) {
         CloseConnection();
         return false;
     }
     m_bConnected = true;
     return true;
+}
+
+bool CSmtpClient::Ehlo(const std::string& name) {
+    if (!SendCommand("EHLO " + name + "\r\n") || !ReadReply(kReplyOk, m_timeouts.heloReply)) {
+        return false;
+    }
+    m_capabilities = SmtpCapabilities::Parse(m_strLastReply);
+    return true;
+}
+
+bool CSmtpClient::Introduce(const std::string& name) {
+    if (!Ehlo(name)) {
+        return false;
+    }
+    if (m_security == Security::StartTls) {
+        if (!m_capabilities.startTls) {
+            return Fail(FailureKind::EncryptionUnavailable, "Server does not offer STARTTLS");
+        }
+        if (!SendCommand("STARTTLS\r\n")) {
+            return false;
+        }
+        if (!ReadReply(kReplyTlsReady, m_timeouts.heloReply)) {
+            if (m_nLastReplyCode != 0 && m_failureKind != FailureKind::Cancelled) {
+                m_failureKind = FailureKind::EncryptionUnavailable;
+            }
+            return false;
+        }
+        // What the server said before TLS tells nothing about the secure session
+        // (RFC 3207 section 4.2): the capabilities are asked for again.
+        m_capabilities = SmtpCapabilities();
+        if (!StartTls() || !Ehlo(name)) {
+            return false;
+        }
+    }
+    return m_strUser.empty() || Login();
+}
+
+bool CSmtpClient::StartTls() {
+    // Whatever came in plain text behind the last reply is dropped with it.
+    m_pending.clear();
+    if (m_socket.StartTls(m_strServer, CSocket::Clock::now() + m_timeouts.tlsHandshake)) {
+        return true;
+    }
+    const CSocket::Status status = m_socket.GetLastStatus();
+    CloseConnection();
+    switch (status) {
+    case CSocket::Status::Aborted:
+        return Fail(FailureKind::Cancelled, kCancelled);
+    case CSocket::Status::Certificate:
+        return Fail(FailureKind::Certificate, "Server certificate not trusted");
+    case CSocket::Status::Timeout:
+        return Fail(FailureKind::Protocol, "Timed out waiting for the server");
+    default:
+        return Fail(FailureKind::EncryptionUnavailable, "Unable to start TLS");
+    }
+}
+
+bool CSmtpClient::Login() {
+    // Belt and braces: every road that gets here has encrypted, and must have.
+    if (!m_socket.IsEncrypted()) {
+        return Fail(FailureKind::LoginUnavailable, kEncryptionRequired);
+    }
+    if (!m_capabilities.authPlain && !m_capabilities.authLogin) {
+        return Fail(FailureKind::LoginUnavailable, "Server offers no supported login method");
+    }
+    const std::size_t encoded = CBase64Codec::EncodedSize(m_strUser.size() + m_strPassword.size() + 2);
+    if (encoded + 16 > kMaxAuthLine) {
+        return Fail(FailureKind::LoginUnavailable, "User name or password too long");
+    }
+    if (m_capabilities.authPlain) {
+        // RFC 4616: no authorization identity, the user name, the password.
+        std::string token;
+        token.reserve(m_strUser.size() + m_strPassword.size() + 2);
+        token += '\0';
+        token += m_strUser;
+        token += '\0';
+        token += m_strPassword;
+        std::string line = "AUTH PLAIN " + Base64(token) + "\r\n";
+        Wipe(token);
+        return SendSecret(line) && ReadAuthReply(kReplyAuthenticated);
+    }
+    std::string user = Base64(m_strUser) + "\r\n";
+    std::string password = Base64(m_strPassword) + "\r\n";
+    const bool ok = SendCommand("AUTH LOGIN\r\n") && ReadAuthReply(kReplyChallenge) && SendSecret(user) &&
+                    ReadAuthReply(kReplyChallenge) && SendSecret(password) && ReadAuthReply(kReplyAuthenticated);
+    Wipe(user);
+    Wipe(password);
+    return ok;
+}
+
+bool CSmtpClient::SendSecret(std::string& line) {
+    const bool sent = SendCommand(line);
+    Wipe(line);
+    return sent;
+}
+
+bool CSmtpClient::ReadAuthReply(ReplyIndex index) {
+    const bool ok = ReadReply(index, m_timeouts.heloReply);
+    // A server has no business repeating the secret, but one that echoes the
+    // command line would put it where error boxes and logs look.
+    Redact(m_strLastReply, m_strPassword);
+    Redact(m_strLastReply, Base64(m_strPassword));
+    std::string token = std::string(1, '\0') + m_strUser + '\0' + m_strPassword;
+    Redact(m_strLastReply, Base64(token));
+    Wipe(token);
+    if (ok || m_failureKind == FailureKind::Cancelled || m_nLastReplyCode == 0) {
+        return ok;
+    }
+    if (m_nLastReplyCode >= 500 && m_nLastReplyCode < 600) {
+        m_failureKind = FailureKind::LoginRefused;
+    }
+    return false;
 }
 
 bool CSmtpClient::IsValidAddress(std::string_view address) {
@@ -309,7 +495,7 @@ bool CSmtpClient::IsValidAddress(std::string_view address) {
 
 bool CSmtpClient::SendMessage(CMailItem& item) {
     if (!m_bConnected) {
-        return Fail("Must be connected");
+        return Fail(FailureKind::Permanent, "Must be connected");
     }
     try {
         if (!PrepareMessage(item)) {
@@ -317,32 +503,32 @@ bool CSmtpClient::SendMessage(CMailItem& item) {
         }
         return TransferMessage(item);
     } catch (const std::bad_alloc&) {
-        return Fail("Not enough memory");
+        return Fail(FailureKind::Permanent, "Not enough memory");
     }
 }
 
 bool CSmtpClient::PrepareMessage(CMailItem& item) {
     if (item.GetRecipientCount() == 0) {
-        return Fail("No Recipients");
+        return Fail(FailureKind::Permanent, "No Recipients");
     }
     // Checked before composing, which may read a large file for nothing.
     if (!IsValidAddress(item.m_strSender)) {
-        return Fail("Invalid address");
+        return Fail(FailureKind::Permanent, "Invalid address");
     }
     for (const CMailItem::Recipient& recipient : item.m_arrRecipients) {
         if (!IsValidAddress(recipient.first)) {
-            return Fail("Invalid address");
+            return Fail(FailureKind::Permanent, "Invalid address");
         }
     }
     if (!item.ComposeMessage()) {
-        return Fail(item.GetComposeError());
+        return Fail(FailureKind::Permanent, item.GetComposeError());
     }
     return true;
 }
 
 bool CSmtpClient::TransferMessage(CMailItem& item) {
     if (!m_bConnected) {
-        return Fail("Must be connected");
+        return Fail(FailureKind::Permanent, "Must be connected");
     }
     // Again here, for a derived class that prepares the item its own way: nothing
     // of a bad address may reach the wire.
@@ -350,20 +536,31 @@ bool CSmtpClient::TransferMessage(CMailItem& item) {
     std::string address;
     std::string displayName;
     if (!IsValidAddress(item.m_strSender)) {
-        return Fail("Invalid address");
+        return Fail(FailureKind::Permanent, "Invalid address");
     }
     for (int i = 0; i < count; ++i) {
         if (!item.GetRecipient(address, displayName, i) || !IsValidAddress(address)) {
-            return Fail("Invalid address");
+            return Fail(FailureKind::Permanent, "Invalid address");
         }
     }
 
-    if (!SendCommand("MAIL From: <" + item.m_strSender + ">\r\n") || !ReadReply(kReplyOk, m_timeouts.mailReply)) {
+    // The server's limit is checked before the envelope: a mail it would refuse at
+    // the end is not sent in full first.
+    const std::uint64_t total = (m_progress || m_capabilities.sizeLimit != 0) ? MeasureData(item) : 0;
+    m_nMessageSize = total;
+    if (m_capabilities.sizeLimit != 0 && total > m_capabilities.sizeLimit) {
+        return Fail(FailureKind::TooLarge, "Message too large for server");
+    }
+    // The plain road keeps the spelling it always had; ESMTP servers get RFC 5321's.
+    const bool plain = IsPlainRoad();
+    const std::string mailFrom = plain ? "MAIL From: <" : "MAIL FROM:<";
+    const std::string rcptTo = plain ? "RCPT TO: <" : "RCPT TO:<";
+    if (!SendCommand(mailFrom + item.m_strSender + ">\r\n") || !ReadReply(kReplyOk, m_timeouts.mailReply)) {
         return false;
     }
     for (int i = 0; i < count; ++i) {
         (void)item.GetRecipient(address, displayName, i);
-        if (!SendCommand("RCPT TO: <" + address + ">\r\n")) {
+        if (!SendCommand(rcptTo + address + ">\r\n")) {
             return false;
         }
         // A refused recipient does not end the transfer; a lost connection does.
@@ -374,21 +571,25 @@ bool CSmtpClient::TransferMessage(CMailItem& item) {
     if (!SendCommand("DATA\r\n") || !ReadReply(kReplyStartData, m_timeouts.dataReply)) {
         return false;
     }
-    if (!SendData(item)) {
+    if (!SendData(item, total)) {
         return false;
     }
     return ReadReply(kReplyOk, m_timeouts.dataEndReply);
 }
 
-bool CSmtpClient::SendData(const CMailItem& item) {
+std::uint64_t CSmtpClient::MeasureData(const CMailItem& item) {
     // The header goes through the same transformation as the body: a well-formed
     // header passes unchanged, and a hostile one still cannot end the data.
     std::uint64_t total = 0;
+    DataTransparency measure;
+    auto count = [&total](const char*, std::size_t size) { total += size; };
+    measure.Transform(item.m_strHeader, count);
+    measure.Transform(item.m_strBody, count);
+    return total;
+}
+
+bool CSmtpClient::SendData(const CMailItem& item, std::uint64_t total) {
     if (m_progress) {
-        DataTransparency measure;
-        auto count = [&total](const char*, std::size_t size) { total += size; };
-        measure.Transform(item.m_strHeader, count);
-        measure.Transform(item.m_strBody, count);
         m_progress(0, total);
     }
     DataTransparency transparency;
@@ -404,7 +605,7 @@ bool CSmtpClient::SendData(const CMailItem& item) {
     // Last look before the line that makes the server take the message.
     if (m_socket.IsAborted()) {
         CloseConnection();
-        return Fail(kCancelled);
+        return Fail(FailureKind::Cancelled, kCancelled);
     }
     return SendCommand("\r\n.\r\n");
 }
@@ -414,7 +615,7 @@ bool CSmtpClient::Disconnect() {
     // go at once, and the caller learns that the session did not end cleanly.
     if (m_socket.IsAborted()) {
         CloseConnection();
-        return Fail(kCancelled);
+        return Fail(FailureKind::Cancelled, kCancelled);
     }
     if (!m_bConnected) {
         CloseConnection();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "smtp/CSocket.h"
+#include "smtp/SmtpCapabilities.h"
 #include "smtp/SmtpTimeouts.h"
 
 #include <cstddef>
@@ -13,8 +14,14 @@ namespace desklet {
 
 class CMailItem;
 
-// The client side of one plain SMTP session (HELO, MAIL, RCPT, DATA, QUIT; no
-// extensions): connect and greet, transfer one composed mail item, say goodbye.
+// The client side of one SMTP session: connect and greet, transfer composed mail
+// items, say goodbye.
+//
+// With security None and no user name it speaks the plain dialogue (HELO, MAIL,
+// RCPT, DATA, QUIT; no extensions), byte for byte as it always has. Otherwise it
+// speaks ESMTP: EHLO, STARTTLS (RFC 3207) or TLS from the first byte (RFC 8314),
+// AUTH PLAIN or LOGIN (RFC 4954) over the encrypted connection only, and SIZE
+// (RFC 1870). Once encryption is asked for there is no road back to plain text.
 //
 // Every operation returns false on failure and leaves a one-line text in
 // GetLastError(); what the server last said is kept apart in GetLastReply(). The
@@ -29,6 +36,29 @@ public:
     using ProgressCallback = std::function<void(std::uint64_t sent, std::uint64_t total)>;
     // The local host name for HELO; empty when it cannot be had.
     using HostNameSource = std::function<std::string()>;
+    using CertificateProblem = CSocket::CertificateProblem;
+
+    enum class Security { None, StartTls, Tls };
+
+    // What kind of failure the last failed call met, for the caller to choose its
+    // message: valid after any call that returned false.
+    enum class FailureKind {
+        None,
+        Connect,               // no connection to the server at all
+        Temporary,             // a 4xx reply
+        Permanent,             // a 5xx reply; also a mail that cannot be sent as it is
+        Protocol,              // a reply that makes no sense, the connection lost mid-session, a timeout after connect
+        Certificate,           // the server's certificate cannot be trusted (GetCertificateProblem)
+        EncryptionUnavailable, // encryption was asked for and the server does not offer or complete it
+        LoginRefused,          // the server refused the user name or password
+        LoginUnavailable,      // no login possible: no encryption, or no mechanism we speak
+        TooLarge,              // the message is larger than the server's SIZE limit
+        Cancelled,
+    };
+
+    // RFC 4954 section 4: an AUTH command line, initial response included, may be
+    // up to 12288 octets.
+    static constexpr std::size_t kMaxAuthLine = 12288;
 
     // A reply is bounded so that a runaway server cannot make us buffer without
     // end. Real replies are a few lines; RFC 5321 section 4.5.3.1.5 allows 512
@@ -53,19 +83,32 @@ public:
     // each piece of up to a megabyte and at the end.
     void SetProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
     void SetHostNameSource(HostNameSource source) { m_hostName = std::move(source); }
+    void SetSecurity(Security security) { m_security = security; }
+    Security GetSecurity() const { return m_security; }
+    // An empty user name means no login. The password is kept only as long as the
+    // client lives and never appears in an error text or a kept reply.
+    void SetCredentials(std::string user, std::string password);
+    // Replaces the name lookup of the connection (tests).
+    void SetResolver(CSocket::Resolver resolver) { m_socket.SetResolver(std::move(resolver)); }
 
-    // Opens the connection, reads the 220 greeting and introduces us with HELO.
-    // True at once when already connected. Failures: "Unable to create the
-    // socket.", "Unable to connect to server" (also a port of 0 or above 65535,
-    // and no answer within the connect limit), "Server didn't respond." (no 220),
-    // the HELO reply's "%d:%s" or transport text, "Cancelled".
+    // Opens the connection, reads the 220 greeting and introduces us with HELO, or
+    // on the secure roads with EHLO, TLS and the login. True at once when already
+    // connected. Failures: "Unable to create the socket.", "Unable to connect to
+    // server" (also a port of 0 or above 65535, and no answer within the connect
+    // limit), "Server didn't respond." (no 220), the HELO/EHLO reply's "%d:%s" or
+    // transport text, "Cancelled"; and on the secure roads "Encryption required for
+    // login" (a user name without security: nothing is sent at all), "Server does
+    // not offer STARTTLS", "%d:SMTP server refused STARTTLS", "Unable to start
+    // TLS", "Server certificate not trusted", "%d:Login refused", "Server offers no
+    // supported login method", "User name or password too long".
     [[nodiscard]] bool Connect();
 
     // Composes the item and transfers it. Nothing is sent for "Must be connected",
     // "No Recipients", "Invalid address" (CR, LF, NUL, "<" or ">" in the sender or
     // a recipient) or a failed composition (its own text, naming the file). Then
     // MAIL, every RCPT (a refused recipient does not stop the transfer), DATA and
-    // the message; the reply texts "%d:%s", "Connection closed by server",
+    // the message; "Message too large for server" (the server's SIZE limit is
+    // smaller: nothing is sent), the reply texts "%d:%s", "Connection closed by server",
     // "Timed out waiting for the server", "Timed out sending to the server",
     // "Reply too long", "Socket Error" and "Cancelled" end it. The session stays
     // connected after a refusal, and is closed after a transport failure.
@@ -88,20 +131,52 @@ public:
     const std::string& GetLastReply() const { return m_strLastReply; }
     int GetLastReplyCode() const { return m_nLastReplyCode; }
 
+    FailureKind GetFailureKind() const { return m_failureKind; }
+    // Why the certificate was refused, and the name it was checked against.
+    CertificateProblem GetCertificateProblem() const { return m_socket.GetCertificateProblem(); }
+    // What the transport last said ("certificate: certificate has expired",
+    // "connect: Connection refused"), for the details of an error box.
+    const std::string& GetTransportError() const { return m_socket.GetLastError(); }
+    // The server's announced SIZE limit (0: none) and the size of the last message
+    // measured against it.
+    std::uint64_t GetSizeLimit() const { return m_capabilities.sizeLimit; }
+    std::uint64_t GetMessageSize() const { return m_nMessageSize; }
+    const SmtpCapabilities& GetCapabilities() const { return m_capabilities; }
+    bool IsEncrypted() const { return m_socket.IsEncrypted(); }
+    // Protocol version and cipher of the session; empty on a plain one.
+    std::string GetTlsDescription() const { return m_socket.TlsDescription(); }
+
 protected:
     // "No Recipients", "Invalid address" and the compose error; nothing is sent.
     virtual bool PrepareMessage(CMailItem& item);
     virtual bool TransferMessage(CMailItem& item);
 
 private:
-    enum ReplyIndex { kReplyOk = 0, kReplyGreeting = 1, kReplyStartData = 2, kReplyGoodbye = 3 };
+    enum ReplyIndex {
+        kReplyOk = 0,
+        kReplyGreeting = 1,
+        kReplyStartData = 2,
+        kReplyGoodbye = 3,
+        kReplyTlsReady = 4,
+        kReplyChallenge = 5,
+        kReplyAuthenticated = 6,
+    };
 
     bool ReadReply(ReplyIndex index, SmtpTimeouts::Duration timeout);
     bool SendCommand(std::string_view command);
-    bool SendData(const CMailItem& item);
+    static std::uint64_t MeasureData(const CMailItem& item);
+    bool SendData(const CMailItem& item, std::uint64_t total);
     bool FailTransport(std::string_view sending);
-    bool Fail(std::string text);
+    bool Fail(FailureKind kind, std::string text);
+    bool FailReply();
     void CloseConnection();
+    bool IsPlainRoad() const { return m_security == Security::None && m_strUser.empty(); }
+    bool Introduce(const std::string& name);
+    bool Ehlo(const std::string& name);
+    bool StartTls();
+    bool Login();
+    bool SendSecret(std::string& line);
+    bool ReadAuthReply(ReplyIndex index);
     std::string HeloName() const;
     static bool IsValidAddress(std::string_view address);
     static bool IsValidDomain(std::string_view name);
@@ -118,6 +193,12 @@ private:
     SmtpTimeouts m_timeouts;
     ProgressCallback m_progress;
     HostNameSource m_hostName;
+    Security m_security = Security::None;
+    std::string m_strUser;
+    std::string m_strPassword;
+    FailureKind m_failureKind = FailureKind::None;
+    SmtpCapabilities m_capabilities;
+    std::uint64_t m_nMessageSize = 0;
 };
 
 } // namespace desklet

@@ -1,5 +1,7 @@
 #include "smtp/CSocket.h"
 
+#include "smtp/TlsChannel_p.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <condition_variable>
@@ -18,6 +20,10 @@
 namespace desklet {
 
 namespace {
+
+// Text the server sends before the TLS handshake is thrown away; a server that
+// sends more than a reply's worth is not one to talk to.
+constexpr std::size_t kMaxDiscardBeforeTls = 64 * 1024;
 
 // How often a name lookup, which cannot be interrupted, is checked for a cancel.
 constexpr std::chrono::milliseconds kLookupSlice{50};
@@ -120,6 +126,12 @@ void CSocket::Abort() {
 }
 
 void CSocket::Close() {
+    if (m_tls) {
+        if (!m_bAborted.load()) {
+            m_tls->Shutdown();
+        }
+        m_tls.reset();
+    }
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
@@ -152,34 +164,42 @@ CSocket::Wait CSocket::WaitFor(short events, Clock::time_point deadline) {
     }
 }
 
-bool CSocket::Connect(const std::string& host, unsigned port, std::chrono::milliseconds timeout) {
-    Close();
-    m_status = Status::Ok;
-    m_strLastError.clear();
-    if (m_bAborted.load()) {
+bool CSocket::Await(short events, Clock::time_point deadline, const char* timeoutText) {
+    switch (WaitFor(events, deadline)) {
+    case Wait::Ready:
+        return true;
+    case Wait::Timeout:
+        return Fail(Status::Timeout, timeoutText);
+    case Wait::Aborted:
         return Fail(Status::Aborted, "cancelled");
+    case Wait::Failed:
+        return FailErrno(Status::Failed, "poll");
     }
-    if (m_wake[0] < 0) {
-        return Fail(Status::CreateFailed, "no wake-up pipe");
-    }
-    if (port == 0 || port > 65535) {
-        return Fail(Status::ConnectFailed, "port out of range");
-    }
-    const Clock::time_point deadline = Clock::now() + timeout;
-    const std::string service = std::to_string(port);
+    return false;
+}
 
-    AddrInfoList addresses;
-    int rc = ResolveNumeric(host, service, addresses);
+bool CSocket::Resolve(const std::string& host, unsigned port, Clock::time_point deadline,
+                      std::vector<Address>& addresses) {
+    if (m_resolver) {
+        std::string error;
+        if (!m_resolver(host, port, addresses, error) || addresses.empty()) {
+            return Fail(Status::ConnectFailed, "name lookup: " + error);
+        }
+        return true;
+    }
+    const std::string service = std::to_string(port);
+    AddrInfoList list;
+    int rc = ResolveNumeric(host, service, list);
     if (rc == EAI_NONAME) {
         auto lookup = std::make_shared<Lookup>();
         try {
             std::thread([lookup, host, service] {
                 const addrinfo hints = Hints(AI_ADDRCONFIG);
-                addrinfo* list = nullptr;
-                const int result = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &list);
+                addrinfo* found = nullptr;
+                const int result = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found);
                 std::lock_guard<std::mutex> lock(lookup->mutex);
                 lookup->result = result;
-                lookup->list = list;
+                lookup->list = found;
                 lookup->finished = true;
                 lookup->done.notify_all();
             }).detach();
@@ -197,57 +217,235 @@ bool CSocket::Connect(const std::string& host, unsigned port, std::chrono::milli
             lookup->done.wait_for(lock, std::min<Clock::duration>(kLookupSlice, deadline - Clock::now()));
         }
         rc = lookup->result;
-        addresses.reset(lookup->list);
+        list.reset(lookup->list);
         lookup->list = nullptr;
     }
-    if (rc != 0 || !addresses) {
+    if (rc != 0 || !list) {
         return Fail(Status::ConnectFailed, std::string("name lookup: ") + ::gai_strerror(rc));
     }
+    for (const addrinfo* entry = list.get(); entry != nullptr; entry = entry->ai_next) {
+        if (entry->ai_addrlen > sizeof(sockaddr_storage)) {
+            continue;
+        }
+        Address address;
+        std::memcpy(&address.storage, entry->ai_addr, entry->ai_addrlen);
+        address.length = entry->ai_addrlen;
+        addresses.push_back(address);
+    }
+    return true;
+}
 
+// RFC 8305 section 4: the families take turns, starting with the resolver's first
+// choice, so that a broken path of one family costs one attempt delay, not all.
+static std::vector<CSocket::Address> Interleaved(const std::vector<CSocket::Address>& addresses) {
+    std::vector<CSocket::Address> first;
+    std::vector<CSocket::Address> other;
+    for (const CSocket::Address& address : addresses) {
+        (address.storage.ss_family == addresses.front().storage.ss_family ? first : other).push_back(address);
+    }
+    std::vector<CSocket::Address> ordered;
+    ordered.reserve(addresses.size());
+    for (std::size_t i = 0; i < std::max(first.size(), other.size()); ++i) {
+        if (i < first.size()) {
+            ordered.push_back(first[i]);
+        }
+        if (i < other.size()) {
+            ordered.push_back(other[i]);
+        }
+    }
+    return ordered;
+}
+
+bool CSocket::Race(const std::vector<Address>& addresses, Clock::time_point deadline) {
+    std::vector<int> pending;
+    const auto closePending = [&pending] {
+        for (const int fd : pending) {
+            ::close(fd);
+        }
+        pending.clear();
+    };
+    const auto win = [&](int fd) {
+        closePending();
+        m_fd = fd;
+        m_status = Status::Ok;
+        m_strLastError.clear();
+        return true;
+    };
+    std::size_t next = 0;
+    Clock::time_point nextStart = Clock::now();
     bool created = false;
-    for (const addrinfo* address = addresses.get(); address != nullptr; address = address->ai_next) {
-        m_fd = ::socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address->ai_protocol);
-        if (m_fd < 0) {
-            FailErrno(Status::CreateFailed, "socket");
-            continue;
-        }
-        created = true;
-#ifdef SO_NOSIGPIPE
-        const int one = 1;
-        ::setsockopt(m_fd, SOL_SOCKET, SO_NOSIGPIPE, &one, sizeof one);
-#endif
-        if (::connect(m_fd, address->ai_addr, address->ai_addrlen) == 0) {
-            return true;
-        }
-        if (errno != EINPROGRESS) {
-            FailErrno(Status::ConnectFailed, "connect");
-            Close();
-            continue;
-        }
-        const Wait wait = WaitFor(POLLOUT, deadline);
-        if (wait == Wait::Ready) {
-            int error = 0;
-            socklen_t length = sizeof error;
-            if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0) {
-                return true;
-            }
-            Fail(Status::ConnectFailed, std::string("connect: ") + std::strerror(error));
-            Close();
-            continue;
-        }
-        Close();
-        if (wait == Wait::Aborted) {
+    for (;;) {
+        if (m_bAborted.load()) {
+            closePending();
             return Fail(Status::Aborted, "cancelled");
         }
-        if (wait == Wait::Timeout) {
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) {
+            closePending();
             return Fail(Status::Timeout, "connect timed out");
         }
-        FailErrno(Status::ConnectFailed, "poll");
+        if (next < addresses.size() && (pending.empty() || now >= nextStart)) {
+            const Address& address = addresses[next++];
+            const int fd = ::socket(address.storage.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
+            if (fd < 0) {
+                FailErrno(Status::CreateFailed, "socket");
+                continue;
+            }
+            created = true;
+#ifdef SO_NOSIGPIPE
+            const int one = 1;
+            ::setsockopt(fd, SOL_SOCKET, SO_NOSIGPIPE, &one, sizeof one);
+#endif
+            if (::connect(fd, reinterpret_cast<const sockaddr*>(&address.storage), address.length) == 0) {
+                return win(fd);
+            }
+            if (errno != EINPROGRESS) {
+                FailErrno(Status::ConnectFailed, "connect");
+                ::close(fd);
+                continue;
+            }
+            pending.push_back(fd);
+            nextStart = now + kConnectionAttemptDelay;
+            continue;
+        }
+        if (pending.empty()) {
+            if (!created) {
+                m_status = Status::CreateFailed;
+            }
+            return false;
+        }
+        const Clock::time_point until = next < addresses.size() ? std::min(deadline, nextStart) : deadline;
+        std::vector<pollfd> fds;
+        fds.reserve(pending.size() + 1);
+        for (const int fd : pending) {
+            fds.push_back({fd, POLLOUT, 0});
+        }
+        fds.push_back({m_wake[0], POLLIN, 0});
+        const int rc = ::poll(fds.data(), fds.size(), PollTimeout(Remaining(until)));
+        if (rc < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            FailErrno(Status::ConnectFailed, "poll");
+            closePending();
+            return false;
+        }
+        if ((fds.back().revents & POLLIN) != 0) {
+            continue; // the abort check above ends it
+        }
+        for (std::size_t i = pending.size(); i-- > 0;) {
+            if (fds[i].revents == 0) {
+                continue;
+            }
+            const int fd = pending[i];
+            int error = 0;
+            socklen_t length = sizeof error;
+            if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0) {
+                pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
+                return win(fd);
+            }
+            Fail(Status::ConnectFailed, std::string("connect: ") + std::strerror(error));
+            ::close(fd);
+            pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
+            // A refusal frees the next address at once (RFC 8305 section 5).
+            nextStart = Clock::now();
+        }
     }
-    if (!created) {
-        m_status = Status::CreateFailed;
+}
+
+bool CSocket::Connect(const std::string& host, unsigned port, std::chrono::milliseconds timeout) {
+    Close();
+    m_status = Status::Ok;
+    m_strLastError.clear();
+    m_certificateProblem = CertificateProblem::None;
+    if (m_bAborted.load()) {
+        return Fail(Status::Aborted, "cancelled");
     }
+    if (m_wake[0] < 0) {
+        return Fail(Status::CreateFailed, "no wake-up pipe");
+    }
+    if (port == 0 || port > 65535) {
+        return Fail(Status::ConnectFailed, "port out of range");
+    }
+    const Clock::time_point deadline = Clock::now() + timeout;
+    std::vector<Address> addresses;
+    if (!Resolve(host, port, deadline, addresses)) {
+        return false;
+    }
+    return Race(Interleaved(addresses), deadline);
+}
+
+bool CSocket::DiscardReceived() {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got > 0) {
+            m_nDiscarded += static_cast<std::size_t>(got);
+            if (m_nDiscarded > kMaxDiscardBeforeTls) {
+                return Fail(Status::TlsFailed, "too much text before the TLS handshake");
+            }
+            continue;
+        }
+        if (got == 0) {
+            return Fail(Status::Closed, "connection closed by peer");
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            return true;
+        }
+        return FailErrno(Status::Failed, "recv");
+    }
+}
+
+bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline) {
+    m_certificateProblem = CertificateProblem::None;
+    m_nDiscarded = 0;
+    if (m_fd < 0) {
+        return Fail(Status::Failed, "not connected");
+    }
+    if (m_tls) {
+        return Fail(Status::TlsFailed, "TLS is already on");
+    }
+    auto tls = std::make_unique<TlsChannel>();
+    bool ok = !m_bAborted.load() || Fail(Status::Aborted, "cancelled");
+    // Nothing the server could have sent before our hello belongs to the session:
+    // a reply pipelined behind "220 ready" would otherwise pass for a protected one.
+    ok = ok && DiscardReceived();
+    ok = ok && (tls->Begin(m_fd, serverName) || Fail(Status::TlsFailed, tls->GetError()));
+    while (ok) {
+        if (m_bAborted.load()) {
+            ok = Fail(Status::Aborted, "cancelled");
+            break;
+        }
+        const TlsChannel::Step step = tls->Handshake();
+        if (step == TlsChannel::Step::Done) {
+            m_tls = std::move(tls);
+            return true;
+        }
+        if (step == TlsChannel::Step::WantRead || step == TlsChannel::Step::WantWrite) {
+            ok = Await(step == TlsChannel::Step::WantRead ? POLLIN : POLLOUT, deadline, "TLS handshake timed out");
+            continue;
+        }
+        // The two enumerations list the same reasons in the same order.
+        m_certificateProblem = static_cast<CertificateProblem>(tls->GetCertificateProblem());
+        if (m_certificateProblem != CertificateProblem::None) {
+            ok = Fail(Status::Certificate, tls->GetError());
+        } else {
+            ok = Fail(step == TlsChannel::Step::Closed ? Status::Closed : Status::TlsFailed, tls->GetError());
+        }
+    }
+    Close();
     return false;
+}
+
+bool CSocket::IsEncrypted() const {
+    return m_tls != nullptr;
+}
+
+std::string CSocket::TlsDescription() const {
+    return m_tls ? m_tls->Description() : std::string();
 }
 
 bool CSocket::Send(const char* data, std::size_t size, std::chrono::milliseconds stall) {
@@ -258,6 +456,30 @@ bool CSocket::Send(const char* data, std::size_t size, std::chrono::milliseconds
     while (size > 0) {
         if (m_bAborted.load()) {
             return Fail(Status::Aborted, "cancelled");
+        }
+        if (m_tls) {
+            std::size_t written = 0;
+            switch (m_tls->Write(data, size, written)) {
+            case TlsChannel::Step::Done:
+                data += written;
+                size -= written;
+                deadline = Clock::now() + stall;
+                continue;
+            case TlsChannel::Step::WantRead:
+                if (!Await(POLLIN, deadline, "send made no progress")) {
+                    return false;
+                }
+                continue;
+            case TlsChannel::Step::WantWrite:
+                if (!Await(POLLOUT, deadline, "send made no progress")) {
+                    return false;
+                }
+                continue;
+            case TlsChannel::Step::Closed:
+                return Fail(Status::Closed, m_tls->GetError());
+            case TlsChannel::Step::Failed:
+                return Fail(Status::Failed, m_tls->GetError());
+            }
         }
         const ssize_t sent = ::send(m_fd, data, size, MSG_NOSIGNAL);
         if (sent > 0) {
@@ -297,6 +519,26 @@ bool CSocket::Receive(char* buffer, std::size_t capacity, std::size_t& received,
     for (;;) {
         if (m_bAborted.load()) {
             return Fail(Status::Aborted, "cancelled");
+        }
+        if (m_tls) {
+            switch (m_tls->Read(buffer, capacity, received)) {
+            case TlsChannel::Step::Done:
+                return true;
+            case TlsChannel::Step::WantRead:
+                if (!Await(POLLIN, deadline, "no data before the deadline")) {
+                    return false;
+                }
+                continue;
+            case TlsChannel::Step::WantWrite:
+                if (!Await(POLLOUT, deadline, "no data before the deadline")) {
+                    return false;
+                }
+                continue;
+            case TlsChannel::Step::Closed:
+                return Fail(Status::Closed, m_tls->GetError());
+            case TlsChannel::Step::Failed:
+                return Fail(Status::Failed, m_tls->GetError());
+            }
         }
         const ssize_t got = ::recv(m_fd, buffer, capacity, 0);
         if (got > 0) {

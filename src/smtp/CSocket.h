@@ -3,18 +3,46 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
+#include <sys/socket.h>
+#include <vector>
 
 namespace desklet {
+
+class TlsChannel;
 
 // A small blocking TCP client socket over POSIX: IPv4 and IPv6, every wait bounded
 // by a deadline, and an Abort() that any thread may call to make a blocked call
 // return at once. Underneath the descriptor is non-blocking and each wait is a
 // poll() on it together with a wake-up pipe, so a cancel never waits for the
 // network. A hang-up by the peer never raises SIGPIPE.
+//
+// StartTls() turns the connection into a TLS client session; Send and Receive then
+// carry plain text through it with the same bounds, the same cancel and the same
+// byte counts, so the caller reads the same either way.
 class CSocket {
 public:
     using Clock = std::chrono::steady_clock;
+
+    // One address to connect to, as the name lookup gives it.
+    struct Address {
+        sockaddr_storage storage{};
+        socklen_t length = 0;
+    };
+    // Turns host and port into the addresses to try, in the order given; false with
+    // a text when the name does not resolve. Replaceable for tests: the default asks
+    // getaddrinfo on a thread of its own, bounded by the connect limit.
+    using Resolver = std::function<bool(const std::string& host, unsigned port, std::vector<Address>& addresses,
+                                        std::string& error)>;
+
+    // RFC 8305 section 5: the pause before the next address is tried while the
+    // previous attempts are still pending.
+    static constexpr std::chrono::milliseconds kConnectionAttemptDelay{250};
+
+    // Why certificate verification failed.
+    enum class CertificateProblem { None, Expired, NameMismatch, Untrusted, Other };
 
     // Why the last call failed.
     enum class Status {
@@ -25,6 +53,8 @@ public:
         Closed, // the peer ended the connection
         Failed, // any other socket error
         Aborted,
+        TlsFailed,   // the handshake failed for another reason than the certificate
+        Certificate, // the server's certificate cannot be trusted
     };
 
     CSocket();
@@ -32,10 +62,28 @@ public:
     CSocket(const CSocket&) = delete;
     CSocket& operator=(const CSocket&) = delete;
 
-    // Resolves the host and connects to the first address that answers before the
-    // deadline; a numeric IPv4 or IPv6 address is taken literally, without a
-    // lookup. Fails with CreateFailed, ConnectFailed, Timeout or Aborted.
+    // Resolves the host and races its addresses (RFC 8305): the next attempt starts
+    // kConnectionAttemptDelay after the last one, or at once when one fails, and
+    // the first that connects wins; the others are closed. All of it, lookup
+    // included, within the timeout. A numeric IPv4 or IPv6 address is taken
+    // literally, without a lookup. Fails with CreateFailed, ConnectFailed, Timeout
+    // or Aborted.
     [[nodiscard]] bool Connect(const std::string& host, unsigned port, std::chrono::milliseconds timeout);
+
+    void SetResolver(Resolver resolver) { m_resolver = std::move(resolver); }
+
+    // Drops every byte received so far (the peer may have pipelined text that must
+    // not be taken as protected) and runs the TLS handshake, checking the
+    // certificate against serverName. Fails with TlsFailed, Certificate (see
+    // GetCertificateProblem), Timeout, Closed, Failed or Aborted; the connection is
+    // closed after any failure.
+    [[nodiscard]] bool StartTls(const std::string& serverName, Clock::time_point deadline);
+    bool IsEncrypted() const;
+    CertificateProblem GetCertificateProblem() const { return m_certificateProblem; }
+    // Protocol version and cipher of the TLS session; empty on a plain connection.
+    std::string TlsDescription() const;
+    // Plain-text bytes thrown away by the last StartTls.
+    std::size_t DiscardedBeforeTls() const { return m_nDiscarded; }
 
     // Writes all the bytes. Fails with Timeout when no byte at all could be written
     // for `stall`, with Closed when the peer hung up, Failed or Aborted.
@@ -64,6 +112,11 @@ public:
 private:
     enum class Wait { Ready, Timeout, Aborted, Failed };
     Wait WaitFor(short events, Clock::time_point deadline);
+    // WaitFor, with every outcome but Ready turned into a failure.
+    bool Await(short events, Clock::time_point deadline, const char* timeoutText);
+    bool Resolve(const std::string& host, unsigned port, Clock::time_point deadline, std::vector<Address>& addresses);
+    bool Race(const std::vector<Address>& addresses, Clock::time_point deadline);
+    bool DiscardReceived();
     bool Fail(Status status, std::string text);
     bool FailErrno(Status status, const char* what);
 
@@ -72,6 +125,10 @@ private:
     std::atomic<bool> m_bAborted{false};
     Status m_status = Status::Ok;
     std::string m_strLastError;
+    Resolver m_resolver;
+    std::unique_ptr<TlsChannel> m_tls;
+    CertificateProblem m_certificateProblem = CertificateProblem::None;
+    std::size_t m_nDiscarded = 0;
 };
 
 } // namespace desklet

@@ -2,12 +2,14 @@
 #include "app/CFaxClientApp.h"
 #include "app/core/SendOperation.h"
 #include "controls/CDocumentPreviewCtrl.h"
+#include "settings/CConfigSheet.h"
 #include "settings/CSettingsStore.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
 #include "support/ProgramRun.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
+#include "support/TestAuthority.h"
 #include "support/TestNames.h"
 #include "support/TurkishLocale.h"
 #include "support/UserPaste.h"
@@ -274,6 +276,47 @@ TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {
     EXPECT_EQ(recorder.messages[0].caption, SendOperation::kCheckPasswordCaption);
     EXPECT_TRUE(visibleDuringMessage);
     EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle}));
+    EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty());
+}
+
+TEST_F(MainDialog, ARefusedLoginSaysSoAndOpensTheMailServerPage) {
+    static const TestAuthority authority;
+    ASSERT_TRUE(authority.ok()) << authority.error();
+    CaptureSmtpServer::Options options;
+    options.security = "starttls";
+    options.certificate = authority.loopback().certificate;
+    options.key = authority.loopback().key;
+    options.user = "ann";
+    options.password = "right";
+    CaptureSmtpServer server(options);
+    ASSERT_TRUE(server.running());
+    const auto path = files.WriteFile("a.pdf", "x");
+    // The password kept in the file, as where no keyring answers.
+    Store({{"logon", "acme"},
+           {"smtp", "127.0.0.1"},
+           {"smtp_port", std::to_string(server.port())},
+           {"smtp_security", "starttls"},
+           {"smtp_user", "ann"},
+           {"smtp_password", "wrong"}});
+    Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
+
+    CFaxClientDlg dialog;
+    bool mailServerPage = false;
+    recorder.ExpectModal([&](QDialog&) {
+        click(dialog, IDOK);
+        PressCancel(dialog);
+    });
+    recorder.ExpectModal([&](QDialog& sheet) {
+        auto& config = dynamic_cast<CConfigSheet&>(sheet);
+        mailServerPage = config.GetActivePage() == &config.m_pageMailServer;
+        PressCancel(sheet);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, SendOperation::kLoginRefusedText);
+    EXPECT_EQ(recorder.messages[0].details.find("wrong"), std::string::npos) << recorder.messages[0].details;
+    EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle}));
+    EXPECT_TRUE(mailServerPage);
     EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty());
 }
 

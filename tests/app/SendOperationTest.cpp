@@ -5,6 +5,7 @@
 #include "support/CaptureSmtpServer.h"
 #include "support/ScriptedSmtpServer.h"
 #include "support/TempDir.h"
+#include "support/TestAuthority.h"
 #include "support/TestNames.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,7 @@ struct Screen {
             this->details.push_back(details);
         };
         ui.runAccountSettings = [this] { events.push_back("settings"); };
+        ui.runMailServerSettings = [this] { events.push_back("mail server settings"); };
         ui.keepRecipients = [this](const std::vector<std::string>& remaining) { kept = remaining; };
         return ui;
     }
@@ -131,6 +133,47 @@ TEST_F(SendOperationTest, TransferFailuresEachShowTheirMessageWithTheDetailsAndT
         if (!row.result.details.empty()) {
             EXPECT_EQ(screen.details, std::vector<std::string>{row.result.details});
         }
+    }
+}
+
+TEST_F(SendOperationTest, TheSecureRoadsRefusalsNameTheirReasonAndARefusedLoginOpensTheMailServerPage) {
+    using Problem = CSmtpClient::CertificateProblem;
+    struct Row {
+        Failure failure;
+        Problem problem;
+        std::string text;
+        bool opensMailServerPage;
+    };
+    const std::string prefix = "The mail server's certificate cannot be trusted: ";
+    const std::string suffix =
+        ".  Server: mx.example.  Please check your mail server settings, or see the online help.";
+    const Row rows[] = {
+        {Failure::CertificateRefused, Problem::Expired, prefix + "it has expired" + suffix, false},
+        {Failure::CertificateRefused, Problem::NameMismatch, prefix + "it is not valid for this server's name" + suffix,
+         false},
+        {Failure::CertificateRefused, Problem::Untrusted,
+         prefix + "it was issued by an authority this computer does not trust" + suffix, false},
+        {Failure::EncryptionUnavailable, Problem::None, SendOperation::kEncryptionUnavailableText, false},
+        {Failure::LoginUnavailable, Problem::None, SendOperation::kLoginUnavailableText, false},
+        {Failure::LoginRefused, Problem::None, SendOperation::kLoginRefusedText, true},
+        {Failure::TooLarge, Problem::None,
+         "The fax is too large for the mail server: the message has 2000000 bytes and the server takes at most "
+         "1000000.  Please send a smaller document, or use another mail server.",
+         false},
+    };
+    for (const Row& row : rows) {
+        screen.events.clear();
+        TransferResult result(row.failure, false, 0, "Server mx.example, port 587: details");
+        result.server = "mx.example";
+        result.certificate = row.problem;
+        result.messageSize = 2000000;
+        result.sizeLimit = 1000000;
+        EXPECT_EQ(run(result), row.failure);
+        std::vector<std::string> expected = {"hide", "message Error sending Fax | " + row.text, "show"};
+        if (row.opensMailServerPage) {
+            expected.push_back("mail server settings");
+        }
+        EXPECT_EQ(screen.events, expected);
     }
 }
 
@@ -292,6 +335,44 @@ TEST(SmtpTransfer, EachWayASessionEndsGetsItsCategory) {
         EXPECT_EQ(result.connected, row.connected) << row.name;
         EXPECT_EQ(result.mailsSent, 0u) << row.name;
         (void)server.Finish();
+    }
+}
+
+TEST(SmtpTransfer, SecureRefusalsGetTheirCategoryAndTheirDetailsNeverTheSecret) {
+    static const desklet::test::TestAuthority authority;
+    ASSERT_TRUE(authority.ok()) << authority.error();
+    struct Row {
+        const char* name;
+        const desklet::test::TestAuthority::Identity& identity;
+        const char* password;
+        Failure failure;
+        const char* detail;
+    };
+    const Row rows[] = {
+        {"wrong password", authority.loopback(), "guess-1234", Failure::LoginRefused, "Login refused"},
+        {"expired certificate", authority.expired(), "s3cret pass", Failure::CertificateRefused,
+         "TLS: certificate: certificate has expired"},
+    };
+    for (const Row& row : rows) {
+        desklet::test::CaptureSmtpServer::Options options;
+        options.security = "starttls";
+        options.certificate = row.identity.certificate;
+        options.key = row.identity.key;
+        options.user = "ann";
+        options.password = "s3cret pass";
+        desklet::test::CaptureSmtpServer server(options);
+        ASSERT_TRUE(server.running());
+        CSmtpClient client("", 25);
+        client.SetTimeouts(SmtpTimeouts::Uniform(std::chrono::seconds(20)));
+        client.SetSecurity(CSmtpClient::Security::StartTls);
+        client.SetCredentials("ann", row.password);
+        CMailItem item;
+        item.m_strSender = "a@b.example";
+        item.AddRecipient("c@d.example", "");
+        const TransferResult result = SendOperation::TransferOverSmtp(client, {&item}, "127.0.0.1", server.port());
+        EXPECT_EQ(result.failure, row.failure) << row.name << ": " << result.details;
+        EXPECT_NE(result.details.find(row.detail), std::string::npos) << row.name << ": " << result.details;
+        EXPECT_EQ(result.details.find(row.password), std::string::npos) << row.name;
     }
 }
 

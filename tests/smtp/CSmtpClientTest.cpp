@@ -71,7 +71,10 @@ std::vector<ConnectCase> ConnectCases() {
          {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("25"), S::Delay(milliseconds(50)), S::Send("0 ok\r\n")},
          true,
          "OK"},
-        {"two replies in one segment are taken one by one", {S::Send("220 hi\r\n250 ok\r\n"), S::ReadLine()}, true, "OK"},
+        {"two replies in one segment are taken one by one",
+         {S::Send("220 hi\r\n250 ok\r\n"), S::ReadLine()},
+         true,
+         "OK"},
         {"multi line hello reply with its code on every line",
          {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250-a\r\n250-b\r\n250 c\r\n")},
          true,
@@ -95,8 +98,13 @@ std::vector<ConnectCase> ConnectCases() {
          false,
          "Timed out waiting for the server",
          kShort},
-        {"reply of too many lines", {S::Send("220 hi\r\n"), S::ReadLine(), S::Send(manyLines)}, false, "Reply too long"},
-        {"reply line that never ends", {S::Send("220 hi\r\n"), S::ReadLine(), S::Send(longLine)}, false,
+        {"reply of too many lines",
+         {S::Send("220 hi\r\n"), S::ReadLine(), S::Send(manyLines)},
+         false,
+         "Reply too long"},
+        {"reply line that never ends",
+         {S::Send("220 hi\r\n"), S::ReadLine(), S::Send(longLine)},
+         false,
          "Reply too long"},
     };
 }
@@ -290,8 +298,8 @@ TEST_P(Refusal, SendsNothing) {
     CSmtpClient client("", 25);
     Aim(client, server);
     ASSERT_TRUE(client.Connect());
-    std::unique_ptr<CMailItem> item = GetParam().composeFails ? std::make_unique<ComposeFails>()
-                                                              : std::make_unique<CMailItem>();
+    std::unique_ptr<CMailItem> item =
+        GetParam().composeFails ? std::make_unique<ComposeFails>() : std::make_unique<CMailItem>();
     Fill(*item, GetParam().recipients);
     item->m_strSender = GetParam().sender;
     EXPECT_FALSE(client.SendMessage(*item));
@@ -362,37 +370,21 @@ std::vector<TransferCase> TransferCases() {
          with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("550 no such user\r\n"), S::ReadLine(),
                S::Send("250 ok\r\n"), S::ReadLine(), S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"),
                S::Send("250 queued\r\n")}),
-         true,
-         "550:SMTP server error",
-         true,
-         ""},
+         true, "550:SMTP server error", true, ""},
         {"451 on DATA sends neither header nor body",
          with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
                S::Send("250 ok\r\n"), S::ReadLine(), S::Send("451 later\r\n")}),
-         false,
-         "451:SMTP server not ready for data",
-         true,
-         "From:"},
-        {"refused sender ends the transfer",
-         with({S::ReadLine(), S::Send("553 who\r\n")}),
-         false,
-         "553:SMTP server error",
-         true,
-         ""},
+         false, "451:SMTP server not ready for data", true, "From:"},
+        {"refused sender ends the transfer", with({S::ReadLine(), S::Send("553 who\r\n")}), false,
+         "553:SMTP server error", true, ""},
         {"refused message after the data",
          with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
                S::Send("250 ok\r\n"), S::ReadLine(), S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"),
                S::Send("554 spam\r\n")}),
-         false,
-         "554:SMTP server error",
-         true,
-         ""},
+         false, "554:SMTP server error", true, ""},
         {"server hanging up at a recipient ends the transfer",
-         with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Close()}),
-         false,
-         "Connection closed by server",
-         false,
-         ""},
+         with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Close()}), false, "Connection closed by server",
+         false, ""},
     };
 }
 
@@ -471,7 +463,8 @@ TEST(SendMessage, ReportsProgressUpToTheTotal) {
     CSmtpClient client("", 25);
     Aim(client, server);
     std::vector<std::pair<std::uint64_t, std::uint64_t>> reports;
-    client.SetProgressCallback([&reports](std::uint64_t sent, std::uint64_t total) { reports.emplace_back(sent, total); });
+    client.SetProgressCallback(
+        [&reports](std::uint64_t sent, std::uint64_t total) { reports.emplace_back(sent, total); });
     CMailItem item;
     Fill(item);
     item.m_strBody = std::string(3u << 20, 'x') + "\r\n.\r\n";

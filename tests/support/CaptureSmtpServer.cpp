@@ -133,7 +133,14 @@ std::string SystemPython() {
     return configured && *configured ? configured : "/usr/bin/python3";
 }
 
-CaptureSmtpServer::CaptureSmtpServer(const std::string& dataReply) : m_directory(makeDirectory()) {
+CaptureSmtpServer::CaptureSmtpServer(const std::string& dataReply)
+    : CaptureSmtpServer([&dataReply] {
+          Options options;
+          options.dataReply = dataReply;
+          return options;
+      }()) {}
+
+CaptureSmtpServer::CaptureSmtpServer(const Options& options) : m_directory(makeDirectory()) {
     if (m_directory.empty()) {
         return;
     }
@@ -144,10 +151,29 @@ CaptureSmtpServer::CaptureSmtpServer(const std::string& dataReply) : m_directory
     const std::string python = SystemPython();
     const std::string script = std::string(DESKLET_SOURCE_DIR) + "/scripts/capture-smtp.py";
     const std::string outdir = m_directory.string();
-    std::vector<const char*> argv = {python.c_str(), script.c_str(), "--outdir", outdir.c_str(), "--lifetime", "300"};
-    if (!dataReply.empty()) {
-        argv.push_back("--data-reply");
-        argv.push_back(dataReply.c_str());
+    std::vector<std::string> arguments = {python, script, "--outdir", outdir, "--lifetime", "300"};
+    if (!options.dataReply.empty()) {
+        arguments.insert(arguments.end(), {"--data-reply", options.dataReply});
+    }
+    if (options.security != "none") {
+        arguments.insert(arguments.end(), {"--security", options.security, "--cert", options.certificate.string(),
+                                           "--key", options.key.string()});
+    }
+    if (!options.user.empty()) {
+        arguments.insert(arguments.end(), {"--user", options.user, "--password", options.password});
+    }
+    if (options.sizeLimit != 0) {
+        arguments.insert(arguments.end(), {"--size-limit", std::to_string(options.sizeLimit)});
+    }
+    if (options.loginOnly) {
+        arguments.push_back("--login-only");
+    }
+    if (options.forgeBeforeTls) {
+        arguments.push_back("--forge-before-tls");
+    }
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
     }
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;

@@ -13,9 +13,23 @@ namespace desklet::test {
 // files. Started by the constructor, ended by its PID in the destructor.
 class CaptureSmtpServer {
 public:
+    // How the server secures itself; the defaults give the plain server.
+    struct Options {
+        std::string security = "none"; // "none", "starttls" or "tls"
+        std::filesystem::path certificate;
+        std::filesystem::path key;
+        std::string user; // empty: no AUTH offered
+        std::string password;
+        bool loginOnly = false;      // AUTH LOGIN offered, PLAIN not
+        unsigned long sizeLimit = 0; // announced with SIZE; 0: none
+        bool forgeBeforeTls = false; // a plain-text reply pipelined behind the STARTTLS go-ahead
+        std::string dataReply;       // see below
+    };
+
     // dataReply, when given, answers every message's end of data instead of
     // accepting it (for a refusal: "451 4.3.0 try later"); nothing is saved then.
     explicit CaptureSmtpServer(const std::string& dataReply = {});
+    explicit CaptureSmtpServer(const Options& options);
     ~CaptureSmtpServer();
     CaptureSmtpServer(const CaptureSmtpServer&) = delete;
     CaptureSmtpServer& operator=(const CaptureSmtpServer&) = delete;

@@ -16,10 +16,12 @@ int ExitStatus::For(SendOperation::Failure failure) {
         return kNoInput;
     case Failure::NoAccount:
     case Failure::BadAddress:
+    case Failure::LoginUnavailable:
         return kConfig;
     case Failure::Connect:
     case Failure::Permanent:
     case Failure::TooLarge:
+    case Failure::EncryptionUnavailable:
         return kUnavailable;
     case Failure::LoginRefused:
     case Failure::CertificateRefused:

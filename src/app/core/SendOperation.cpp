@@ -125,6 +125,20 @@ SendOperation::Failure Classify(const CSmtpClient& client, const CMailItem* item
     if (client.IsAborted() || error == "Cancelled") {
         return Failure::Cancelled;
     }
+    switch (client.GetFailureKind()) {
+    case CSmtpClient::FailureKind::Certificate:
+        return Failure::CertificateRefused;
+    case CSmtpClient::FailureKind::EncryptionUnavailable:
+        return Failure::EncryptionUnavailable;
+    case CSmtpClient::FailureKind::LoginRefused:
+        return Failure::LoginRefused;
+    case CSmtpClient::FailureKind::LoginUnavailable:
+        return Failure::LoginUnavailable;
+    case CSmtpClient::FailureKind::TooLarge:
+        return Failure::TooLarge;
+    default:
+        break;
+    }
     if (item != nullptr && !item->GetComposeError().empty()) {
         return Failure::DocumentUnreadable;
     }
@@ -152,11 +166,73 @@ SendOperation::Failure Classify(const CSmtpClient& client, const CMailItem* item
 
 std::string Details(const CSmtpClient& client, const std::string& server, unsigned port) {
     std::string details = "Server " + server + ", port " + std::to_string(port) + ": " + client.GetLastError();
+    const CSmtpClient::FailureKind kind = client.GetFailureKind();
+    if (kind == CSmtpClient::FailureKind::Certificate || kind == CSmtpClient::FailureKind::EncryptionUnavailable) {
+        // OpenSSL's own words: "certificate: certificate has expired", "wrong version number".
+        details += "\nTLS: " + PrintableReply(client.GetTransportError());
+    }
+    if (kind == CSmtpClient::FailureKind::TooLarge) {
+        details += "\nMessage " + std::to_string(client.GetMessageSize()) + " bytes, the server's limit " +
+                   std::to_string(client.GetSizeLimit()) + " bytes";
+    }
     const std::string reply = PrintableReply(client.GetLastReply());
     if (!reply.empty()) {
         details += "\nThe server's last reply: " + reply;
     }
     return details;
+}
+
+// Fills the fields the secure road's messages need.
+void Describe(SendOperation::TransferResult& result, const CSmtpClient& client, const std::string& server,
+              unsigned port) {
+    result.details = Details(client, server, port);
+    result.server = server;
+    result.certificate = client.GetCertificateProblem();
+    result.messageSize = client.GetMessageSize();
+    result.sizeLimit = client.GetSizeLimit();
+}
+
+std::string ReplaceMarker(std::string text, const std::string& marker, const std::string& value) {
+    const std::size_t at = text.find(marker);
+    if (at != std::string::npos) {
+        text.replace(at, marker.size(), value);
+    }
+    return text;
+}
+
+// The box's text for a transfer that failed.
+std::string FailureText(const SendOperation::TransferResult& result) {
+    using Failure = SendOperation::Failure;
+    switch (result.failure) {
+    case Failure::CertificateRefused: {
+        const char* reason = SendOperation::kCertificateOther;
+        switch (result.certificate) {
+        case CSmtpClient::CertificateProblem::Expired:
+            reason = SendOperation::kCertificateExpired;
+            break;
+        case CSmtpClient::CertificateProblem::NameMismatch:
+            reason = SendOperation::kCertificateNameMismatch;
+            break;
+        case CSmtpClient::CertificateProblem::Untrusted:
+            reason = SendOperation::kCertificateUntrusted;
+            break;
+        default:
+            break;
+        }
+        return ReplaceMarker(ReplaceMarker(SendOperation::kCertificateFormat, "%1", reason), "%2", result.server);
+    }
+    case Failure::EncryptionUnavailable:
+        return SendOperation::kEncryptionUnavailableText;
+    case Failure::LoginRefused:
+        return SendOperation::kLoginRefusedText;
+    case Failure::LoginUnavailable:
+        return SendOperation::kLoginUnavailableText;
+    case Failure::TooLarge:
+        return ReplaceMarker(ReplaceMarker(SendOperation::kTooLargeFormat, "%1", std::to_string(result.messageSize)),
+                             "%2", std::to_string(result.sizeLimit));
+    default:
+        return result.connected ? SendOperation::kSendFailedText : SendOperation::kConnectFailedText;
+    }
 }
 
 std::string Fill(std::string text, std::initializer_list<std::size_t> values) {
@@ -203,6 +279,18 @@ SendOperation::GroupRecipients(const FaxJob& job, const CMapStringToString& sett
     return groups;
 }
 
+SendOperation::TransferResult SendOperation::SettingRefused(const std::string& server, unsigned port,
+                                                            const std::string& why) {
+    TransferResult result;
+    // Like an address the settings made unusable: the settings are at fault, and
+    // nothing was offered to the server.
+    result.failure = Failure::BadAddress;
+    result.connected = false;
+    result.server = server;
+    result.details = "Server " + server + ", port " + std::to_string(port) + ": " + why;
+    return result;
+}
+
 SendOperation::TransferResult SendOperation::TransferOverSmtp(const std::vector<CMailItem*>& mails,
                                                               const std::string& server, unsigned port) {
     CSmtpClient client("", 25);
@@ -217,7 +305,7 @@ SendOperation::TransferResult SendOperation::TransferOverSmtp(CSmtpClient& clien
     if (!client.Connect()) {
         result.connected = false;
         result.failure = Classify(client, nullptr, true);
-        result.details = Details(client, server, port);
+        Describe(result, client, server, port);
         return result;
     }
     for (std::size_t i = 0; i < mails.size(); ++i) {
@@ -229,7 +317,7 @@ SendOperation::TransferResult SendOperation::TransferOverSmtp(CSmtpClient& clien
         // mail not accepted, so that no number is faxed twice when it is sent again.
         if (!client.SendMessage(mail)) {
             result.failure = Classify(client, &mail, false);
-            result.details = Details(client, server, port);
+            Describe(result, client, server, port);
             (void)client.Disconnect();
             return result;
         }
@@ -310,7 +398,7 @@ SendOperation::Failure SendOperation::Run(const FaxJob& job, const std::string& 
     if (result.Sent()) {
         return Failure::None;
     }
-    std::string text = result.connected ? kSendFailedText : kConnectFailedText;
+    std::string text = FailureText(result);
     if (result.mailsSent > 0 && result.mailsSent < groups.size()) {
         std::vector<std::string> remaining;
         std::size_t sent = 0;
@@ -332,6 +420,15 @@ SendOperation::Failure SendOperation::Run(const FaxJob& job, const std::string& 
     }
     ui.message(text, kSendErrorCaption, Icon::None, result.details);
     ui.show();
+    // As the missing account opens the account page, a refused login opens the
+    // page where the login is set, over the dialog.
+    if (result.failure == Failure::LoginRefused) {
+        if (ui.runMailServerSettings) {
+            ui.runMailServerSettings();
+        } else if (ui.runAccountSettings) {
+            ui.runAccountSettings();
+        }
+    }
     return result.failure;
 }
 

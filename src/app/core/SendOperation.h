@@ -2,16 +2,18 @@
 
 #include "app/core/FaxJob.h"
 #include "framework/core/CMapStringToString.h"
+#include "smtp/CSmtpClient.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace desklet {
 
 class CMailItem;
-class CSmtpClient;
 
 // Turns a fax job into its fax mail and hands it to the transport: checks the
 // recipients and the account, composes the fax command and the addresses, attaches
@@ -28,24 +30,30 @@ public:
     // the category, so every road that stops names one.
     enum class Failure {
         None,
-        NoRecipients,       // the list is empty
-        NumberRefused,      // an entry breaks a number rule
-        NoAccount,          // no account name: the settings must be completed first
-        DocumentMissing,    // the document is not a readable file
-        DocumentUnreadable, // the document could not be read whole while composing
-        BadAddress,         // an address built from the settings cannot go on the wire
-        Connect,            // the server could not be reached, or turned us away for good
-        Temporary,          // a 4xx reply: the server refused for now
-        Permanent,          // a 5xx reply: the server refused for good
-        Protocol,           // a reply that makes no sense, a connection closed mid-session
-        LoginRefused,       // the server refused the account's login
-        CertificateRefused, // the server's certificate could not be trusted
-        TooLarge,           // the server will not take a message of this size
-        Cancelled,          // the user stopped the transfer
+        NoRecipients,          // the list is empty
+        NumberRefused,         // an entry breaks a number rule
+        NoAccount,             // no account name: the settings must be completed first
+        DocumentMissing,       // the document is not a readable file
+        DocumentUnreadable,    // the document could not be read whole while composing
+        BadAddress,            // an address built from the settings cannot go on the wire
+        Connect,               // the server could not be reached, or turned us away for good
+        Temporary,             // a 4xx reply: the server refused for now
+        Permanent,             // a 5xx reply: the server refused for good
+        Protocol,              // a reply that makes no sense, a connection closed mid-session
+        LoginRefused,          // the server refused the account's login
+        CertificateRefused,    // the server's certificate could not be trusted
+        TooLarge,              // the server will not take a message of this size
+        EncryptionUnavailable, // encryption was asked for and the server does not offer it
+        LoginUnavailable,      // no login possible: no encryption asked for, or no method the server offers
+        Cancelled,             // the user stopped the transfer
     };
 
     // What a transfer of the job's fax mails came to.
     struct TransferResult {
+        TransferResult() = default;
+        TransferResult(Failure failure_, bool connected_, std::size_t mailsSent_, std::string details_)
+            : failure(failure_), connected(connected_), mailsSent(mailsSent_), details(std::move(details_)) {}
+
         Failure failure = Failure::None;
         // False when the failure came before the first mail could be offered.
         bool connected = true;
@@ -53,6 +61,12 @@ public:
         std::size_t mailsSent = 0;
         // The server and port tried, the client's error and the server's last reply.
         std::string details;
+        // For the messages of the secure road's refusals: the server's name, why its
+        // certificate was refused, and the message's size against the server's limit.
+        std::string server;
+        CSmtpClient::CertificateProblem certificate = CSmtpClient::CertificateProblem::None;
+        std::uint64_t messageSize = 0;
+        std::uint64_t sizeLimit = 0;
 
         bool Sent() const { return failure == Failure::None; }
     };
@@ -65,6 +79,8 @@ public:
         std::function<void(const std::string& text, const std::string& caption, Icon icon, const std::string& details)>
             message;
         std::function<void()> runAccountSettings;
+        // Opens the settings at the mail server's page, after a refused login.
+        std::function<void()> runMailServerSettings;
         // After a partial send: the recipients that were not sent to, in their order.
         std::function<void(const std::vector<std::string>& remaining)> keepRecipients;
     };
@@ -100,6 +116,11 @@ public:
                                            const std::string& server, unsigned port,
                                            const std::function<void(std::size_t index)>& onMail = {});
 
+    // The result of a transfer that did not start because a setting cannot be used
+    // (why says which): counted as a bad setting, with the connect failure's box,
+    // which points at the mail server settings.
+    static TransferResult SettingRefused(const std::string& server, unsigned port, const std::string& why);
+
     // The port text read as the C library's atoi reads it: leading blanks, a sign,
     // then decimal digits; a text without digits gives 0.
     static unsigned ParsePort(const std::string& text);
@@ -123,6 +144,27 @@ public:
         "Error uploading your file to the server.  Please check your connection to the Internet and mail server "
         "settings, or see the online help.";
     static constexpr const char* kSendErrorCaption = "Error sending Fax";
+    // The secure road's refusals, under the same caption. %1 of the certificate's
+    // text is one of the reasons below it, %2 the server's name.
+    static constexpr const char* kCertificateFormat =
+        "The mail server's certificate cannot be trusted: %1.  Server: %2.  Please check your mail server "
+        "settings, or see the online help.";
+    static constexpr const char* kCertificateExpired = "it has expired";
+    static constexpr const char* kCertificateNameMismatch = "it is not valid for this server's name";
+    static constexpr const char* kCertificateUntrusted = "it was issued by an authority this computer does not trust";
+    static constexpr const char* kCertificateOther = "it did not pass the check";
+    static constexpr const char* kEncryptionUnavailableText =
+        "The mail server does not offer an encrypted connection.  Please check the connection security in your "
+        "mail server settings, or see the online help.";
+    static constexpr const char* kLoginRefusedText =
+        "The mail server refused your user name or password.  Please check them in your mail server settings.";
+    static constexpr const char* kLoginUnavailableText =
+        "The mail server cannot take your login: a login needs an encrypted connection and a login method the "
+        "server offers.  Please check your mail server settings, or see the online help.";
+    // %1 the message's size, %2 the server's limit, in bytes.
+    static constexpr const char* kTooLargeFormat =
+        "The fax is too large for the mail server: the message has %1 bytes and the server takes at most %2.  "
+        "Please send a smaller document, or use another mail server.";
     // Added below the failure's text when some fax mails of a split job went out.
     static constexpr const char* kPartlySentFormat =
         "The fax went to %1 of the %2 numbers. Only the %3 numbers not yet sent are left in the list.";

@@ -1,0 +1,44 @@
+#include "settings/MailServerLogin.h"
+
+#include "settings/ConnectionSecurity.h"
+#include "settings/SettingsKeys.h"
+
+namespace desklet {
+
+MailServerLogin MailServerLogin::Read(const CMapStringToString& settings, CPasswordVault& vault) {
+    MailServerLogin login;
+    login.securityText = settings.LookupOrEmpty(std::string(SettingsKeys::SmtpSecurity));
+    const std::optional<ConnectionSecurity> security = ParseConnectionSecurity(login.securityText);
+    login.known = security.has_value();
+    switch (security.value_or(ConnectionSecurity::None)) {
+    case ConnectionSecurity::None:
+        login.security = CSmtpClient::Security::None;
+        break;
+    case ConnectionSecurity::StartTls:
+        login.security = CSmtpClient::Security::StartTls;
+        break;
+    case ConnectionSecurity::Tls:
+        login.security = CSmtpClient::Security::Tls;
+        break;
+    }
+    login.user = settings.LookupOrEmpty(std::string(SettingsKeys::SmtpUser));
+    if (!login.user.empty()) {
+        login.password = vault.PasswordFor(settings);
+    }
+    return login;
+}
+
+bool MailServerLogin::ApplyTo(CSmtpClient& client) const {
+    if (!known) {
+        return false;
+    }
+    client.SetSecurity(security);
+    client.SetCredentials(user, password);
+    return true;
+}
+
+std::string MailServerLogin::UnknownText() const {
+    return "unknown connection security \"" + securityText + "\" (smtp_security): none, starttls or tls";
+}
+
+} // namespace desklet
