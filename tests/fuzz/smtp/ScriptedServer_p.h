@@ -8,7 +8,8 @@
 namespace desklet::fuzz {
 
 // The server's side of the one connection the fuzz target's CSocket has: the bytes
-// the server says, cut into receives by a seed, and what the client wrote.
+// the server says, cut into receives by a seed, what the client wrote, and when
+// the client started TLS.
 struct ScriptedServer {
     std::string_view said;
     std::size_t position = 0;
@@ -16,6 +17,9 @@ struct ScriptedServer {
     std::uint32_t cut = 0;
     std::uint32_t state = 0;
     std::string heard;
+    // How much the client had written when it started TLS; npos while it has not.
+    // There is no real TLS: the bytes go on as they are.
+    std::size_t heardBeforeTls = std::string::npos;
 
     static ScriptedServer& Current() {
         static ScriptedServer server;

@@ -3,6 +3,7 @@
 
 #include "fuzz/smtp/ScriptedServer_p.h"
 #include "smtp/CSocket.h"
+#include "smtp/TlsChannel_p.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,6 +28,24 @@ bool CSocket::Connect(const std::string& /*host*/, unsigned /*port*/, std::chron
     m_fd = 0;
     m_status = Status::Ok;
     return true;
+}
+
+bool CSocket::StartTls(const std::string& /*serverName*/, Clock::time_point /*deadline*/) {
+    if (m_fd < 0) {
+        m_status = Status::Failed;
+        return false;
+    }
+    ScriptedServer& server = ScriptedServer::Current();
+    server.heardBeforeTls = server.heard.size();
+    return true;
+}
+
+bool CSocket::IsEncrypted() const {
+    return m_fd >= 0 && ScriptedServer::Current().heardBeforeTls != std::string::npos;
+}
+
+std::string CSocket::TlsDescription() const {
+    return IsEncrypted() ? "scripted" : "";
 }
 
 bool CSocket::Send(const char* data, std::size_t size, std::chrono::milliseconds /*stall*/) {

@@ -1,13 +1,18 @@
 // The SMTP client's reply reader, fed by a server that says whatever the input
-// says, cut into receives anywhere. A model of the reply rules, written apart
-// from the reader, predicts every result, last error and last reply of a whole
-// session: connect, one message, goodbye.
+// says, cut into receives anywhere. On the plain road a model of the reply rules,
+// written apart from the reader, predicts every result, last error and last reply
+// of a whole session: connect, one message, goodbye. On the roads with TLS and a
+// login, whatever the server says, nothing but EHLO and STARTTLS goes out in the
+// clear, a login session never runs without TLS, and the password shows in no
+// reply or error the client keeps.
 //
-// The input: a byte for the number of recipients (0 to 3), a byte that seeds the
-// cuts (0: every receive takes all it can), then the server's bytes.
+// The input: a byte for the number of recipients (bits 0-1) and the road (the
+// rest, modulo 3: plain, STARTTLS, TLS), a byte that seeds the cuts (0: every
+// receive takes all it can), then the server's bytes.
 
 #include "fuzz/smtp/ScriptedServer_p.h"
 #include "fuzz/support/FuzzCheck.h"
+#include "mail/CBase64Codec.h"
 #include "mail/CMailItem.h"
 #include "smtp/CSmtpClient.h"
 
@@ -84,6 +89,27 @@ void CheckState(const CSmtpClient& client, const ReplyModel& model, bool result,
     FUZZ_CHECK(client.GetLastReplyCode() == model.code);
 }
 
+void CheckSecureSession(CSmtpClient& client, CSmtpClient::Security security, CMailItem& item) {
+    const std::string password = "s3cret-pw";
+    client.SetSecurity(security);
+    client.SetCredentials("user@example.org", password);
+    const bool connected = client.Connect();
+    const ScriptedServer& server = ScriptedServer::Current();
+    const std::string clear = server.heard.substr(0, server.heardBeforeTls);
+    const std::string allowed = security == CSmtpClient::Security::Tls ? "" : "EHLO client.example\r\nSTARTTLS\r\n";
+    FUZZ_CHECK(allowed.compare(0, clear.size(), clear) == 0);
+    FUZZ_CHECK(!connected || server.heardBeforeTls != std::string::npos);
+    if (server.heard.find("AUTH ") != std::string::npos) {
+        const std::string encoded =
+            CBase64Codec().Encode(reinterpret_cast<const std::uint8_t*>(password.data()), password.size());
+        for (const std::string& kept : {client.GetLastReply(), client.GetLastError()}) {
+            FUZZ_CHECK(kept.find(password) == std::string::npos && kept.find(encoded) == std::string::npos);
+        }
+    }
+    (void)client.SendMessage(item);
+    (void)client.Disconnect();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -98,6 +124,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CSmtpClient client("server.example", 25);
     client.SetHostNameSource([] { return std::string("client.example"); });
+    CMailItem item;
+    item.SetClock([] { return std::time_t{0}; });
+    item.m_strSender = "sender@example.org";
+    for (int i = 0; i < (data[0] & 3); ++i) {
+        item.AddRecipient("rcpt" + std::to_string(i) + "@example.org", "");
+    }
+    const int road = (data[0] >> 2) % 3;
+    if (road != 0) {
+        CheckSecureSession(client, road == 1 ? CSmtpClient::Security::StartTls : CSmtpClient::Security::Tls, item);
+        return 0;
+    }
+
     bool expected = model.Read(220, "SMTP server not available");
     if (!expected) {
         model.Drop("Server didn't respond.");
@@ -108,12 +146,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckState(client, model, client.Connect(), expected);
 
-    CMailItem item;
-    item.SetClock([] { return std::time_t{0}; });
-    item.m_strSender = "sender@example.org";
-    for (int i = 0; i < data[0] % 4; ++i) {
-        item.AddRecipient("rcpt" + std::to_string(i) + "@example.org", "");
-    }
     if (!model.connected) {
         expected = false;
         model.error = "Must be connected";
