@@ -35,7 +35,7 @@ Without an option the fax dialog opens, filled in from the keys.
 Keys (a dash, the key, a blank, the value):
   -file DOCUMENT       the document to fax
   -fax LIST            fax numbers, separated by commas
-  -font regular|bold   the cover page's font
+  -font regular|bold   the fax page font
   -resolution low|high
   -cover yes|no        attach a cover page
   -comment TEXT        -from TEXT        -attention TEXT
