@@ -1,17 +1,21 @@
 # The two commands a newcomer needs:
 #   make run    install what is missing, build, start the client (ARGS='-file ~/a.pdf -fax 2125551212')
 #   make test   install what is missing, build under the sanitizers, run every test
-# and a few more: make bench, make demo, make screenshots, make install PREFIX=..., make package, make clean.
+# and a few more: make bench, make demo, make screenshots, make install PREFIX=..., make package, make clean,
+# make fuzz (FUZZ_SECONDS=60 per target; FUZZ_TARGETS='base64 smtp_replies' for some only).
 
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 PREFIX ?= /usr/local
 ARGS ?=
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench demo screenshots install package clean
+.PHONY: all deps configure build run test bench fuzz demo screenshots install package clean
 
 all: build
 
@@ -46,6 +50,12 @@ bench: deps $(BENCH_BUILD_DIR)/build.ninja
 	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
 	cmake --build $(BENCH_BUILD_DIR) --target run-benchmarks
 
+# Every fuzz target for FUZZ_SECONDS each, built with clang and libFuzzer in its
+# own folder; `make test` replays the corpora without either.
+fuzz:
+	@scripts/install-deps fuzz
+	FUZZ_BUILD_DIR=$(FUZZ_BUILD_DIR) FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz $(FUZZ_TARGETS)
+
 demo: build
 	scripts/demo $(BUILD_DIR)/src/app/desklet
 
@@ -61,4 +71,4 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -74,8 +74,9 @@ void ReadKeywordLine(std::string_view text, SmtpCapabilities& capabilities) {
     } else if (EqualsIgnoringAsciiCase(keyword, "AUTH")) {
         ReadMechanisms(text, position, capabilities);
     } else if (keyword.size() > 5 && EqualsIgnoringAsciiCase(keyword.substr(0, 5), "AUTH=")) {
-        // The pre-standard form some servers still send beside the proper one.
-        ReadMechanisms(text, 5, capabilities);
+        // The pre-standard form some servers still send beside the proper one. The
+        // mechanisms start after the "=", wherever blanks put the keyword.
+        ReadMechanisms(text, position - keyword.size() + 5, capabilities);
     } else if (EqualsIgnoringAsciiCase(keyword, "SIZE")) {
         capabilities.size = true;
         std::uint64_t limit = 0;

@@ -64,6 +64,7 @@ const LineCase kLineCases[] = {
      "prog.exe -file \"a b\"c -fax 1",
      {{"file", "a b\"c -fax 1"}}},
     {"unclosed quote at the very end", "prog.exe -file \"abc", {{"file", "abc"}}},
+    {"NUL byte where an unclosed quote looks for its end", std::string("\"C \0", 4), {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, CommandLineReading, testing::ValuesIn(kLineCases), desklet::test::SentenceName{});
@@ -101,6 +102,12 @@ const ArgvCase kArgvCases[] = {
     {"value beginning with a quote keeps it", {"desklet", "-file", "\"x\""}, {{"file", "\"x\""}}},
     {"tab inside a value", {"desklet", "-file", "a\tb"}, {{"file", "a\tb"}}},
     {"program path with blanks", {"/opt/my apps/desklet", "-file", "x"}, {{"file", "x"}}},
+    {"last value keeps its trailing line feed", {"desklet", "-file", "report.pdf\n"}, {{"file", "report.pdf\n"}}},
+    {"last key keeps its trailing tab", {"desklet", "-fax", "1", "-file\t"}, {{"fax", "1"}, {"file\t", ""}}},
+    {"key beginning with a quote leaves the file pair alone",
+     {"desklet", "-\"x", "-file", "a.pdf"},
+     {{"\"x", ""}, {"file", "a.pdf"}}},
+    {"key of a lone quote takes its value", {"desklet", "-\"", "/tmp/a b"}, {{"\"", "/tmp/a b"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, ArgumentVector, testing::ValuesIn(kArgvCases), desklet::test::SentenceName{});

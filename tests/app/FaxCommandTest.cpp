@@ -97,6 +97,20 @@ const WordCase kWordCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, OptionWords, testing::ValuesIn(kWordCases), desklet::test::SentenceName{});
 
+TEST(FaxCommand, LineBreaksAndNulInEveryFieldBecomeBlanks) {
+    FaxJob job = withCover("c\r\nc", std::string("f\0f", 3), "a\na");
+    job.recipients = {"1\r2", "3\n"};
+    CMapStringToString settings;
+    const char* keys[] = {"email_on_delivered", "email_on_not_delivered", "email_on_queued", "email_on_not_queued",
+                          "stationid"};
+    for (const char* key : keys) {
+        settings[key] = std::string("x\r\n\ry");
+    }
+    EXPECT_EQ(compose(job, settings).command,
+              "fax  -lowres -plain -cover -re \"c c\" -from \"f f\" -confsucc x  y -conffail x  y -queuesucc x  y"
+              " -queuefail x  y -code x  y -doca  2,3  a a");
+}
+
 TEST(FaxCommand, AttentionIsTheLastFieldAlsoWithoutCover) {
     FaxJob job = withoutCover("c", "f");
     job.attention = "Bob";

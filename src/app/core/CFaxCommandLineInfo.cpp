@@ -116,8 +116,10 @@ void CFaxCommandLineInfo::ReadToken(std::string& text) {
             text = m_strCommandLine.substr(start);
             return;
         }
+        // A NUL byte in the line (no argument vector carries one, but a string
+        // may) makes a token of no characters; it cannot close the quote.
         const std::size_t length = std::strlen(m_pszToken);
-        if (m_pszToken[length - 1] == '"') {
+        if (length > 0 && m_pszToken[length - 1] == '"') {
             const std::size_t end = static_cast<std::size_t>(m_pszToken - m_work.data()) + length - 1;
             text = m_strCommandLine.substr(start, end - start);
             return;

@@ -16,7 +16,10 @@ namespace desklet {
 // that begins with "/" and directly follows a key argument (one that begins with
 // "-" or "/" and was not quoted itself) is quoted too, so that
 // `desklet -file /home/me/a.pdf` keeps its document. The program path, the first
-// argument, is always quoted for the same reason.
+// argument, is always quoted for the same reason. An argument that ends in a tab,
+// CR, LF, VT or FF is quoted as well, since the reader trims the line's end; a key
+// whose text begins with a double quote or ends in such white space has that
+// text quoted after its dash: the argument `-"x` is written `-""x"`.
 //
 // What cannot travel this way: a value that begins with a blank, and a value with
 // a blank-separated piece that ends in a double quote.

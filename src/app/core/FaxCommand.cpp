@@ -8,14 +8,16 @@ namespace {
 // Marks the account's gateway mailbox, in any letter case.
 constexpr const char* kConfigSuffix = "-config";
 
-// The comment field is multi-line; a line break typed there must not start a new
-// header line when the command becomes the Subject.
-std::string withoutLineBreaks(const std::string& text) {
+// The command is one line, the Subject. The comment field is multi-line, and the
+// other fields come from the settings file and the command line as well as from
+// the dialog, so a line break (one blank for a CR LF pair) or a NUL in any of them
+// becomes a blank here, where the command is built, not only in the header writer.
+std::string oneLine(const std::string& text) {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\r' || c == '\n') {
+        if (c == '\r' || c == '\n' || c == '\0') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
@@ -30,7 +32,7 @@ std::string withoutLineBreaks(const std::string& text) {
 void appendIfSet(std::string& words, const char* word, const std::string& value) {
     if (!value.empty()) {
         words += word;
-        words += value;
+        words += oneLine(value);
     }
 }
 
@@ -51,7 +53,7 @@ FaxCommand FaxCommand::Compose(const FaxJob& job, const CMapStringToString& sett
         if (i > 0) {
             result.numberList += ',';
         }
-        result.numberList += NormaliseNumber(job.recipients[i]);
+        result.numberList += oneLine(NormaliseNumber(job.recipients[i]));
     }
 
     std::string& words = result.optionWords;
@@ -60,10 +62,10 @@ FaxCommand FaxCommand::Compose(const FaxJob& job, const CMapStringToString& sett
     if (job.coverPage) {
         words += " -cover";
         if (!job.comment.empty()) {
-            words += " -re \"" + withoutLineBreaks(job.comment) + "\"";
+            words += " -re \"" + oneLine(job.comment) + "\"";
         }
         if (!job.from.empty()) {
-            words += " -from \"" + job.from + "\"";
+            words += " -from \"" + oneLine(job.from) + "\"";
         }
     } else {
         words += " -nocover";
@@ -72,9 +74,9 @@ FaxCommand FaxCommand::Compose(const FaxJob& job, const CMapStringToString& sett
     appendIfSet(words, " -conffail ", settings.LookupOrEmpty("email_on_not_delivered"));
     appendIfSet(words, " -queuesucc ", settings.LookupOrEmpty("email_on_queued"));
     appendIfSet(words, " -queuefail ", settings.LookupOrEmpty("email_on_not_queued"));
-    words += " -code " + settings.LookupOrEmpty("stationid");
+    words += " -code " + oneLine(settings.LookupOrEmpty("stationid"));
 
-    result.command = "fax " + words + " -doca " + result.numberList + " " + job.attention;
+    result.command = "fax " + words + " -doca " + result.numberList + " " + oneLine(job.attention);
 
     const std::string account = settings.LookupOrEmpty("logon");
     const std::size_t marker = ascii::FindNoCase(account, kConfigSuffix);
