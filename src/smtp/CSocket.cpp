@@ -37,6 +37,19 @@ struct AddrInfoDeleter {
 };
 using AddrInfoList = std::unique_ptr<addrinfo, AddrInfoDeleter>;
 
+// What a TLS step that did not finish asks of the socket: the poll events to wait
+// for, or 0 when the channel has ended and its error is the answer.
+short TlsWaitEvents(TlsChannel::Step step) {
+    switch (step) {
+    case TlsChannel::Step::WantRead:
+        return POLLIN;
+    case TlsChannel::Step::WantWrite:
+        return POLLOUT;
+    default:
+        return 0;
+    }
+}
+
 // A lookup that runs on its own thread, so that the caller can give up on it at
 // its deadline or on a cancel. The thread owns a share of the state and finishes
 // on its own when nobody waits any more.
@@ -176,6 +189,13 @@ bool CSocket::Await(short events, Clock::time_point deadline, const char* timeou
         return FailErrno(Status::Failed, "poll");
     }
     return false;
+}
+
+bool CSocket::AwaitTls(short events, bool peerClosed, Clock::time_point deadline, const char* timeoutText) {
+    if (events != 0) {
+        return Await(events, deadline, timeoutText);
+    }
+    return Fail(peerClosed ? Status::Closed : Status::Failed, m_tls->GetError());
 }
 
 bool CSocket::Resolve(const std::string& host, unsigned port, Clock::time_point deadline,
@@ -424,8 +444,8 @@ bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline
             m_tls = std::move(tls);
             return true;
         }
-        if (step == TlsChannel::Step::WantRead || step == TlsChannel::Step::WantWrite) {
-            ok = Await(step == TlsChannel::Step::WantRead ? POLLIN : POLLOUT, deadline, "TLS handshake timed out");
+        if (const short events = TlsWaitEvents(step); events != 0) {
+            ok = Await(events, deadline, "TLS handshake timed out");
             continue;
         }
         // The two enumerations list the same reasons in the same order.
@@ -459,27 +479,17 @@ bool CSocket::Send(const char* data, std::size_t size, std::chrono::milliseconds
         }
         if (m_tls) {
             std::size_t written = 0;
-            switch (m_tls->Write(data, size, written)) {
-            case TlsChannel::Step::Done:
+            const TlsChannel::Step step = m_tls->Write(data, size, written);
+            if (step == TlsChannel::Step::Done) {
                 data += written;
                 size -= written;
                 deadline = Clock::now() + stall;
                 continue;
-            case TlsChannel::Step::WantRead:
-                if (!Await(POLLIN, deadline, "send made no progress")) {
-                    return false;
-                }
-                continue;
-            case TlsChannel::Step::WantWrite:
-                if (!Await(POLLOUT, deadline, "send made no progress")) {
-                    return false;
-                }
-                continue;
-            case TlsChannel::Step::Closed:
-                return Fail(Status::Closed, m_tls->GetError());
-            case TlsChannel::Step::Failed:
-                return Fail(Status::Failed, m_tls->GetError());
             }
+            if (!AwaitTls(TlsWaitEvents(step), step == TlsChannel::Step::Closed, deadline, "send made no progress")) {
+                return false;
+            }
+            continue;
         }
         const ssize_t sent = ::send(m_fd, data, size, MSG_NOSIGNAL);
         if (sent > 0) {
@@ -521,24 +531,15 @@ bool CSocket::Receive(char* buffer, std::size_t capacity, std::size_t& received,
             return Fail(Status::Aborted, "cancelled");
         }
         if (m_tls) {
-            switch (m_tls->Read(buffer, capacity, received)) {
-            case TlsChannel::Step::Done:
+            const TlsChannel::Step step = m_tls->Read(buffer, capacity, received);
+            if (step == TlsChannel::Step::Done) {
                 return true;
-            case TlsChannel::Step::WantRead:
-                if (!Await(POLLIN, deadline, "no data before the deadline")) {
-                    return false;
-                }
-                continue;
-            case TlsChannel::Step::WantWrite:
-                if (!Await(POLLOUT, deadline, "no data before the deadline")) {
-                    return false;
-                }
-                continue;
-            case TlsChannel::Step::Closed:
-                return Fail(Status::Closed, m_tls->GetError());
-            case TlsChannel::Step::Failed:
-                return Fail(Status::Failed, m_tls->GetError());
             }
+            if (!AwaitTls(TlsWaitEvents(step), step == TlsChannel::Step::Closed, deadline,
+                          "no data before the deadline")) {
+                return false;
+            }
+            continue;
         }
         const ssize_t got = ::recv(m_fd, buffer, capacity, 0);
         if (got > 0) {

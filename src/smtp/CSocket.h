@@ -114,6 +114,9 @@ private:
     Wait WaitFor(short events, Clock::time_point deadline);
     // WaitFor, with every outcome but Ready turned into a failure.
     bool Await(short events, Clock::time_point deadline, const char* timeoutText);
+    // After a TLS step that did not finish: waits for `events`, or, when there are
+    // none, fails with the channel's error (Closed when the peer closed it).
+    bool AwaitTls(short events, bool peerClosed, Clock::time_point deadline, const char* timeoutText);
     bool Resolve(const std::string& host, unsigned port, Clock::time_point deadline, std::vector<Address>& addresses);
     bool Race(const std::vector<Address>& addresses, Clock::time_point deadline);
     bool DiscardReceived();
