@@ -1,4 +1,5 @@
 #include "support/CaptureSmtpServer.h"
+#include "support/ProgramRun.h"
 
 #include "support/TempDir.h"
 
@@ -70,16 +71,7 @@ bool runCapturing(const std::vector<std::string>& argv, std::string& output) {
     // The pipe closes a moment before the child becomes reapable: wait for it,
     // within the same deadline, before judging how it ended.
     int status = 0;
-    pid_t reaped = 0;
-    while ((reaped = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (reaped == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return false;
-    }
-    return reaped == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return ReapWithin(pid, deadline, status) && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 void appendUtf8(std::string& out, unsigned cp) {

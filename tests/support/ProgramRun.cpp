@@ -28,6 +28,19 @@ bool Unset(const char* entry, const std::vector<std::string>& names) {
 
 } // namespace
 
+bool ReapWithin(pid_t pid, std::chrono::steady_clock::time_point deadline, int& status) {
+    pid_t reaped = 0;
+    while ((reaped = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (reaped == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return false;
+    }
+    return reaped == pid;
+}
+
 ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset) {
     ProgramResult result;
     int outPipe[2];
@@ -97,13 +110,7 @@ ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector
         }
     }
     int status = 0;
-    pid_t reaped = 0;
-    while ((reaped = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (reaped == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
+    if (!ReapWithin(pid, deadline, status)) {
         return result;
     }
     result.finished = WIFEXITED(status);
