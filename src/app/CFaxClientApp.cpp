@@ -74,7 +74,7 @@ int CFaxClientApp::ExitInstance() {
 }
 
 void CFaxClientApp::ReadCommandLine() {
-    desklet::ReadCommandLine(BuildCommandLine(Arguments()), Settings);
+    ReadArguments(Arguments(), Settings);
 }
 
 bool CFaxClientApp::LoadSettings() {

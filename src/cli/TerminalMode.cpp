@@ -126,7 +126,7 @@ private:
 
 int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const TerminalMode::Streams& streams) {
     CMapStringToString settings{10};
-    ReadCommandLine(BuildCommandLine(arguments), settings);
+    ReadArguments(arguments, settings);
 
     const std::string list = settings.LookupOrEmpty(std::string(SettingsKeys::Fax));
     const std::string document = settings.LookupOrEmpty(std::string(SettingsKeys::File));

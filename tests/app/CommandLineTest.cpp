@@ -79,7 +79,9 @@ struct ArgvCase {
 class ArgumentVector : public testing::TestWithParam<ArgvCase> {};
 
 TEST_P(ArgumentVector, ArrivesAsTheShellHandedItOver) {
-    EXPECT_EQ(read(BuildCommandLine(GetParam().arguments)), GetParam().expected);
+    CMapStringToString settings;
+    ReadArguments(GetParam().arguments, settings);
+    EXPECT_EQ(Pairs(settings.begin(), settings.end()), GetParam().expected);
 }
 
 const ArgvCase kArgvCases[] = {
@@ -108,6 +110,18 @@ const ArgvCase kArgvCases[] = {
      {"desklet", "-\"x", "-file", "a.pdf"},
      {{"\"x", ""}, {"file", "a.pdf"}}},
     {"key of a lone quote takes its value", {"desklet", "-\"", "/tmp/a b"}, {{"\"", "/tmp/a b"}}},
+    {"file name that spells out keys stays the file name",
+     {"desklet", "-file", "report.pdf\" -fax 2025550100 -comment Hi -x \".pdf"},
+     {{"file", "report.pdf\" -fax 2025550100 -comment Hi -x \".pdf"}}},
+    {"value beginning with a blank keeps it",
+     {"desklet", "-comment", " hi", "-fax", "1"},
+     {{"comment", " hi"}, {"fax", "1"}}},
+    {"value with a piece ending in a quote arrives whole", {"desklet", "-comment", "a\" b"}, {{"comment", "a\" b"}}},
+    {"later pair replaces an earlier one", {"desklet", "-fax", "1", "-fax", "2"}, {{"fax", "2"}}},
+    {"lone dash after a key is the empty key", {"desklet", "-a", "-", "x"}, {{"a", ""}, {"", "x"}}},
+    {"argument beginning with a dash and holding a blank is a value",
+     {"desklet", "-comment", "- see page 2"},
+     {{"comment", "- see page 2"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, ArgumentVector, testing::ValuesIn(kArgvCases), desklet::test::SentenceName{});
