@@ -286,4 +286,41 @@ ParsedMail ParseMail(const std::filesystem::path& eml) {
     return mail;
 }
 
+std::vector<ParsedMail> ParseMbox(const std::filesystem::path& mbox, std::string& error) {
+    std::vector<ParsedMail> mails;
+    std::string output;
+    const std::string script = std::string(DESKLET_SOURCE_DIR) + "/tests/support/read_mbox.py";
+    if (!runCapturing({SystemPython(), script, mbox.string()}, output)) {
+        error = "read_mbox.py failed: " + output;
+        return mails;
+    }
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line == "message") {
+            mails.emplace_back().ok = true;
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (eq == std::string::npos || mails.empty()) {
+            continue;
+        }
+        const std::string key = line.substr(0, eq);
+        const std::string value = unescape(line.substr(eq + 1));
+        if (key == "subject") {
+            mails.back().subject = value;
+        } else if (key == "attachment") {
+            std::string bytes;
+            for (std::size_t i = 0; i + 1 < value.size(); i += 2) {
+                bytes += static_cast<char>(std::stoi(value.substr(i, 2), nullptr, 16));
+            }
+            mails.back().attachments.push_back(bytes);
+        } else if (key == "defects" && value != "0") {
+            mails.back().ok = false;
+            mails.back().error = "the parser found " + value + " defects";
+        }
+    }
+    return mails;
+}
+
 } // namespace desklet::test

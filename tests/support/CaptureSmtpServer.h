@@ -65,6 +65,12 @@ struct ParsedMail {
 
 ParsedMail ParseMail(const std::filesystem::path& eml);
 
+// The messages a mail reader (Python's mailbox module) finds in an mbox file, in
+// order, with their Subject (unfolded) and decoded attachments; each one's ok
+// says the parser found no defect. Empty, with error set, when the file could not
+// be read.
+std::vector<ParsedMail> ParseMbox(const std::filesystem::path& mbox, std::string& error);
+
 // The path of the system Python with Debian's packages.
 std::string SystemPython();
 

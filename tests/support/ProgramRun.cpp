@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -17,6 +18,8 @@ namespace {
 
 constexpr auto kRunLimit = std::chrono::seconds(60);
 
+constexpr uid_t kNobody = 65534;
+
 bool Unset(const char* entry, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (std::strncmp(entry, name.c_str(), name.size()) == 0 && entry[name.size()] == '=') {
@@ -24,6 +27,26 @@ bool Unset(const char* entry, const std::vector<std::string>& names) {
         }
     }
     return false;
+}
+
+std::vector<char*> Environment(const std::vector<std::string>& unset) {
+    std::vector<char*> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (!Unset(*e, unset)) {
+            env.push_back(*e);
+        }
+    }
+    env.push_back(nullptr);
+    return env;
+}
+
+std::vector<char*> Arguments(const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const std::string& a : argv) {
+        args.push_back(const_cast<char*>(a.c_str()));
+    }
+    args.push_back(nullptr);
+    return args;
 }
 
 } // namespace
@@ -41,33 +64,47 @@ bool ReapWithin(pid_t pid, std::chrono::steady_clock::time_point deadline, int& 
     return reaped == pid;
 }
 
-ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset) {
+ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset,
+                         const std::optional<std::string>& input) {
     ProgramResult result;
+    int inPipe[2] = {-1, -1};
+    if (input && pipe2(inPipe, O_CLOEXEC) != 0) {
+        return result;
+    }
+    if (input) {
+        // Fits the pipe's buffer, so the write cannot wait for the reader.
+        const bool written = input->size() <= 65536 &&
+                             write(inPipe[1], input->data(), input->size()) == static_cast<ssize_t>(input->size());
+        close(inPipe[1]);
+        if (!written) {
+            close(inPipe[0]);
+            return result;
+        }
+    }
     int outPipe[2];
     int errPipe[2];
     if (pipe2(outPipe, O_CLOEXEC) != 0) {
+        if (input) {
+            close(inPipe[0]);
+        }
         return result;
     }
     if (pipe2(errPipe, O_CLOEXEC) != 0) {
         close(outPipe[0]);
         close(outPipe[1]);
+        if (input) {
+            close(inPipe[0]);
+        }
         return result;
     }
-    std::vector<char*> args;
-    for (const std::string& a : argv) {
-        args.push_back(const_cast<char*>(a.c_str()));
-    }
-    args.push_back(nullptr);
-    std::vector<char*> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-        if (!Unset(*e, unset)) {
-            env.push_back(*e);
-        }
-    }
-    env.push_back(nullptr);
+    std::vector<char*> args = Arguments(argv);
+    std::vector<char*> env = Environment(unset);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (input) {
+        posix_spawn_file_actions_adddup2(&actions, inPipe[0], STDIN_FILENO);
+    }
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
     pid_t pid = -1;
@@ -75,6 +112,9 @@ ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);
+    if (input) {
+        close(inPipe[0]);
+    }
     if (spawned != 0) {
         close(outPipe[0]);
         close(errPipe[0]);
@@ -116,6 +156,40 @@ ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector
     result.finished = WIFEXITED(status);
     result.exitCode = result.finished ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+StartedProgram StartProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset) {
+    StartedProgram started;
+    int inPipe[2];
+    if (pipe2(inPipe, O_CLOEXEC) != 0) {
+        return started;
+    }
+    // Everything the child needs is made before the fork: between fork and exec
+    // only async-signal-safe calls.
+    std::vector<char*> args = Arguments(argv);
+    std::vector<char*> env = Environment(unset);
+    started.uid = getuid() == 0 ? kNobody : getuid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int nowhere = open("/dev/null", O_WRONLY);
+        if (dup2(inPipe[0], STDIN_FILENO) < 0 || nowhere < 0 || dup2(nowhere, STDOUT_FILENO) < 0 ||
+            dup2(nowhere, STDERR_FILENO) < 0) {
+            _exit(127);
+        }
+        if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            _exit(127);
+        }
+        execve(args[0], args.data(), env.data());
+        _exit(127);
+    }
+    close(inPipe[0]);
+    if (pid < 0) {
+        close(inPipe[1]);
+        return started;
+    }
+    started.pid = pid;
+    started.input = inPipe[1];
+    return started;
 }
 
 } // namespace desklet::test
