@@ -5,7 +5,9 @@
 #include "app/core/ExitStatus.h"
 #include "app/core/FaxNumberRules.h"
 #include "app/core/JobOptions.h"
+#include "app/core/PasswordFile.h"
 #include "app/core/SendOperation.h"
+#include "cli/Mbox.h"
 #include "mail/CMailItem.h"
 #include "settings/CSettingsStore.h"
 #include "settings/MailServerLogin.h"
@@ -14,48 +16,71 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <ctime>
+#include <optional>
 #include <ostream>
 
 namespace desklet {
 namespace {
 
-constexpr const char* kUsage = R"(Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+constexpr const char* kUsage =
+    QT_TRANSLATE_NOOP("TerminalMode", R"(Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+               [--password-file FILE]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
        desklet --help | --version
 
 Without an option the fax dialog opens, filled in from the keys.
   --send           send the fax without a window; messages go to standard error
-  --print-message  write the fax mail to standard output and send nothing
+  --print-message  write the fax mail to standard output and send nothing;
+                   a fax that goes as several mails is written as an mbox
   --print-jobs     open the fax dialog for each printed document waiting
   --help           show this text
   --version        show the version
+  --password-file FILE
+                   with --send: the mail server's password is the first line
+                   of FILE, which only its owner may read (- reads standard
+                   input); it is used for this run, before the stored one
 
-Keys (a dash, the key, a blank, the value):
+Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax
   -fax LIST            fax numbers, separated by commas
   -font regular|bold   the fax page font
   -resolution low|high
   -cover yes|no        attach a cover page
   -comment TEXT        -from TEXT        -attention TEXT
-Any setting can be given the same way (-logon, -smtp, -smtp_port, ...); the
-stored settings win over the command line.
+Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
+the settings not stored: a stored value wins, and --send names each key it
+overrides. Every user of this computer can read a command line, so give the
+password with --password-file rather than -smtp_password.
 
 Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
 run desklet once with a window to set up the account.
 
-Exit status of --send and --print-message:
+Exit status:
    0 sent (or printed)
-  64 the command line is wrong: no -fax or -file, an unknown value or option
+  64 the command line is wrong: no -fax or -file, an unknown value or option,
+     --password-file without a file or without --send
   65 a fax number breaks the number rules
   66 the document is missing or unreadable
-  69 the server could not be reached, or refused the fax for good (5xx)
-  75 the server refused the fax for now (4xx); try again later
-  76 the server's replies made no sense, or it closed the connection
+  69 the server could not be reached, refused the fax for good (5xx), does not
+     offer the encryption asked for, or takes no message this large; or there
+     is no display for the window (desklet, desklet --print-jobs)
+  75 the server refused the fax for now (4xx), or its answer to the message
+     never came; try again later
+  76 the server's replies made no sense, or it closed the connection mid-session
   77 the server refused the login or its certificate
-  78 no account is set up
-)";
+  78 no account is set up: start desklet once with a window; or the mail
+     server settings cannot be used (a login without encryption, an unknown
+     smtp_security); or the password file cannot be used (missing, readable by
+     others, a symbolic link, no password on its first line)
+)");
+
+std::string Text(const QString& text) {
+    return text.toStdString();
+}
 
 // A message and its details as lines of the error stream. The details' own line
 // breaks become "; " so that they stay on one line, and no control character of a
@@ -124,12 +149,106 @@ private:
     bool m_drawn = false;
 };
 
-int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const TerminalMode::Streams& streams) {
-    CMapStringToString settings{10};
-    ReadArguments(arguments, settings);
+std::string RefusalText(const LongOptions::Parsed& parsed) {
+    using Refusal = LongOptions::Refusal;
+    const QString option = QString::fromStdString(parsed.refusedOption);
+    switch (parsed.refusal) {
+    case Refusal::None:
+        break;
+    case Refusal::UnknownOption:
+        return Text(TerminalMode::tr("unknown option %1").arg(option));
+    case Refusal::TwoModes:
+        return Text(TerminalMode::tr("%1 and %2 cannot be given together")
+                        .arg(QString::fromStdString(parsed.otherOption), option));
+    case Refusal::PasswordFileWithoutName:
+        return Text(TerminalMode::tr("%1 needs a file name, or - for standard input").arg(option));
+    case Refusal::PasswordFileWithoutSend:
+        return Text(TerminalMode::tr("%1 goes with --send").arg(option));
+    }
+    return {};
+}
 
-    const std::string list = settings.LookupOrEmpty(std::string(SettingsKeys::Fax));
-    const std::string document = settings.LookupOrEmpty(std::string(SettingsKeys::File));
+// What to do where the dialog would open the account settings.
+std::string AccountHint() {
+    return Text(TerminalMode::tr("start desklet once with a window to set up the account, or store logon and "
+                                 "password in the [Config] section of %1")
+                    .arg(CSettingsStore::FilePath()));
+}
+
+std::string PasswordFileText(const std::string& path, const PasswordFile::Result& read) {
+    using Problem = PasswordFile::Problem;
+    const QString name = path == PasswordFile::kStandardInput
+                             ? TerminalMode::tr("standard input")
+                             : TerminalMode::tr("the password file %1").arg(QString::fromStdString(path));
+    // One pass of arg() for both places: a file name may hold "%2" itself.
+    QString detail;
+    QString text;
+    switch (read.problem) {
+    case Problem::None:
+        break;
+    case Problem::Missing:
+        text = TerminalMode::tr("%1 does not exist");
+        break;
+    case Problem::Unreadable:
+        text = TerminalMode::tr("%1 cannot be read: %2");
+        detail = QString::fromLocal8Bit(std::strerror(read.errorNumber));
+        break;
+    case Problem::Symlink:
+        text = TerminalMode::tr("%1 is a symbolic link; give the file it names");
+        break;
+    case Problem::NotAFile:
+        text = TerminalMode::tr("%1 is not a regular file");
+        break;
+    case Problem::OpenToOthers:
+        text = TerminalMode::tr("%1 can be read or written by others; make it private (chmod 600)");
+        break;
+    case Problem::Empty:
+        text = TerminalMode::tr("%1 holds no password on its first line");
+        break;
+    case Problem::TooLong:
+        text = TerminalMode::tr("%1 has no line break within its first %2 bytes");
+        detail = QString::number(PasswordFile::kMaxBytes);
+        break;
+    case Problem::HoldsNul:
+        text = TerminalMode::tr("%1 holds a zero byte");
+        break;
+    }
+    return Text(detail.isNull() ? text.arg(name) : text.arg(name, detail));
+}
+
+// Writes the composed mails to standard output: one as it would go on the wire,
+// several as an mbox, so that a mail reader finds each of them.
+SendOperation::TransferResult PrintMails(const std::vector<CMailItem*>& mails, const TerminalMode::Streams& streams) {
+    SendOperation::TransferResult result;
+    const bool several = mails.size() > 1;
+    const std::time_t now = std::time(nullptr);
+    for (CMailItem* mail : mails) {
+        if (!mail->ComposeMessage()) {
+            result.failure = SendOperation::Failure::DocumentUnreadable;
+            result.details = mail->GetComposeError();
+            return result;
+        }
+        if (several) {
+            streams.out << Mbox::FromLine(mail->m_strSender, now) << Mbox::Entry(mail->m_strHeader + mail->m_strBody);
+        } else {
+            streams.out << mail->m_strHeader << mail->m_strBody;
+        }
+        ++result.mailsSent;
+    }
+    streams.out.flush();
+    if (several) {
+        Say(streams.err, Text(TerminalMode::tr("%n fax mails, one for each share of the numbers, written as an mbox",
+                                               nullptr, static_cast<int>(mails.size()))));
+    }
+    return result;
+}
+
+int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams) {
+    CMapStringToString given{10};
+    ReadArguments(parsed.arguments, given);
+
+    const std::string list = given.LookupOrEmpty(std::string(SettingsKeys::Fax));
+    const std::string document = given.LookupOrEmpty(std::string(SettingsKeys::File));
     if (list.empty()) {
         return UsageError(streams, "no fax number: give -fax NUMBER[,NUMBER...]");
     }
@@ -138,7 +257,7 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
     }
     FaxJob job;
     std::string error;
-    if (!JobOptions::Read(settings, job, error)) {
+    if (!JobOptions::Read(given, job, error)) {
         return UsageError(streams, error);
     }
     job.recipients = JobOptions::Recipients(list);
@@ -146,12 +265,50 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
         return UsageError(streams, "no fax number in -fax \"" + list + "\"");
     }
 
+    const std::string passwordKey(SettingsKeys::SmtpPassword);
+    std::optional<std::string> password;
+    if (parsed.passwordFile) {
+        PasswordFile::Result read = PasswordFile::Read(*parsed.passwordFile);
+        if (read.problem != PasswordFile::Problem::None) {
+            Say(streams.err, PasswordFileText(*parsed.passwordFile, read));
+            return ExitStatus::kConfig;
+        }
+        password = std::move(read.password);
+    } else if (std::string unused; given.Lookup(passwordKey, unused)) {
+        Say(streams.err, Text(TerminalMode::tr("every user of this computer can read the password given with "
+                                               "-smtp_password; give it with --password-file instead")));
+    }
+
     // As the dialog does: the stored values over the command line's, and with no
-    // store the account has never been set up.
+    // store the account has never been set up. A key given on the command line
+    // that a stored value overrides is named, so that nobody believes it was used.
     CSettingsStore store;
-    if (!store.Load(settings)) {
+    CMapStringToString stored{10};
+    if (!store.Load(stored)) {
         Say(streams.err, SendOperation::kCheckPasswordText, store.GetLastError());
+        Say(streams.err, AccountHint());
         return ExitStatus::kConfig;
+    }
+    CMapStringToString settings = given;
+    for (const std::string_view name : SettingsKeys::Persisted) {
+        const std::string key(name);
+        std::string storedValue;
+        std::string givenValue;
+        if (!stored.Lookup(key, storedValue)) {
+            continue;
+        }
+        if (given.Lookup(key, givenValue) && givenValue != storedValue) {
+            // A setting saved from the window is stored even when it is empty.
+            const QString text = storedValue.empty()
+                                     ? TerminalMode::tr("-%1 is not used: the stored value of %1, which is empty, is")
+                                     : TerminalMode::tr("-%1 is not used: the stored value of %1 is");
+            Say(streams.err, Text(text.arg(QString::fromStdString(key))));
+        }
+        settings.SetAt(key, storedValue);
+    }
+    // The password handed over for this run is the newest word.
+    if (password) {
+        settings.SetAt(passwordKey, *password);
     }
 
     SendOperation::Ui ui;
@@ -163,8 +320,10 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
         const bool namesEntry = caption.rfind(FaxNumberRules::SendCaption(""), 0) == 0;
         Say(streams.err, namesEntry ? caption + ": " + text : text, details);
     };
-    // Where the dialog would open the settings sheet, the run ends with its status.
-    ui.runAccountSettings = [] {};
+    // Where the dialog would open the settings, the run ends with its status; for
+    // the account, after saying how to set it up.
+    ui.runAccountSettings = [&streams] { Say(streams.err, AccountHint()); };
+    ui.runMailServerSettings = [] {};
     ui.keepRecipients = [&streams](const std::vector<std::string>& remaining) {
         std::string line = "not sent to: ";
         for (std::size_t i = 0; i < remaining.size(); ++i) {
@@ -174,20 +333,9 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
     };
 
     SendOperation::Transfer transfer;
-    if (mode == RunMode::PrintMessage) {
+    if (parsed.mode == RunMode::PrintMessage) {
         transfer = [&streams](const std::vector<CMailItem*>& mails, const std::string&, unsigned) {
-            SendOperation::TransferResult result;
-            for (CMailItem* mail : mails) {
-                if (!mail->ComposeMessage()) {
-                    result.failure = SendOperation::Failure::DocumentUnreadable;
-                    result.details = mail->GetComposeError();
-                    return result;
-                }
-                streams.out << mail->m_strHeader << mail->m_strBody;
-                ++result.mailsSent;
-            }
-            streams.out.flush();
-            return result;
+            return PrintMails(mails, streams);
         };
     } else {
         transfer = [&streams, &settings](const std::vector<CMailItem*>& mails, const std::string& server,
@@ -212,16 +360,16 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
 } // namespace
 
 std::string TerminalMode::UsageText() {
-    return kUsage;
+    return Text(tr(kUsage));
 }
 
 int TerminalMode::Run(const LongOptions::Parsed& parsed, const Streams& streams) {
     if (!parsed.ok) {
-        return UsageError(streams, parsed.error);
+        return UsageError(streams, RefusalText(parsed));
     }
     switch (parsed.mode) {
     case RunMode::Help:
-        streams.out << kUsage;
+        streams.out << UsageText();
         streams.out.flush();
         return ExitStatus::kOk;
     case RunMode::Version:
@@ -230,7 +378,7 @@ int TerminalMode::Run(const LongOptions::Parsed& parsed, const Streams& streams)
         return ExitStatus::kOk;
     case RunMode::Send:
     case RunMode::PrintMessage:
-        return SendOrPrint(parsed.mode, parsed.arguments, streams);
+        return SendOrPrint(parsed, streams);
     case RunMode::Window:
     case RunMode::PrintJobs:
         break;

@@ -2,6 +2,8 @@
 
 #include "app/core/LongOptions.h"
 
+#include <QCoreApplication>
+
 #include <iosfwd>
 #include <string>
 
@@ -25,6 +27,8 @@ public:
 
     static std::string UsageText();
     static constexpr const char* kPrefix = "desklet: ";
+
+    Q_DECLARE_TR_FUNCTIONS(TerminalMode)
 };
 
 } // namespace desklet

@@ -46,16 +46,24 @@ TEST(LongOptions, AreTakenOutBeforeTheKeysAndChooseTheMode) {
         {"an unknown option also beside help", {"d", "--help", "--x"}, false, RunMode::Window, {"d"}},
         {"an option with a value glued on", {"d", "--send=now"}, false, RunMode::Window, {"d"}},
         {"two modes", {"d", "--send", "--print-message"}, false, RunMode::Send, {"d"}},
+        {"a password file takes the argument after it whatever it holds",
+         {"d", "--send", "--password-file", "--help", "-fax", "1"},
+         true,
+         RunMode::Send,
+         {"d", "-fax", "1"}},
+        {"a password file without a file", {"d", "--send", "--password-file"}, false, RunMode::Send, {"d"}},
+        {"a password file without a send", {"d", "--password-file", "-"}, false, RunMode::Window, {"d"}},
     };
     for (const Row& row : rows) {
         const LongOptions::Parsed parsed = LongOptions::Take(row.arguments);
         EXPECT_EQ(parsed.ok, row.ok) << row.name;
-        EXPECT_EQ(parsed.error.empty(), row.ok) << row.name;
+        EXPECT_EQ(parsed.refusal == LongOptions::Refusal::None, row.ok) << row.name;
         if (row.ok) {
             EXPECT_EQ(parsed.mode, row.mode) << row.name;
         }
         EXPECT_EQ(parsed.arguments, row.rest) << row.name;
     }
+    EXPECT_EQ(LongOptions::Take({"d", "--send", "--password-file", "--help"}).passwordFile, "--help");
 }
 
 TEST(JobOptions, ReadTheKnownValuesAndNameTheFirstUnknownOne) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,11 @@ enum class RunMode {
 // command line are read. An argument is such an option when it begins with "--",
 // has more after it and holds no blank (a value written with blanks, such as a
 // comment, is never taken for one).
+//
+// --password-file takes the argument after it, whatever it holds, as the file to
+// read the mail server's password from ("-": standard input). It goes with the
+// runs that send (--send, and --print-message, which a script may try first);
+// given twice, the later one counts.
 class LongOptions {
 public:
     struct Option {
@@ -35,14 +41,28 @@ public:
         {"--print-message", RunMode::PrintMessage},
         {"--print-jobs", RunMode::PrintJobs},
     }};
+    static constexpr std::string_view kPasswordFile = "--password-file";
+
+    // Why a line is refused.
+    enum class Refusal {
+        None,
+        UnknownOption,           // refusedOption is no option of the program
+        TwoModes,                // refusedOption asks for another mode than otherOption did
+        PasswordFileWithoutName, // --password-file is the last argument
+        PasswordFileWithoutSend, // --password-file on a run that sends nothing
+    };
 
     struct Parsed {
         bool ok = true;
         RunMode mode = RunMode::Window;
         // The arguments without the options, the program's path first.
         std::vector<std::string> arguments;
-        // Why the line was refused: an unknown option, or two modes at once.
-        std::string error;
+        // The file given with --password-file.
+        std::optional<std::string> passwordFile;
+        // Why the line was refused, and the options that say so.
+        Refusal refusal = Refusal::None;
+        std::string refusedOption;
+        std::string otherOption;
     };
 
     static Parsed Take(const std::vector<std::string>& arguments);
