@@ -12,6 +12,7 @@
 #include <fstream>
 #include <map>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -132,7 +133,7 @@ TEST_F(NoWindow, PrintMessageOfASplitJobWritesAnMboxAMailReaderSplits) {
     EXPECT_EQ(seen, numbers) << "every number in exactly one message";
 }
 
-TEST_F(NoWindow, SendLogsInWithThePasswordReadFromStandardInput) {
+TEST_F(NoWindow, SendLogsInWithThePasswordOfAPrivateFile) {
     static const TestAuthority authority;
     ASSERT_TRUE(authority.ok()) << authority.error();
     CaptureSmtpServer::Options options;
@@ -151,9 +152,10 @@ TEST_F(NoWindow, SendLogsInWithThePasswordReadFromStandardInput) {
            {"smtp_user", "ann"},
            {"smtp_password", "wrong"}});
     const auto document = files.WriteFile("a.pdf", "%PDF-1.4\n");
-    const ProgramResult run = RunProgram(
-        {DESKLET_PROGRAM, "--send", "-file", document.string(), "-fax", "2125551212", "--password-file", "-"},
-        kNoDisplay, std::string("right one\n"));
+    const auto secret = files.WriteFile("secret", "right one\n");
+    std::filesystem::permissions(secret, std::filesystem::perms::owner_read);
+    const ProgramResult run =
+        Desklet({"--send", "-file", document.string(), "-fax", "2125551212", "--password-file", secret.string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(server.Messages(1).size(), 1u);
@@ -189,7 +191,8 @@ TEST_F(NoWindow, ARunThatMayHoldAPasswordCannotBeDumped) {
     EXPECT_TRUE(protectedRun);
     ::close(started.input);
     int status = 0;
-    EXPECT_TRUE(ReapWithin(started.pid, std::chrono::steady_clock::now() + std::chrono::seconds(60), status));
+    ASSERT_TRUE(ReapWithin(started.pid, std::chrono::steady_clock::now() + std::chrono::seconds(60), status));
+    EXPECT_EQ(WEXITSTATUS(status), ExitStatus::kConfig) << "no password before the end of standard input";
 }
 
 TEST_F(NoWindow, ServerKeysOverriddenByStoredValuesAreNamed) {
@@ -230,13 +233,6 @@ TEST_F(NoWindow, WindowRunsWithoutADisplaySaySoAndPointAtSend) {
         EXPECT_NE(run.err.find("desklet --send"), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find("Reinstalling"), std::string::npos) << run.err;
     }
-}
-
-TEST_F(NoWindow, SendWithNothingStoredSaysHowToSetUpTheAccount) {
-    const auto document = files.WriteFile("a.pdf", "%PDF-1.4\n");
-    const ProgramResult run = Desklet({"--send", "-file", document.string(), "-fax", "2125551212"});
-    EXPECT_EQ(run.exitCode, ExitStatus::kConfig) << run.err;
-    EXPECT_NE(run.err.find("desklet: start desklet once with a window"), std::string::npos) << run.err;
 }
 
 struct Road {

@@ -64,37 +64,16 @@ bool ReapWithin(pid_t pid, std::chrono::steady_clock::time_point deadline, int& 
     return reaped == pid;
 }
 
-ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset,
-                         const std::optional<std::string>& input) {
+ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset) {
     ProgramResult result;
-    int inPipe[2] = {-1, -1};
-    if (input && pipe2(inPipe, O_CLOEXEC) != 0) {
-        return result;
-    }
-    if (input) {
-        // Fits the pipe's buffer, so the write cannot wait for the reader.
-        const bool written = input->size() <= 65536 &&
-                             write(inPipe[1], input->data(), input->size()) == static_cast<ssize_t>(input->size());
-        close(inPipe[1]);
-        if (!written) {
-            close(inPipe[0]);
-            return result;
-        }
-    }
     int outPipe[2];
     int errPipe[2];
     if (pipe2(outPipe, O_CLOEXEC) != 0) {
-        if (input) {
-            close(inPipe[0]);
-        }
         return result;
     }
     if (pipe2(errPipe, O_CLOEXEC) != 0) {
         close(outPipe[0]);
         close(outPipe[1]);
-        if (input) {
-            close(inPipe[0]);
-        }
         return result;
     }
     std::vector<char*> args = Arguments(argv);
@@ -102,9 +81,6 @@ ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (input) {
-        posix_spawn_file_actions_adddup2(&actions, inPipe[0], STDIN_FILENO);
-    }
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
     pid_t pid = -1;
@@ -112,9 +88,6 @@ ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);
-    if (input) {
-        close(inPipe[0]);
-    }
     if (spawned != 0) {
         close(outPipe[0]);
         close(errPipe[0]);

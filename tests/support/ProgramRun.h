@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -22,10 +21,8 @@ bool ReapWithin(pid_t pid, std::chrono::steady_clock::time_point deadline, int& 
 
 // Runs the program (argv[0] is its path) with the test's environment, less the
 // variables named in unset, and waits up to 60 s for it to end; a program still
-// running then is killed by its PID. With input, standard input is a pipe that
-// holds those bytes (at most 64 KiB, what a pipe takes unread) and then ends.
-ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset = {},
-                         const std::optional<std::string>& input = std::nullopt);
+// running then is killed by its PID.
+ProgramResult RunProgram(const std::vector<std::string>& argv, const std::vector<std::string>& unset = {});
 
 // A program left running, its standard input a pipe the test holds open, so that
 // a program that reads it waits until the test closes the write end.
