@@ -14,8 +14,8 @@
 #include "controls/NameByLabel.h"
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
+#include "print/TemporaryCopy.h"
 #include "settings/CConfigSheet.h"
-#include "text/Ascii.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -31,17 +31,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <unistd.h>
-
 namespace desklet {
 namespace {
 
 constexpr const char* kTitle = "Quillmark Tarvel";
 constexpr const char* kIconPath = ":/desklet/icons/desklet.svg";
 constexpr const char* kBackgroundPath = ":/desklet/bitmaps/background.png";
-// The marker in the name of a document that the launching program copied for us
-// and leaves for us to remove.
-constexpr const char* kTemporaryMarker = "QUILLTMP";
 // The texts the fax command puts in double quotes must not carry one.
 constexpr const char* kQuote = "\"";
 
@@ -53,10 +48,6 @@ constexpr const char* kBrowseFilter = "MS Word Documents (*.doc) (*.doc *.rtf);;
                                       "Postscript Files (*.ps,*.prn,*.psa) (*.ps *.prn *.psa);;"
                                       "All Files (*.*) (*)";
 constexpr const char* kBrowseFirstFilter = "MS Word Documents (*.doc) (*.doc *.rtf)";
-
-bool ContainsMarker(const std::string& path) {
-    return ascii::FindNoCase(path, kTemporaryMarker) != std::string::npos;
-}
 
 } // namespace
 
@@ -74,8 +65,8 @@ CFaxClientDlg::~CFaxClientDlg() {
 void CFaxClientDlg::DeleteHandedOverDocument() {
     // Only the copy handed over on the command line: a document the user picked or
     // typed is theirs, whatever its name.
-    if (!m_strHandedOverFile.empty() && ContainsMarker(m_strHandedOverFile)) {
-        (void)::unlink(m_strHandedOverFile.c_str());
+    if (!m_strHandedOverFile.empty()) {
+        (void)DeleteTemporaryCopy(m_strHandedOverFile);
     }
     m_strHandedOverFile.clear();
 }

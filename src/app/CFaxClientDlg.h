@@ -132,7 +132,8 @@ public:
 private:
     QIcon m_hIcon;
     // The document handed over on the command line: the launching program's
-    // temporary copy when its path carries the marker. Only this one is ever deleted.
+    // temporary copy where a handover puts one (TemporaryCopy.h). Only this one is
+    // ever deleted.
     std::string m_strHandedOverFile;
 };
 
