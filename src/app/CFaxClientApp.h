@@ -19,11 +19,13 @@ public:
     // Copies every key/value pair of the command line into Settings.
     void ReadCommandLine();
 
-    // The session's side of printing to fax: opens each document waiting in the
-    // user's inbox, oldest first, in one main dialog after another, each as if
-    // handed over with -file, so the dialog deletes it when it closes. Documents
-    // that arrive meanwhile are taken too; one that cannot be opened stays where
-    // it is and is reported once. Returns when no document is left to open.
+    // The session's side of printing to fax: first tells of the jobs held in the
+    // print queue because the inbox was full, once, then opens each document
+    // waiting in the user's inbox, oldest first, in one main dialog after another,
+    // each as if handed over with -file, so the dialog deletes it when it closes.
+    // Documents that arrive meanwhile are taken too; one that cannot be opened
+    // stays where it is and is reported once. Returns when no document is left
+    // to open.
     void RunPrintJobs();
     // Makes InitInstance() run RunPrintJobs() instead of one dialog from the
     // command line.

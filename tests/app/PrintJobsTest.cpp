@@ -1,5 +1,6 @@
 // `desklet --print-jobs` on the offscreen platform: the waiting documents open one
-// dialog after another, oldest first, and each is gone when its dialog closed.
+// dialog after another, oldest first, and each is gone when its dialog closed;
+// jobs held for a full inbox are told of first.
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
 #include "print/SpoolNames.h"
@@ -108,6 +109,28 @@ TEST_F(PrintJobs, documentThatCannotBeOpenedStaysAndIsReportedOnce) {
     EXPECT_TRUE(fs::is_symlink(inbox / "QUILLTMP-4-link.pdf"));
     EXPECT_TRUE(fs::exists(target));
     EXPECT_FALSE(fs::exists(good));
+}
+
+TEST_F(PrintJobs, jobsHeldForAFullInboxAreToldOfOnceBeforeTheDocuments) {
+    std::ofstream(inbox / HeldNoteName("61")) << "Budget.pdf\n";
+    std::ofstream(inbox / HeldNoteName("9")) << "Minutes\n";
+    const fs::path waiting = Arrive("QUILLTMP-5-waiting.pdf", 0);
+    ExpectDialog([this] { EXPECT_EQ(recorder.messages.size(), 1u) << "told before the dialog"; });
+
+    RunPrintJobs();
+    RunPrintJobs(); // told of once
+
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    const std::string& text = recorder.messages[0].text;
+    const std::size_t minutes = text.find("Minutes.pdf (job 9)");
+    const std::size_t budget = text.find("Budget.pdf (job 61)");
+    EXPECT_NE(minutes, std::string::npos) << text;
+    EXPECT_NE(budget, std::string::npos) << text;
+    EXPECT_LT(minutes, budget) << "by job number";
+    EXPECT_NE(text.find("lp -i 9 -H resume\nlp -i 61 -H resume"), std::string::npos) << text;
+    EXPECT_EQ(shown, (std::vector<std::string>{waiting.string()}));
+    EXPECT_FALSE(fs::exists(inbox / HeldNoteName("61")));
+    EXPECT_FALSE(fs::exists(inbox / HeldNoteName("9")));
 }
 
 } // namespace
