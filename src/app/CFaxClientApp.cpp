@@ -106,7 +106,11 @@ void CFaxClientApp::RunPrintJobs() {
             continue;
         }
         Settings["file"] = next->path;
+        const auto waiting = std::count_if(documents.begin(), documents.end(),
+                                           [&](const PrintInbox::Document& d) { return offered.count(d.name) == 0; });
+        m_printed = PrintedDocument{next->path, PrintedDocumentName(next->name), static_cast<std::size_t>(waiting)};
         RunMainDialog();
+        m_printed.reset();
     }
 }
 
