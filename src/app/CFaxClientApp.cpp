@@ -4,10 +4,12 @@
 #include "app/core/CommandLine.h"
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
+#include "print/CSpoolDelivery.h"
 #include "print/PrintInbox.h"
 #include "print/SpoolNames.h"
 #include "settings/CSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -43,8 +45,46 @@ void CFaxClientApp::RunMainDialog() {
     m_pMainWnd = nullptr;
 }
 
+namespace {
+
+QString Translate(const char* text) {
+    return QCoreApplication::translate("PrintJobs", text);
+}
+
+// Tells of the jobs the print system holds because the inbox was full, and how to
+// let them through once there is room; each job is told of once.
+void TellHeldJobs(const std::string& inbox) {
+    const std::vector<PrintInbox::HeldJob> held = PrintInbox::ListHeld(inbox);
+    if (held.empty()) {
+        return;
+    }
+    QString jobs;
+    QString release;
+    for (const PrintInbox::HeldJob& job : held) {
+        const QString id = QString::fromStdString(job.jobId);
+        jobs += job.name.empty() ? Translate("job %1").arg(id) + "\n"
+                                 : Translate("%1 (job %2)").arg(QString::fromStdString(job.name), id) + "\n";
+        release += "lp -i " + id + " -H resume\n";
+    }
+    const QString text =
+        Translate("The fax printer holds these printed documents in the print queue because your fax inbox is full "
+                  "(%1 documents or %2 GiB):\n\n%3\nSend or close the faxes that wait, then let the held documents "
+                  "through with:\n\n%4")
+            .arg(CSpoolDelivery::kMaxInboxDocuments)
+            .arg(CSpoolDelivery::kMaxInboxBytes >> 30)
+            .arg(jobs, release);
+    DialogServices::MessageBox(nullptr, text.toStdString(), Translate("Print to fax").toStdString(),
+                               MB_OK | MB_ICONEXCLAMATION);
+    for (const PrintInbox::HeldJob& job : held) {
+        (void)::unlink(job.notePath.c_str());
+    }
+}
+
+} // namespace
+
 void CFaxClientApp::RunPrintJobs() {
     const std::string inbox = InboxPath(SpoolRoot(true), ::getuid());
+    TellHeldJobs(inbox);
     // Every document is offered once per run, whatever became of it: one whose
     // dialog could not delete it, or that cannot be opened, must not come round
     // again and again.
@@ -58,13 +98,19 @@ void CFaxClientApp::RunPrintJobs() {
         }
         offered.insert(next->name);
         if (!PrintInbox::CanOpen(next->path)) {
-            DialogServices::MessageBox(
-                nullptr, "The printed document\n" + next->path + "\ncannot be opened. It stays where it is.",
-                "Print to fax", MB_OK | MB_ICONEXCLAMATION);
+            DialogServices::MessageBox(nullptr,
+                                       Translate("The printed document\n%1\ncannot be opened. It stays where it is.")
+                                           .arg(QString::fromStdString(next->path))
+                                           .toStdString(),
+                                       Translate("Print to fax").toStdString(), MB_OK | MB_ICONEXCLAMATION);
             continue;
         }
         Settings["file"] = next->path;
+        const auto waiting = std::count_if(documents.begin(), documents.end(),
+                                           [&](const PrintInbox::Document& d) { return offered.count(d.name) == 0; });
+        m_printed = PrintedDocument{next->path, PrintedDocumentName(next->name), static_cast<std::size_t>(waiting)};
         RunMainDialog();
+        m_printed.reset();
     }
 }
 

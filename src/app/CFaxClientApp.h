@@ -3,6 +3,10 @@
 #include "framework/CWinApp.h"
 #include "framework/core/CMapStringToString.h"
 
+#include <cstddef>
+#include <optional>
+#include <string>
+
 namespace desklet {
 
 // The process's application object: owns Settings, fills it from the command
@@ -19,12 +23,24 @@ public:
     // Copies every key/value pair of the command line into Settings.
     void ReadCommandLine();
 
-    // The session's side of printing to fax: opens each document waiting in the
-    // user's inbox, oldest first, in one main dialog after another, each as if
-    // handed over with -file, so the dialog deletes it when it closes. Documents
-    // that arrive meanwhile are taken too; one that cannot be opened stays where
-    // it is and is reported once. Returns when no document is left to open.
+    // The session's side of printing to fax: first tells of the jobs held in the
+    // print queue because the inbox was full, once, then opens each document
+    // waiting in the user's inbox, oldest first, in one main dialog after another,
+    // each as if handed over with -file, so the dialog deletes it when it closes.
+    // Documents that arrive meanwhile are taken too; one that cannot be opened
+    // stays where it is and is reported once. Returns when no document is left
+    // to open.
     void RunPrintJobs();
+
+    // The printed document a dialog of RunPrintJobs() is open for: shown and sent
+    // under its print title rather than its spool name.
+    struct PrintedDocument {
+        std::string path;
+        std::string name;
+        std::size_t waiting = 0; // documents that wait after this one
+    };
+    // The one the running dialog shows; none outside of RunPrintJobs().
+    const std::optional<PrintedDocument>& CurrentPrintedDocument() const { return m_printed; }
     // Makes InitInstance() run RunPrintJobs() instead of one dialog from the
     // command line.
     void SetPrintJobsMode() { m_bPrintJobs = true; }
@@ -43,6 +59,7 @@ private:
     void RunMainDialog();
 
     bool m_bPrintJobs = false;
+    std::optional<PrintedDocument> m_printed;
 };
 
 } // namespace desklet

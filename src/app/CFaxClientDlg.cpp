@@ -14,14 +14,15 @@
 #include "controls/NameByLabel.h"
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
+#include "print/TemporaryCopy.h"
 #include "settings/CConfigSheet.h"
-#include "text/Ascii.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,17 +32,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <unistd.h>
-
 namespace desklet {
 namespace {
 
 constexpr const char* kTitle = "Quillmark Tarvel";
 constexpr const char* kIconPath = ":/desklet/icons/desklet.svg";
 constexpr const char* kBackgroundPath = ":/desklet/bitmaps/background.png";
-// The marker in the name of a document that the launching program copied for us
-// and leaves for us to remove.
-constexpr const char* kTemporaryMarker = "QUILLTMP";
 // The texts the fax command puts in double quotes must not carry one.
 constexpr const char* kQuote = "\"";
 
@@ -53,10 +49,6 @@ constexpr const char* kBrowseFilter = "MS Word Documents (*.doc) (*.doc *.rtf);;
                                       "Postscript Files (*.ps,*.prn,*.psa) (*.ps *.prn *.psa);;"
                                       "All Files (*.*) (*)";
 constexpr const char* kBrowseFirstFilter = "MS Word Documents (*.doc) (*.doc *.rtf)";
-
-bool ContainsMarker(const std::string& path) {
-    return ascii::FindNoCase(path, kTemporaryMarker) != std::string::npos;
-}
 
 } // namespace
 
@@ -74,10 +66,14 @@ CFaxClientDlg::~CFaxClientDlg() {
 void CFaxClientDlg::DeleteHandedOverDocument() {
     // Only the copy handed over on the command line: a document the user picked or
     // typed is theirs, whatever its name.
-    if (!m_strHandedOverFile.empty() && ContainsMarker(m_strHandedOverFile)) {
-        (void)::unlink(m_strHandedOverFile.c_str());
+    if (!m_strHandedOverFile.empty()) {
+        (void)DeleteTemporaryCopy(m_strHandedOverFile);
     }
     m_strHandedOverFile.clear();
+}
+
+std::string CFaxClientDlg::DocumentPath(const std::string& fieldText) const {
+    return !m_strPrintedName.empty() && fieldText == m_strPrintedName ? m_strHandedOverFile : fieldText;
 }
 
 void CFaxClientDlg::CreateMenu() {
@@ -150,7 +146,9 @@ void CFaxClientDlg::CreateControls() {
     auto* file = new QLineEdit(this);
     SetDlgItemId(*file, IDC_FILE);
     NameByLabel(*m_labelFile, *file);
-    connect(file, &QLineEdit::textChanged, preview, &CDocumentPreviewCtrl::SetPath);
+    connect(file, &QLineEdit::textChanged, preview, [this, preview](const QString& text) {
+        preview->SetPath(QString::fromStdString(DocumentPath(text.toStdString())));
+    });
     m_btnBrowse = button(IDC_BROWSE, QStringLiteral("Browse"));
     connect(m_btnBrowse, &QPushButton::clicked, this, [this] { OnBrowse(); });
     layout->addWidget(m_labelFile);
@@ -158,6 +156,12 @@ void CFaxClientDlg::CreateControls() {
     fileRow->addWidget(file, 1);
     fileRow->addWidget(m_btnBrowse);
     layout->addLayout(fileRow);
+    // Where a printed document came from; shown only for one.
+    m_printedNote = new QLabel(this);
+    SetDlgItemId(*m_printedNote, IDC_PRINTED_NOTE);
+    m_printedNote->setWordWrap(true);
+    m_printedNote->hide();
+    layout->addWidget(m_printedNote);
 
     // Page font and resolution: two groups of automatic radio buttons.
     auto radioGroup = [this](QGroupBox* box, int firstId, const QString& first, const QString& second) {
@@ -262,6 +266,9 @@ bool CFaxClientDlg::OnInitDialog() {
         if (!file.empty()) {
             m_strFile = file;
             m_strHandedOverFile = file;
+        }
+        if (const auto& printed = app->CurrentPrintedDocument()) {
+            ShowPrintedDocument(printed->path, printed->name, printed->waiting);
         }
         m_recipients->SetEntries(JobOptions::Recipients((*settings)["fax"]));
         PresetJob(*settings);
@@ -387,6 +394,18 @@ void CFaxClientDlg::PresetJob(const CMapStringToString& settings) {
     m_strAttention = job.attention;
 }
 
+void CFaxClientDlg::ShowPrintedDocument(const std::string& path, const std::string& name, std::size_t waiting) {
+    m_strFile = name;
+    m_strHandedOverFile = path;
+    m_strPrintedName = name;
+    m_printedNote->setText(
+        waiting == 0 ? tr("Printed to the fax printer.")
+        : waiting == 1
+            ? tr("Printed to the fax printer. 1 more printed document waits.")
+            : tr("Printed to the fax printer. %1 more printed documents wait.").arg(static_cast<qulonglong>(waiting)));
+    m_printedNote->show();
+}
+
 FaxJob CFaxClientDlg::Job() const {
     FaxJob job;
     job.recipients = m_recipients->Entries();
@@ -396,6 +415,9 @@ FaxJob CFaxClientDlg::Job() const {
     job.comment = m_strComment;
     job.from = m_strFrom;
     job.attention = m_strAttention;
+    if (!m_strPrintedName.empty() && m_strFile == m_strPrintedName) {
+        job.documentName = m_strPrintedName;
+    }
     return job;
 }
 
@@ -414,7 +436,7 @@ void CFaxClientDlg::OnOK() {
     const CDialogSend send(
         *this, {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
                 [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
-    if (send.Run(Job(), m_strFile, app->Settings)) {
+    if (send.Run(Job(), DocumentPath(m_strFile), app->Settings)) {
         CDialog::OnOK();
     }
 }

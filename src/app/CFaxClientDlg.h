@@ -12,6 +12,7 @@
 
 class QAction;
 class QGroupBox;
+class QLabel;
 class QMenuBar;
 class QPainter;
 class QPushButton;
@@ -66,6 +67,7 @@ public:
         IDC_QUESTIONS = 1033,
         IDC_FONT_GROUP = 1034,
         IDC_PHONE = 1036,
+        IDC_PRINTED_NOTE = 1041,
     };
     enum CommandId { ID_APP_ABOUT = 100, ID_ACCOUNT_SETTINGS = 32771, ID_ONLINE_HELP = 32773 };
     static constexpr int IDM_ABOUTBOX = 16;
@@ -109,6 +111,12 @@ private:
     // The job's fields as the launching program handed them over, where known.
     void PresetJob(const CMapStringToString& settings);
     void DeleteHandedOverDocument();
+    // Shows a printed document under its name, with a word on where it came from
+    // and how many more wait.
+    void ShowPrintedDocument(const std::string& path, const std::string& name, std::size_t waiting);
+    // The file that the file field's text names: the printed document's spool
+    // file while the field shows its name.
+    std::string DocumentPath(const std::string& fieldText) const;
 
     std::unique_ptr<CConfigSheet> m_pConfigSheet;
     CRecipientPanel* m_recipients = nullptr;
@@ -117,6 +125,7 @@ private:
     CColorLabel* m_labelFile = nullptr;
     QPushButton* m_btnBrowse = nullptr;
     QPushButton* m_btnSend = nullptr;
+    QLabel* m_printedNote = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
 
 public:
@@ -132,8 +141,12 @@ public:
 private:
     QIcon m_hIcon;
     // The document handed over on the command line: the launching program's
-    // temporary copy when its path carries the marker. Only this one is ever deleted.
+    // temporary copy where a handover puts one (TemporaryCopy.h). Only this one is
+    // ever deleted.
     std::string m_strHandedOverFile;
+    // The print title of a printed document, which the file field shows and the
+    // fax service receives in place of its spool name; empty for other documents.
+    std::string m_strPrintedName;
 };
 
 } // namespace desklet

@@ -111,14 +111,13 @@ std::string CAttachmentPartEncoder::FormatParameter(std::string_view attribute, 
     return text;
 }
 
-std::string CAttachmentPartEncoder::BuildPartHeader(const std::string& content, const std::string& /*parameters*/,
-                                                    std::int32_t /*encoding*/, bool contentIsPath) const {
+std::string CAttachmentPartEncoder::BuildPartHeader(const MimePartInfo& part) const {
     std::string name;
     std::string extension;
-    SplitFileName(content, name, extension);
+    SplitFileName(part.m_strFileName.empty() ? part.m_strContent : part.m_strFileName, name, extension);
     const std::string fileName = name + extension;
     std::string header = "Content-Type: " + GetContentTypeString();
-    if (contentIsPath) {
+    if (part.m_bContentIsPath) {
         header += FormatParameter("file", fileName);
     }
     header += "\r\nContent-Transfer-Encoding: base64\r\n";
@@ -163,9 +162,8 @@ bool CAttachmentPartEncoder::AppendFileContent(std::FILE* file, std::string& bod
     return true;
 }
 
-bool CAttachmentPartEncoder::AppendPart(const std::string& content, const std::string& parameters,
-                                        std::int32_t encoding, bool /*contentIsPath*/, std::string& body,
-                                        std::string& error) const {
+bool CAttachmentPartEncoder::AppendPart(const MimePartInfo& part, std::string& body, std::string& error) const {
+    const std::string& content = part.m_strContent;
     const std::filesystem::path path(content);
     // A FIFO or a device would block the send or never end; only a plain file is
     // a document.
@@ -200,7 +198,9 @@ bool CAttachmentPartEncoder::AppendPart(const std::string& content, const std::s
     // the encoded file for a moment.
     const std::uintmax_t lines = before.size / kBytesPerLine + 1;
     body.reserve(start + static_cast<std::size_t>(lines * 74) + 1024);
-    body += BuildPartHeader(content, parameters, encoding, true);
+    MimePartInfo asFile = part;
+    asFile.m_bContentIsPath = true;
+    body += BuildPartHeader(asFile);
     errno = 0;
     const bool read = AppendFileContent(file.get(), body);
     const int readErrno = errno;

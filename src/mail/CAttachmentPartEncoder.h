@@ -18,11 +18,11 @@ public:
     // The content is the path of the file. Fails, leaving body as it was, when the
     // file cannot be opened or read to its end, is not a regular file, or changes
     // while it is read; error names the file.
-    bool AppendPart(const std::string& content, const std::string& parameters, std::int32_t encoding,
-                    bool contentIsPath, std::string& body, std::string& error) const override;
+    bool AppendPart(const MimePartInfo& part, std::string& body, std::string& error) const override;
     std::string GetContentTypeString() const override;
-    std::string BuildPartHeader(const std::string& content, const std::string& parameters, std::int32_t encoding,
-                                bool contentIsPath) const override;
+    // Names the file by the part's file name, or by its path's last component when
+    // it has none.
+    std::string BuildPartHeader(const MimePartInfo& part) const override;
 
     // Appends the file's bytes from its current position to its end in base64
     // lines. False on a read error; the lines appended so far stay.

@@ -40,10 +40,11 @@ void CMimeMailItem::RegisterEncoder(std::unique_ptr<CMimePartEncoder> encoder) {
 }
 
 bool CMimeMailItem::AddMimePart(const std::string& content, std::int32_t contentType, const std::string& parameters,
-                                std::int32_t encoding, bool contentIsPath) {
+                                std::int32_t encoding, bool contentIsPath, const std::string& fileName) {
     // A path stays as it is: on Linux a file name may begin or end with a blank,
     // and trimming it would name another file, or none.
-    MimePartInfo part{encoding, contentType, parameters, contentIsPath, contentIsPath ? content : Trimmed(content)};
+    MimePartInfo part{encoding, contentType, parameters, contentIsPath, contentIsPath ? content : Trimmed(content),
+                      fileName};
     if (contentType == PartTypeText) {
         m_listParts.push_front(std::move(part));
     } else {
@@ -79,8 +80,7 @@ bool CMimeMailItem::AppendParts() {
         }
         AppendBoundary(m_strBody);
         std::string error;
-        if (!encoder->AppendPart(part.m_strContent, part.m_strParameters, part.m_nEncoding, part.m_bContentIsPath,
-                                 m_strBody, error)) {
+        if (!encoder->AppendPart(part, m_strBody, error)) {
             SetComposeError(std::move(error));
             return false;
         }

@@ -24,9 +24,10 @@ public:
 
     // Queues a part; a text content is stored without surrounding white space, a
     // path as it is. A text part goes to the front, every other part to the back.
+    // A file travels under fileName, or under its own name when that is empty.
     // Always true.
     bool AddMimePart(const std::string& content, std::int32_t contentType, const std::string& parameters,
-                     std::int32_t encoding, bool contentIsPath);
+                     std::int32_t encoding, bool contentIsPath, const std::string& fileName = {});
 
     const std::list<MimePartInfo>& GetParts() const { return m_listParts; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mail/MimePartInfo.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,15 +21,12 @@ public:
     // Appends this part's header block and encoded content to body. False when the
     // part could not be written whole; error then says why, and body holds no byte
     // of this part (a half-written part must not go out as if it were whole).
-    [[nodiscard]] virtual bool AppendPart(const std::string& content, const std::string& parameters,
-                                          std::int32_t encoding, bool contentIsPath, std::string& body,
-                                          std::string& error) const = 0;
+    [[nodiscard]] virtual bool AppendPart(const MimePartInfo& part, std::string& body, std::string& error) const = 0;
 
     virtual std::string GetContentTypeString() const = 0;
 
     // The part's header lines and the empty line that ends them.
-    virtual std::string BuildPartHeader(const std::string& content, const std::string& parameters,
-                                        std::int32_t encoding, bool contentIsPath) const = 0;
+    virtual std::string BuildPartHeader(const MimePartInfo& part) const = 0;
 
     bool IsType(std::int32_t contentType) const { return contentType == m_nContentType; }
 

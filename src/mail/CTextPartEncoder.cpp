@@ -14,8 +14,8 @@ std::string CTextPartEncoder::GetContentTypeString() const {
     return "text/plain";
 }
 
-std::string CTextPartEncoder::BuildPartHeader(const std::string& /*content*/, const std::string& parameters,
-                                              std::int32_t /*encoding*/, bool /*contentIsPath*/) const {
+std::string CTextPartEncoder::BuildPartHeader(const MimePartInfo& part) const {
+    const std::string& parameters = part.m_strParameters;
     // The parameters are the caller's; a line break in them must not start a
     // header line of its own.
     std::string header = "Content-Type: " + GetContentTypeString();
@@ -26,11 +26,10 @@ std::string CTextPartEncoder::BuildPartHeader(const std::string& /*content*/, co
     return header;
 }
 
-bool CTextPartEncoder::AppendPart(const std::string& content, const std::string& parameters, std::int32_t encoding,
-                                  bool contentIsPath, std::string& body, std::string& /*error*/) const {
-    body += BuildPartHeader(content, parameters, encoding, contentIsPath);
+bool CTextPartEncoder::AppendPart(const MimePartInfo& part, std::string& body, std::string& /*error*/) const {
+    body += BuildPartHeader(part);
     // Nothing after the text: the next boundary line supplies a missing CR LF.
-    body += WrapText(content);
+    body += WrapText(part.m_strContent);
     return true;
 }
 

@@ -15,11 +15,9 @@ public:
     CTextPartEncoder(std::int32_t contentType, std::int32_t wrapWidth)
         : CMimePartEncoder(contentType), m_nWrapWidth(wrapWidth) {}
 
-    bool AppendPart(const std::string& content, const std::string& parameters, std::int32_t encoding,
-                    bool contentIsPath, std::string& body, std::string& error) const override;
+    bool AppendPart(const MimePartInfo& part, std::string& body, std::string& error) const override;
     std::string GetContentTypeString() const override;
-    std::string BuildPartHeader(const std::string& content, const std::string& parameters, std::int32_t encoding,
-                                bool contentIsPath) const override;
+    std::string BuildPartHeader(const MimePartInfo& part) const override;
 
     // Breaks a line once its column count passes the width, at the latest blank seen
     // (which may lie in an earlier line), the white space around the break removed.

@@ -17,6 +17,9 @@ struct MimePartInfo {
     // The part's text, without surrounding blanks, or the path of the file to
     // attach, exactly as given.
     std::string m_strContent;
+    // The name an attached file travels under; empty for the last component of
+    // its path.
+    std::string m_strFileName = {};
 };
 
 } // namespace desklet

@@ -6,8 +6,11 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <string>
 #include <unistd.h>
 
 namespace desklet {
@@ -22,6 +25,11 @@ void OnTerminate(int) {
     g_cancelled = 1;
 }
 
+std::optional<std::string> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
 int ExitCodeFor(CSpoolDelivery::Result result) {
     switch (result) {
     case CSpoolDelivery::Result::Delivered:
@@ -29,6 +37,7 @@ int ExitCodeFor(CSpoolDelivery::Result result) {
     case CSpoolDelivery::Result::Refused:
         return kBackendCancel;
     case CSpoolDelivery::Result::DiskFull:
+    case CSpoolDelivery::Result::InboxFull:
         return kBackendHold;
     case CSpoolDelivery::Result::SpoolUnsafe:
         return kBackendStop;
@@ -66,10 +75,16 @@ int RunBackend(int argc, char** argv, bool trustEnvironment) {
 
     CSpoolDelivery delivery;
     delivery.SetStopFlag(&g_cancelled);
-    const CSpoolDelivery::Job job{SpoolRoot(trustEnvironment), argv[1], argv[2], argv[3]};
+    // The print system sets AUTH_USERNAME, and AUTH_UID for a client on its local
+    // socket, for the run of a job whose user it authenticated (see CSpoolDelivery).
+    const CSpoolDelivery::Job job{SpoolRoot(trustEnvironment), argv[1], argv[2], argv[3], Environment("AUTH_USERNAME"),
+                                  Environment("AUTH_UID")};
     const CSpoolDelivery::Result result = delivery.Deliver(job, input.Get());
     if (result == CSpoolDelivery::Result::Delivered) {
         std::fprintf(stderr, "INFO: Delivered to %s\n", delivery.GetDeliveredPath().c_str());
+    } else if (ExitCodeFor(result) == kBackendHold) {
+        std::fprintf(stderr, "ERROR: %s; the job is held: release it with \"lp -i %s -H resume\" once there is room\n",
+                     delivery.GetLastError().c_str(), argv[1]);
     } else {
         std::fprintf(stderr, "ERROR: %s\n", delivery.GetLastError().c_str());
     }

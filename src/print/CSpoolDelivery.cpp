@@ -6,9 +6,11 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <stdio.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -76,11 +78,75 @@ bool SplitAbsolute(const std::string& path, std::vector<std::string>& components
 
 constexpr int kDirectoryFlags = O_DIRECTORY | O_NOFOLLOW | O_RDONLY | O_CLOEXEC;
 
+// Every PDF begins with these bytes; the print system's filters write nothing else.
+constexpr std::string_view kPdfMagic = "%PDF-";
+
+// The documents in the inbox and their bytes. Only the names the backend gives
+// count: what else the owner keeps there is theirs to account for.
+struct InboxUsage {
+    std::size_t documents = 0;
+    std::uint64_t bytes = 0;
+};
+
+bool MeasureInbox(int inboxFd, InboxUsage& usage) {
+    const int listFd = ::openat(inboxFd, ".", O_DIRECTORY | O_RDONLY | O_CLOEXEC);
+    if (listFd < 0) {
+        return false;
+    }
+    DIR* dir = ::fdopendir(listFd);
+    if (dir == nullptr) {
+        (void)::close(listFd);
+        return false;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsSpoolFileName(entry->d_name)) {
+            continue;
+        }
+        ++usage.documents;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)) {
+            usage.bytes += static_cast<std::uint64_t>(info.st_size);
+        }
+    }
+    ::closedir(dir);
+    return true;
+}
+
+// The held note for the job, written as the owner; a note that cannot be written
+// costs the owner only the word about it.
+void LeaveHeldNote(int inboxFd, const CSpoolDelivery::Job& job) {
+    UniqueFd note(::openat(inboxFd, HeldNoteName(job.jobId).c_str(),
+                           O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!note.Valid()) {
+        return;
+    }
+    const std::string text = PrintedDocumentName(SpoolFileName(job.jobId, job.title)) + "\n";
+    (void)!::write(note.Get(), text.data(), text.size());
+}
+
 } // namespace
 
 CSpoolDelivery::Result CSpoolDelivery::Fail(Result result, std::string message) {
     m_lastError = std::move(message);
     return result;
+}
+
+ssize_t CSpoolDelivery::Read(int fd, char* buffer, std::size_t size) const {
+    for (;;) {
+        if (Stopped()) {
+            errno = ECANCELED;
+            return -1;
+        }
+        const ssize_t got = ::read(fd, buffer, size);
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+void CSpoolDelivery::Drain(int fd, std::vector<char>& buffer) const {
+    while (Read(fd, buffer.data(), buffer.size()) > 0) {
+    }
 }
 
 CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
@@ -102,6 +168,41 @@ CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
     const bool privileged = geteuid() == 0;
     if (!privileged && uid != geteuid()) {
         return Fail(Result::Refused, "without root only the own user's jobs can be delivered");
+    }
+    // Anyone can name anyone as a job's user; only a user the print system
+    // authenticated is the person who printed.
+    if (!job.authenticatedUser) {
+        return Fail(Result::Refused, "the print system did not authenticate the job's owner \"" + job.user +
+                                         "\": the queue needs the operation policy \"authenticated\"");
+    }
+    if (*job.authenticatedUser != job.user) {
+        return Fail(Result::Refused, "the job's owner \"" + job.user + "\" is not the authenticated user \"" +
+                                         *job.authenticatedUser + "\"");
+    }
+    if (job.authenticatedUid && *job.authenticatedUid != std::to_string(uid)) {
+        return Fail(Result::Refused, "the job's owner \"" + job.user + "\" is not the user id " +
+                                         *job.authenticatedUid + " that printed it");
+    }
+
+    // Only a PDF goes further: a job sent raw skips the filters that make one.
+    std::vector<char> chunk(kCopyBufferBytes);
+    std::size_t headBytes = 0;
+    while (headBytes < kPdfMagic.size()) {
+        const ssize_t got = Read(inputFd, chunk.data() + headBytes, kPdfMagic.size() - headBytes);
+        if (got < 0) {
+            return Fail(Result::Failed, errno == ECANCELED ? std::string("the job was cancelled")
+                                                           : "cannot read the document: " + ErrnoText(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        headBytes += static_cast<std::size_t>(got);
+    }
+    if (headBytes == 0) {
+        return Fail(Result::Refused, "the job has no document");
+    }
+    if (std::string_view(chunk.data(), headBytes) != kPdfMagic) {
+        return Fail(Result::Refused, "the document is not a PDF");
     }
 
     // The spool root, walked from "/" one component at a time without following
@@ -181,6 +282,19 @@ CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
         }
     }
 
+    InboxUsage usage;
+    if (!MeasureInbox(inbox.Get(), usage)) {
+        return Fail(Result::Failed, "cannot list the inbox " + inboxPath + ": " + ErrnoText(errno));
+    }
+    const auto inboxFull = [&](std::string message) {
+        LeaveHeldNote(inbox.Get(), job);
+        Drain(inputFd, chunk);
+        return Fail(Result::InboxFull, std::move(message));
+    };
+    if (usage.documents >= kMaxInboxDocuments) {
+        return inboxFull("the inbox " + inboxPath + " holds " + std::to_string(usage.documents) + " documents already");
+    }
+
     // Written under a hidden name that the session ignores, then renamed, so the
     // session never opens half a document.
     const std::string partName = "." + std::string(kSpoolMarker) + "-" + job.jobId + ".part";
@@ -207,47 +321,56 @@ CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
         return discard(Result::Failed, "cannot make the document private: " + ErrnoText(errno));
     }
 
-    std::vector<char> chunk(kCopyBufferBytes);
-    std::size_t total = 0;
-    for (;;) {
-        if (Stopped()) {
-            return discard(Result::Failed, "the job was cancelled");
-        }
-        const ssize_t got = ::read(inputFd, chunk.data(), chunk.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return discard(Result::Failed, "cannot read the document: " + ErrnoText(errno));
-        }
-        if (got == 0) {
-            break;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(part.Get(), chunk.data() + done, static_cast<std::size_t>(got - done));
+    const auto writeAll = [&](const char* data, std::size_t size) {
+        for (std::size_t done = 0; done < size;) {
+            const ssize_t put = ::write(part.Get(), data + done, size - done);
             if (put < 0 && errno == EINTR) {
                 continue;
             }
             if (put <= 0) {
-                const int error = put < 0 ? errno : ENOSPC;
-                return discard(IsDiskFull(error) ? Result::DiskFull : Result::Failed,
-                               "cannot write the document into " + inboxPath + ": " + ErrnoText(error));
+                return put < 0 ? errno : ENOSPC;
             }
-            done += put;
+            done += static_cast<std::size_t>(put);
         }
-        total += static_cast<std::size_t>(got);
+        return 0;
+    };
+    const auto writeFailed = [&](int error) {
+        if (!IsDiskFull(error)) {
+            return discard(Result::Failed, "cannot write the document into " + inboxPath + ": " + ErrnoText(error));
+        }
+        Drain(inputFd, chunk);
+        return discard(Result::DiskFull, "cannot write the document into " + inboxPath + ": " + ErrnoText(error));
+    };
+
+    std::uint64_t total = headBytes;
+    std::size_t pending = headBytes; // the head is in the buffer already
+    for (;;) {
+        if (usage.bytes + total > kMaxInboxBytes) {
+            part.Reset();
+            (void)::unlinkat(inbox.Get(), partName.c_str(), 0);
+            return inboxFull("the inbox " + inboxPath + " would hold more than " + std::to_string(kMaxInboxBytes) +
+                             " bytes");
+        }
+        if (const int error = writeAll(chunk.data(), pending); error != 0) {
+            return writeFailed(error);
+        }
+        const ssize_t got = Read(inputFd, chunk.data(), chunk.size());
+        if (got < 0) {
+            return discard(Result::Failed, errno == ECANCELED ? std::string("the job was cancelled")
+                                                              : "cannot read the document: " + ErrnoText(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        pending = static_cast<std::size_t>(got);
+        total += pending;
     }
     if (Stopped()) {
         return discard(Result::Failed, "the job was cancelled");
     }
-    if (total == 0) {
-        return discard(Result::Refused, "the job has no document");
-    }
     // Some file systems report a full disk only when the data reaches it.
     if (::fsync(part.Get()) != 0 || ::close(part.Release()) != 0) {
-        const int error = errno;
-        return discard(IsDiskFull(error) ? Result::DiskFull : Result::Failed,
-                       "cannot write the document into " + inboxPath + ": " + ErrnoText(error));
+        return writeFailed(errno);
     }
 
     // The final name never replaces anything: a name that is taken, by an earlier
@@ -256,6 +379,8 @@ CSpoolDelivery::Result CSpoolDelivery::Deliver(const Job& job, int inputFd) {
         const std::string name = SpoolFileName(job.jobId, job.title, variant);
         if (::renameat2(inbox.Get(), partName.c_str(), inbox.Get(), name.c_str(), RENAME_NOREPLACE) == 0) {
             m_deliveredPath = inboxPath + "/" + name;
+            // Held once for a full inbox and released since: the note has had its say.
+            (void)::unlinkat(inbox.Get(), HeldNoteName(job.jobId).c_str(), 0);
             return Result::Delivered;
         }
         if (errno != EEXIST) {

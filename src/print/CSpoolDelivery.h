@@ -1,7 +1,11 @@
 #pragma once
 
 #include <csignal>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <sys/types.h>
+#include <vector>
 
 namespace desklet {
 
@@ -11,14 +15,26 @@ namespace desklet {
 // must be a folder of the owner's, the file is created new (never opened if it
 // exists) and written as the owner, and appears under its final name only when
 // it is whole. Whatever fails, no partial file stays behind.
+//
+// The job's user name is whatever the client claimed unless the print system
+// authenticated it, so a job is delivered only when the print system says it
+// authenticated that very user; and only a PDF is delivered, also from a job sent
+// raw past the print system's filters.
 class CSpoolDelivery {
 public:
+    // What one inbox holds at most: a flood of jobs must neither fill the owner's
+    // disk nor open a dialog after dialog. A job past either limit is held in the
+    // queue, to be released once there is room.
+    static constexpr std::size_t kMaxInboxDocuments = 50;
+    static constexpr std::uint64_t kMaxInboxBytes = 1024ULL * 1024 * 1024;
+
     // How a delivery ended, in the terms the print system acts on.
     enum class Result {
         Delivered,
         Refused,     // this job cannot be delivered (unknown owner, unsafe inbox): drop it, keep the queue
         Failed,      // the document could not be read, or an unexpected error
         DiskFull,    // no room for the document: keep the job for later
+        InboxFull,   // the inbox holds as many documents or bytes as it may: keep the job for later
         SpoolUnsafe, // the spool root itself is wrong: stop the queue until an administrator looks
     };
 
@@ -27,10 +43,16 @@ public:
         std::string jobId; // decimal digits
         std::string user;  // the job's owner, by name
         std::string title;
+        // The user the print system authenticated for the job (its AUTH_USERNAME),
+        // and their user id where it knows it from the local socket (AUTH_UID).
+        std::optional<std::string> authenticatedUser;
+        std::optional<std::string> authenticatedUid;
     };
 
     // Copies everything readable from inputFd into the owner's inbox. When the
-    // process is not root it can deliver only to its own user.
+    // process is not root it can deliver only to its own user. A job held for a
+    // full inbox leaves a note for its owner's session (HeldNoteName()); the
+    // delivery of a job removes its note.
     [[nodiscard]] Result Deliver(const Job& job, int inputFd);
 
     // A flag that a signal handler sets when the job is cancelled: the copy stops
@@ -45,6 +67,13 @@ public:
 
 private:
     Result Fail(Result result, std::string message);
+    // Reads into buffer, retrying after a signal unless the job was cancelled; -1
+    // with errno ECANCELED for a cancelled job.
+    ssize_t Read(int fd, char* buffer, std::size_t size) const;
+    // Reads the rest of the input and throws it away: the print system's filters
+    // that still write into it would otherwise fail, and a failed filter aborts a
+    // job that the backend meant to keep.
+    void Drain(int fd, std::vector<char>& buffer) const;
     bool Stopped() const { return m_stop != nullptr && *m_stop != 0; }
 
     const volatile std::sig_atomic_t* m_stop = nullptr;

@@ -23,6 +23,15 @@ public:
     // True when the document is a regular file that can be read, reached without
     // following a link; a planted link or folder under a document's name is not.
     static bool CanOpen(const std::string& path);
+
+    // A job the backend held because the inbox was full, as its note tells.
+    struct HeldJob {
+        std::string jobId;
+        std::string name; // the name its document will have; empty when the note does not say
+        std::string notePath;
+    };
+    // The held jobs' notes in the folder, by job id. A missing folder has none.
+    static std::vector<HeldJob> ListHeld(const std::string& folder);
 };
 
 } // namespace desklet

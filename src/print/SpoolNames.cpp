@@ -119,4 +119,45 @@ bool IsSpoolFileName(std::string_view name) {
            name.substr(name.size() - kSpoolExtension.size()) == kSpoolExtension;
 }
 
+std::string PrintedDocumentName(std::string_view spoolFileName) {
+    if (!IsSpoolFileName(spoolFileName)) {
+        return std::string(spoolFileName);
+    }
+    // The backend's names: the marker, a dash, the job id's digits, a dash, then
+    // the title with its extension.
+    std::size_t at = kSpoolMarker.size() + 1;
+    const std::size_t idStart = at;
+    while (at < spoolFileName.size() && spoolFileName[at] >= '0' && spoolFileName[at] <= '9') {
+        ++at;
+    }
+    if (at == idStart || at >= spoolFileName.size() || spoolFileName[at] != '-' ||
+        at + 1 + kSpoolExtension.size() >= spoolFileName.size()) {
+        return std::string(spoolFileName);
+    }
+    return std::string(spoolFileName.substr(at + 1));
+}
+
+namespace {
+constexpr std::string_view kHeldExtension = ".held";
+}
+
+std::string HeldNoteName(std::string_view jobId) {
+    return "." + std::string(kSpoolMarker) + "-" + std::string(jobId) + std::string(kHeldExtension);
+}
+
+std::string_view HeldNoteJobId(std::string_view name) {
+    const std::string prefix = "." + std::string(kSpoolMarker) + "-";
+    if (name.size() <= prefix.size() + kHeldExtension.size() || name.substr(0, prefix.size()) != prefix ||
+        name.substr(name.size() - kHeldExtension.size()) != kHeldExtension) {
+        return {};
+    }
+    const std::string_view id = name.substr(prefix.size(), name.size() - prefix.size() - kHeldExtension.size());
+    for (const char c : id) {
+        if (c < '0' || c > '9') {
+            return {};
+        }
+    }
+    return id;
+}
+
 } // namespace desklet

@@ -43,4 +43,16 @@ std::string SpoolFileName(std::string_view jobId, std::string_view title, int va
 // True for the names SpoolFileName() makes: the marker, a dash, and the extension.
 bool IsSpoolFileName(std::string_view name);
 
+// The name a printed document is shown and sent under: its spool name without the
+// marker and the job id ("QUILLTMP-57-Quarterly report.pdf" gives "Quarterly
+// report.pdf"). The whole name for one that is not a spool name.
+std::string PrintedDocumentName(std::string_view spoolFileName);
+
+// The hidden note the backend leaves in the inbox for a job it held because the
+// inbox was full: ".QUILLTMP-<job id>.held", holding the job's title. The session
+// tells its owner and removes it; a later delivery of the job removes it too.
+std::string HeldNoteName(std::string_view jobId);
+// The job id of a held note's name; empty for any other name.
+std::string_view HeldNoteJobId(std::string_view name);
+
 } // namespace desklet

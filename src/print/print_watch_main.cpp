@@ -1,6 +1,7 @@
 // desklet-print-watch: started with the session (XDG autostart). Runs
-// `desklet --print-jobs` at login when documents wait, and again whenever one
-// arrives; one run at a time, one watcher per user. No window, no toolkit: it
+// `desklet --print-jobs` at login when documents wait or jobs were held for a
+// full inbox, and again whenever one arrives or is held; one run at a time, one
+// watcher per user. No window, no toolkit: it
 // sits in the session all day and must stay small.
 #include "print/PrintInbox.h"
 #include "print/SpoolNames.h"
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
         }
         if (child < 0 && look) {
             look = false;
-            if (!desklet::PrintInbox::List(inbox).empty()) {
+            if (!desklet::PrintInbox::List(inbox).empty() || !desklet::PrintInbox::ListHeld(inbox).empty()) {
                 child = StartDialogs(program);
             }
         }
@@ -121,7 +122,8 @@ int main(int argc, char** argv) {
                 const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + offset);
                 if ((event->mask & IN_IGNORED) != 0) {
                     watch = -1; // the inbox went away; wait for it again
-                } else if (event->len > 0 && desklet::IsSpoolFileName(event->name)) {
+                } else if (event->len > 0 &&
+                           (desklet::IsSpoolFileName(event->name) || !desklet::HeldNoteJobId(event->name).empty())) {
                     look = true;
                 }
                 offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);

@@ -581,7 +581,11 @@ struct TemporaryCase {
     friend void PrintTo(const TemporaryCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class TemporaryDocument : public MainDialog, public testing::WithParamInterface<TemporaryCase> {};
+class TemporaryDocument : public MainDialog, public testing::WithParamInterface<TemporaryCase> {
+protected:
+    // Where a handover puts its copies; the variety of places is IsTemporaryCopy's table.
+    TempTmpDir temp;
+};
 
 TEST_P(TemporaryDocument, OnlyTheHandedOverCopyIsDeleted) {
     const TemporaryCase& c = GetParam();
@@ -590,11 +594,11 @@ TEST_P(TemporaryDocument, OnlyTheHandedOverCopyIsDeleted) {
     std::filesystem::path browsed;
     std::vector<std::string> args{"desklet"};
     if (*c.handedOver) {
-        handedOver = files.WriteFile(c.handedOver, "document");
+        handedOver = temp.WriteFile(c.handedOver, "document");
         args.insert(args.end(), {"-file", handedOver.string()});
     }
     if (*c.browsed) {
-        browsed = files.WriteFile(c.browsed, "the user's own");
+        browsed = temp.WriteFile(c.browsed, "the user's own");
         recorder.fileAnswers.push_back(browsed.string());
     }
     Start(args);
@@ -626,14 +630,17 @@ INSTANTIATE_TEST_SUITE_P(
                     TemporaryCase{"a handed over document without the marker stays", "report.pdf", "", true, true},
                     TemporaryCase{"a browsed file with the marker stays", "", "QUILLTMP-mine.pdf", true, true},
                     TemporaryCase{"the copy goes also when the user picked another", "QUILLTMP2.pdf",
-                                  "QUILLTMP-other.pdf", false, true}),
+                                  "QUILLTMP-other.pdf", false, true},
+                    TemporaryCase{"a document in a folder named with the marker stays", "QuillTmp-archive/thesis.txt",
+                                  "", true, true}),
     SentenceName{});
 
 TEST_F(MainDialog, TheHandedOverCopyIsRecognisedUnderATurkishLocale) {
     TurkishLocale turkish;
     ASSERT_TRUE(turkish.active()) << turkish.error();
     Store({{"logon", "acme"}});
-    const auto copy = files.WriteFile("fax-quilltmp-1.pdf", "document");
+    TempTmpDir temp;
+    const auto copy = temp.WriteFile("fax-quilltmp-1.pdf", "document");
     Start({"desklet", "-file", copy.string()});
     {
         CFaxClientDlg dialog;

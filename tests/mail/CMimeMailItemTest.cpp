@@ -151,7 +151,7 @@ TEST_F(CMimeMailItemTest, PathIsSplitAtTheLastSlashAndTheLastDot) {
 
 TEST_F(CMimeMailItemTest, PartHeaderOfAHostileFileNameHasOnlyItsOwnLines) {
     const CAttachmentPartEncoder encoder(1);
-    const std::string header = encoder.BuildPartHeader("/tmp/x\r\nBcc: a@b\n.pdf", "", 4, true);
+    const std::string header = encoder.BuildPartHeader({4, 1, "", true, "/tmp/x\r\nBcc: a@b\n.pdf"});
     EXPECT_EQ(header, "Content-Type: application/octet-stream; file*=UTF-8''x%0D%0ABcc%3A%20a%40b%0A.pdf\r\n"
                       "Content-Transfer-Encoding: base64\r\n"
                       "Content-Disposition: attachment; filename*=UTF-8''x%0D%0ABcc%3A%20a%40b%0A.pdf\r\n\r\n");
@@ -293,7 +293,7 @@ TEST_F(CMimeMailItemTest, DocumentThatCannotBeReadWholeLeavesTheBodyAsItWas) {
         const FaultyAttachmentEncoder encoder(fault, path);
         std::string body = "before\r\n";
         std::string error;
-        EXPECT_FALSE(encoder.AppendPart(path, "", 4, true, body, error));
+        EXPECT_FALSE(encoder.AppendPart({4, 1, "", true, path}, body, error));
         EXPECT_EQ(error, message);
         EXPECT_EQ(body, "before\r\n");
     }

@@ -113,13 +113,13 @@ TEST(CTextPartEncoder, PartHeaderIsTextPlainIn7Bit) {
     const CTextPartEncoder encoder(0, 76);
     std::string body;
     std::string error;
-    ASSERT_TRUE(encoder.AppendPart("Hello", "; charset=us-ascii", 0, false, body, error));
+    ASSERT_TRUE(encoder.AppendPart({0, 0, "; charset=us-ascii", false, "Hello"}, body, error));
     EXPECT_EQ(body, "Content-Type: text/plain; charset=us-ascii\r\nContent-Transfer-Encoding: 7Bit\r\n\r\nHello");
 }
 
 TEST(CTextPartEncoder, LineBreakInTheParametersCannotStartAHeaderLine) {
     const CTextPartEncoder encoder(0, 76);
-    EXPECT_EQ(encoder.BuildPartHeader("", "; a=b\r\nBcc: x@y", 0, false),
+    EXPECT_EQ(encoder.BuildPartHeader({0, 0, "; a=b\r\nBcc: x@y", false, ""}),
               "Content-Type: text/plain; a=b  Bcc: x@y\r\nContent-Transfer-Encoding: 7Bit\r\n\r\n");
 }
 

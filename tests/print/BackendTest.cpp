@@ -1,6 +1,8 @@
 // The backend driven as the print system drives it: argv[0] the device URI, then
 // job id, user, title, copies, options and maybe a file; the document on the file
-// or on standard input; the spool root from the environment (the tests' build).
+// or on standard input; the user the print system authenticated, and the spool
+// root (the tests' build), in the environment.
+#include "print/CSpoolDelivery.h"
 #include "print/SpoolNames.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
@@ -10,6 +12,8 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <optional>
 #include <pwd.h>
 #include <random>
 #include <signal.h>
@@ -53,16 +57,31 @@ std::string ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// What the print system sets beside the arguments; nullopt leaves a variable out.
+using Environment = std::map<std::string, std::optional<std::string>>;
+
 struct BackendRun {
     std::vector<std::string> args; // after argv[0]
     std::string stdinPath = "/dev/null";
     rlim_t fileSizeLimit = RLIM_INFINITY;
+    Environment environment = {}; // as the print system sets it for a job whose owner it authenticated, and more
 };
 
 int RunBackend(const fs::path& spoolRoot, const BackendRun& run) {
     const pid_t pid = fork();
     if (pid == 0) {
         setenv(std::string(kSpoolRootVariable).c_str(), spoolRoot.c_str(), 1);
+        Environment environment{{"AUTH_USERNAME", run.args.size() > 1 ? run.args[1] : ""}};
+        for (const auto& [name, value] : run.environment) {
+            environment[name] = value;
+        }
+        for (const auto& [name, value] : environment) {
+            if (value) {
+                setenv(name.c_str(), value->c_str(), 1);
+            } else {
+                unsetenv(name.c_str());
+            }
+        }
         const int in = open(run.stdinPath.c_str(), O_RDONLY);
         dup2(in, STDIN_FILENO);
         // A write past the limit then fails with EFBIG instead of killing the process.
@@ -99,7 +118,7 @@ public:
     Owner owner = JobOwner();
     std::string inboxName = std::to_string(owner.uid);
     fs::path inbox = spool.path() / inboxName;
-    std::string document = RandomBytes(300 * 1024);
+    std::string document = "%PDF-1.7\n" + RandomBytes(300 * 1024);
     fs::path documentFile = outside.WriteFile("doc.pdf", document);
 
     void TearDown() override {
@@ -156,6 +175,7 @@ TEST_F(Backend, cancelledJobLeavesNoHalfDocument) {
     const pid_t pid = fork();
     if (pid == 0) {
         setenv(std::string(kSpoolRootVariable).c_str(), spool.path().c_str(), 1);
+        setenv("AUTH_USERNAME", owner.name.c_str(), 1);
         dup2(open(fifo.c_str(), O_RDONLY), STDIN_FILENO);
         execl(DESKLET_TEST_BACKEND, "desklet:/", "21", owner.name.c_str(), "t", "1", "", nullptr);
         _exit(127);
@@ -185,7 +205,8 @@ struct HostileCase {
     int exitCode;
     std::vector<std::string> left; // below the inbox, "" for the inbox itself
     rlim_t fileSizeLimit;
-    std::string stdinPath; // empty: the document
+    std::string stdinPath; // empty: the document; "victim": the text file beside it
+    Environment environment = {};
     friend void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -236,7 +257,33 @@ const HostileCase kHostileCases[] = {
      kNoLimit,
      ""},
     {"failed write holds the job and leaves nothing", {}, {"17", "", "t"}, kHold, {""}, 4096, ""},
-    {"unreadable document fails and leaves nothing", {}, {"18", "", "t"}, kFailed, {""}, kNoLimit, "/"},
+    {"unreadable document fails and leaves nothing", {}, {"18", "", "t"}, kFailed, {}, kNoLimit, "/"},
+    {"job whose owner the print system did not authenticate is refused",
+     {},
+     {"30", "", "Sign and fax back"},
+     kCancel,
+     {},
+     kNoLimit,
+     "",
+     {{"AUTH_USERNAME", std::nullopt}}},
+    {"job that names another user than the authenticated one is refused",
+     {},
+     {"31", "", "t"},
+     kCancel,
+     {},
+     kNoLimit,
+     "",
+     {{"AUTH_USERNAME", "root"}}},
+    {"job printed from another user id than its owner's is refused",
+     {},
+     {"32", "", "t"},
+     kCancel,
+     {},
+     kNoLimit,
+     "",
+     {{"AUTH_UID", "4242"}}},
+    {"raw job that is not a PDF is refused", {}, {"33", "", "t"}, kCancel, {}, kNoLimit, "victim"},
+    {"job with no document is refused", {}, {"34", "", "t"}, kCancel, {}, kNoLimit, "/dev/null"},
 };
 
 TEST_P(BackendHostile, leavesNothingBehindAndNothingOutside) {
@@ -249,8 +296,11 @@ TEST_P(BackendHostile, leavesNothingBehindAndNothingOutside) {
         run.args[1] = owner.name;
     }
     run.args.insert(run.args.end(), {"1", ""});
-    run.stdinPath = c.stdinPath.empty() ? documentFile.string() : c.stdinPath;
+    run.stdinPath = c.stdinPath.empty()       ? documentFile.string()
+                    : c.stdinPath == "victim" ? (outside.path() / "victim").string()
+                                              : c.stdinPath;
     run.fileSizeLimit = c.fileSizeLimit;
+    run.environment = c.environment;
     EXPECT_EQ(RunBackend(spool.path(), run), c.exitCode);
     std::vector<std::string> expected;
     for (const std::string& name : c.left) {
@@ -261,5 +311,56 @@ TEST_P(BackendHostile, leavesNothingBehindAndNothingOutside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BackendHostile, testing::ValuesIn(kHostileCases), desklet::test::SentenceName{});
+
+struct FullInboxCase {
+    std::string name;
+    // Fills the inbox to its limit with documents of these names and sizes (sparse).
+    std::vector<std::pair<std::string, std::uint64_t>> documents;
+    friend void PrintTo(const FullInboxCase& c, std::ostream* os) { *os << c.name; }
+};
+
+std::vector<std::pair<std::string, std::uint64_t>> ManyDocuments(std::size_t count) {
+    std::vector<std::pair<std::string, std::uint64_t>> documents;
+    for (std::size_t i = 0; i < count; ++i) {
+        documents.emplace_back("QUILLTMP-" + std::to_string(100 + i) + "-d.pdf", 10);
+    }
+    return documents;
+}
+
+class BackendFullInbox : public Backend, public testing::WithParamInterface<FullInboxCase> {};
+
+const FullInboxCase kFullInboxCases[] = {
+    {"as many documents as an inbox holds", ManyDocuments(CSpoolDelivery::kMaxInboxDocuments)},
+    {"a document that would pass the bytes an inbox holds",
+     {{"QUILLTMP-100-big.pdf", CSpoolDelivery::kMaxInboxBytes - 1000}}},
+};
+
+TEST_P(BackendFullInbox, holdsTheJobTellsTheOwnerAndDeliversOnceThereIsRoom) {
+    MakeInbox();
+    std::vector<std::string> before{inboxName};
+    for (const auto& [name, size] : GetParam().documents) {
+        std::ofstream(inbox / name).close();
+        fs::resize_file(inbox / name, size);
+        before.push_back(inboxName + "/" + name);
+    }
+    std::sort(before.begin(), before.end());
+    const BackendRun run{{"19", owner.name, "Quarterly report.pdf", "1", ""}, documentFile.string()};
+
+    ASSERT_EQ(RunBackend(spool.path(), run), kHold);
+    std::vector<std::string> held = before;
+    held.push_back(inboxName + "/" + HeldNoteName("19"));
+    std::sort(held.begin(), held.end());
+    CheckOnly(held);
+    EXPECT_EQ(ReadAll(inbox / HeldNoteName("19")), "Quarterly report.pdf\n");
+
+    // The owner sent the waiting faxes and released the job.
+    for (const auto& [name, size] : GetParam().documents) {
+        fs::remove(inbox / name);
+    }
+    ASSERT_EQ(RunBackend(spool.path(), run), kOk);
+    CheckOnly({inboxName, inboxName + "/QUILLTMP-19-Quarterly report.pdf"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BackendFullInbox, testing::ValuesIn(kFullInboxCases), desklet::test::SentenceName{});
 
 } // namespace

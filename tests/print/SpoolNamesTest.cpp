@@ -48,4 +48,23 @@ TEST(SpoolFileName, carriesTheMarkerAndIsRecognised) {
     }
 }
 
+TEST(PrintedDocumentName, isTheTitleTheSpoolNameWasMadeOf) {
+    // The round trip: the name shown and sent is the title as it may stand in a name.
+    for (const char* title : {"Quarterly report.pdf", "note.txt", "../x", "", "a (2)"}) {
+        EXPECT_EQ(PrintedDocumentName(SpoolFileName("57", title)), SanitizeTitle(title) + ".pdf") << title;
+    }
+    // Names the backend does not make are shown whole.
+    for (const char* other : {"QUILLTMP-x-a.pdf", "QUILLTMP-57-.pdf", "QUILLTMP-57.pdf", "report.pdf"}) {
+        EXPECT_EQ(PrintedDocumentName(other), other);
+    }
+}
+
+TEST(HeldNoteName, carriesTheJobIdAndIsTheOnlyNameThatDoes) {
+    EXPECT_EQ(HeldNoteName("57"), ".QUILLTMP-57.held");
+    EXPECT_EQ(HeldNoteJobId(HeldNoteName("4294967295")), "4294967295");
+    for (const char* other : {".QUILLTMP-57.part", ".QUILLTMP-.held", ".QUILLTMP-5x.held", "QUILLTMP-57.held"}) {
+        EXPECT_EQ(HeldNoteJobId(other), "") << other;
+    }
+}
+
 } // namespace

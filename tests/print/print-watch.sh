@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The session's watcher: the first document makes the inbox appear and is picked
-# up, a later one arrives by rename as the backend delivers it, each starts the
-# dialog program once; a second watcher of the same user leaves at once.
+# up, a later one arrives by rename as the backend delivers it, a job held for a
+# full inbox leaves its note, each starts the dialog program once; a second
+# watcher of the same user leaves at once.
 #
 #   print-watch.sh <desklet-print-watch>
 set -euo pipefail
@@ -26,19 +27,20 @@ export DESKLET_SPOOL_ROOT=$work/spool XDG_RUNTIME_DIR=$work/run
 mkdir -p "$DESKLET_SPOOL_ROOT" "$XDG_RUNTIME_DIR"
 inbox=$DESKLET_SPOOL_ROOT/$(id -u)
 
-# Stands in for `desklet --print-jobs`: notes the run and takes every document.
+# Stands in for `desklet --print-jobs`: notes the run, takes every document and
+# tells of every held job.
 cat >"$work/dialogs" <<SCRIPT
 #!/bin/sh
 [ "\$1" = --print-jobs ] || exit 2
 echo run >>"$work/runs"
-rm -f "$inbox"/QUILLTMP-*.pdf
+rm -f "$inbox"/QUILLTMP-*.pdf "$inbox"/.QUILLTMP-*.held
 SCRIPT
 chmod 0755 "$work/dialogs"
 
 runs() { [ -f "$work/runs" ] && wc -l <"$work/runs" || echo 0; }
 wait_runs() { # wait_runs <count>: up to 10 s
     for _ in $(seq 1 100); do
-        [ "$(runs)" -ge "$1" ] && [ -z "$(find "$inbox" -maxdepth 1 -name 'QUILLTMP-*' 2>/dev/null)" ] && return 0
+        [ "$(runs)" -ge "$1" ] && [ -z "$(find "$inbox" -maxdepth 1 \( -name 'QUILLTMP-*' -o -name '.QUILLTMP-*.held' \) 2>/dev/null)" ] && return 0
         sleep 0.1
     done
     fail "expected $1 run(s) and an empty inbox, saw $(runs) and: $(ls -A "$inbox" 2>&1 | tr '\n' ' ')"
@@ -62,4 +64,8 @@ sleep 0.3
 [ "$(runs)" -eq 1 ] || fail "a half-written document started the dialogs"
 mv "$inbox/.QUILLTMP-2.part" "$inbox/QUILLTMP-2-second.pdf"
 wait_runs 2
+
+# A job held for a full inbox: its note alone is reason to run.
+echo "third.pdf" >"$inbox/.QUILLTMP-3.held"
+wait_runs 3
 echo passed

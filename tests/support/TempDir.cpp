@@ -28,19 +28,19 @@ std::filesystem::path TempDir::WriteFile(const std::string& name, const std::str
     return file;
 }
 
-TempSettingsHome::TempSettingsHome() {
-    if (const char* previous = std::getenv("XDG_CONFIG_HOME")) {
+TempEnvironmentDir::TempEnvironmentDir(std::string variable) : m_variable(std::move(variable)) {
+    if (const char* previous = std::getenv(m_variable.c_str())) {
         m_previous = previous;
         m_hadPrevious = true;
     }
-    setenv("XDG_CONFIG_HOME", m_dir.path().c_str(), 1);
+    setenv(m_variable.c_str(), m_dir.path().c_str(), 1);
 }
 
-TempSettingsHome::~TempSettingsHome() {
+TempEnvironmentDir::~TempEnvironmentDir() {
     if (m_hadPrevious) {
-        setenv("XDG_CONFIG_HOME", m_previous.c_str(), 1);
+        setenv(m_variable.c_str(), m_previous.c_str(), 1);
     } else {
-        unsetenv("XDG_CONFIG_HOME");
+        unsetenv(m_variable.c_str());
     }
 }
 

@@ -22,21 +22,39 @@ private:
     std::filesystem::path m_path;
 };
 
-// Points XDG_CONFIG_HOME at a temporary directory for the object's life, so that
-// the settings store never touches the user's real file.
-class TempSettingsHome {
+// Points an environment variable at a fresh temporary directory for the object's
+// life, and gives the variable its old value back after.
+class TempEnvironmentDir {
 public:
-    TempSettingsHome();
-    ~TempSettingsHome();
-    TempSettingsHome(const TempSettingsHome&) = delete;
-    TempSettingsHome& operator=(const TempSettingsHome&) = delete;
+    explicit TempEnvironmentDir(std::string variable);
+    ~TempEnvironmentDir();
+    TempEnvironmentDir(const TempEnvironmentDir&) = delete;
+    TempEnvironmentDir& operator=(const TempEnvironmentDir&) = delete;
 
     const std::filesystem::path& path() const { return m_dir.path(); }
+    std::filesystem::path WriteFile(const std::string& name, const std::string& bytes) const {
+        return m_dir.WriteFile(name, bytes);
+    }
 
 private:
     TempDir m_dir;
+    std::string m_variable;
     std::string m_previous;
     bool m_hadPrevious = false;
+};
+
+// XDG_CONFIG_HOME in a temporary directory, so that the settings store never
+// touches the user's real file.
+class TempSettingsHome : public TempEnvironmentDir {
+public:
+    TempSettingsHome() : TempEnvironmentDir("XDG_CONFIG_HOME") {}
+};
+
+// TMPDIR, the system's temporary folder for this process, in a fresh directory:
+// a place where a handed-over temporary copy may lie, which the test owns alone.
+class TempTmpDir : public TempEnvironmentDir {
+public:
+    TempTmpDir() : TempEnvironmentDir("TMPDIR") {}
 };
 
 } // namespace desklet::test

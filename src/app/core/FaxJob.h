@@ -15,6 +15,9 @@ struct FaxJob {
     std::string comment;
     std::string from;
     std::string attention;
+    // The name the document travels under at the service; empty for its file's
+    // own name. A printed document goes under its print title, not its spool name.
+    std::string documentName;
 };
 
 } // namespace desklet

@@ -381,7 +381,8 @@ SendOperation::Failure SendOperation::Run(const FaxJob& job, const std::string& 
     }
     std::vector<CMailItem*> mails;
     for (const auto& item : items) {
-        item->AddMimePart(document, CMimeMailItem::PartTypeOctetStream, "", kAttachmentEncoding, true);
+        item->AddMimePart(document, CMimeMailItem::PartTypeOctetStream, "", kAttachmentEncoding, true,
+                          job.documentName);
         mails.push_back(item.get());
     }
 

@@ -22,7 +22,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QLineEdit>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -34,6 +33,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using namespace desklet;
@@ -157,28 +157,28 @@ int main(int argc, char** argv) {
     });
     dialog.DoModal();
 
-    // The dialog as printing to fax opens it: the document from an inbox laid out
-    // as the print system's (inside the temporary folder), no numbers yet. The
-    // path is typed into the field rather than handed over, so that closing this
-    // dialog deletes nothing but the temporary folder does.
-    const QString inbox = home.path() + "/spool/desklet/1000";
-    const QString spooled = inbox + "/QUILLTMP-57-Quarterly report.pdf";
-    if (!QDir().mkpath(inbox) || !QFile::copy(report, spooled)) {
-        std::fprintf(stderr, "desklet_screenshots: cannot write the printed document\n");
+    // The dialogs as printing to fax opens them, from an inbox laid out as the
+    // print system's inside the temporary folder: the first of two printed
+    // documents, no numbers yet. Closing the dialogs deletes the spooled copies.
+    const QString spoolRoot = home.path() + "/spool/desklet";
+    const QString inbox = spoolRoot + "/" + QString::number(::getuid());
+    if (!QDir().mkpath(inbox) || !QFile::copy(report, inbox + "/QUILLTMP-57-Quarterly report.pdf") ||
+        !QFile::copy(report, inbox + "/QUILLTMP-58-Minutes.pdf")) {
+        std::fprintf(stderr, "desklet_screenshots: cannot write the printed documents\n");
         return 1;
     }
-    app.Settings["file"].clear();
+    setenv("DESKLET_SPOOL_ROOT", spoolRoot.toLocal8Bit().constData(), 1);
     app.Settings["fax"].clear();
-    CFaxClientDlg printed;
+    bool first = true;
     DialogServices::SetModalHandler([&](QDialog& running) {
-        if (auto* file = qobject_cast<QLineEdit*>(printed.GetDlgItem(CFaxClientDlg::IDC_FILE))) {
-            file->setText(spooled);
+        if (first) {
+            first = false;
+            WaitForPreview(running);
+            ok = Save(running, outDir + "/print-to-fax.png") && ok;
         }
-        WaitForPreview(printed);
-        ok = Save(printed, outDir + "/print-to-fax.png") && ok;
         running.done(IDCANCEL);
     });
-    printed.DoModal();
+    app.RunPrintJobs();
     DialogServices::SetModalHandler(nullptr);
     return ok ? 0 : 1;
 }
