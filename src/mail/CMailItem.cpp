@@ -1,6 +1,7 @@
 #include "mail/CMailItem.h"
 
 #include "mail/HeaderFolding.h"
+#include "mail/MessageId.h"
 
 #include <iomanip>
 #include <locale>
@@ -56,6 +57,13 @@ void CMailItem::PrepareHeader() {
 
     m_timeDate = m_clock ? m_clock() : std::time(nullptr);
     AddHeaderLine("Date: " + FormatDate(m_timeDate));
+    // Made once: a message composed again for another try is still the same one.
+    if (m_strMessageId.empty()) {
+        m_strMessageId = MessageId::Make(m_strSender);
+    }
+    if (!m_strMessageId.empty()) {
+        AddHeaderLine("Message-ID: " + m_strMessageId);
+    }
     AddHeaderLine("Subject: " + m_strSubject);
     AddHeaderLine("X-Mailer: " + m_strMailer);
 }

@@ -46,6 +46,11 @@ public:
     // The source of the Date line; the system clock unless replaced (tests pin it).
     void SetClock(Clock clock) { m_clock = std::move(clock); }
 
+    // The Message-ID line's value, "<random@domain>" with the sender's domain: made
+    // when the item is first composed and kept from then on, so that a log of what
+    // was sent can name the mail as the service will. Empty before that.
+    const std::string& GetMessageId() const { return m_strMessageId; }
+
     std::string m_strSender;
     std::string m_strSubject;
     std::string m_strMailer;
@@ -74,6 +79,7 @@ protected:
 private:
     Clock m_clock;
     std::string m_strComposeError;
+    std::string m_strMessageId;
 };
 
 } // namespace desklet

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <map>
+#include <set>
 
 using namespace desklet;
 using namespace desklet::test;
@@ -76,6 +77,25 @@ TEST_F(NoWindow, PrintMessageWritesTheMailAsItWouldGoAndSendsNothing) {
     for (std::size_t at = 0; (at = run.out.find('\n', at)) != std::string::npos; ++at) {
         ASSERT_TRUE(at > 0 && run.out[at - 1] == '\r') << "CR LF lines, as on the wire";
     }
+}
+
+TEST_F(NoWindow, PrintMessageGivesEachMailOfASplitJobItsOwnIdentifier) {
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", "1"}});
+    const auto document = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    std::string numbers;
+    for (int i = 0; i < 300; ++i) {
+        numbers += (i > 0 ? "," : "") + std::string("212555") + std::to_string(1000 + i);
+    }
+    const ProgramResult run = Desklet({"--print-message", "-file", document.string(), "-fax", numbers});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::set<std::string> ids;
+    std::size_t mails = 0;
+    for (std::size_t at = 0; (at = run.out.find("\r\nMessage-ID: ", at)) != std::string::npos; ++at) {
+        ids.insert(run.out.substr(at, run.out.find("\r\n", at + 2) - at));
+        ++mails;
+    }
+    EXPECT_GT(mails, 1u) << "the job was split";
+    EXPECT_EQ(ids.size(), mails);
 }
 
 struct Road {

@@ -269,6 +269,10 @@ ParsedMail ParseMail(const std::filesystem::path& eml) {
             mail.subject = value;
         } else if (key == "content_type") {
             mail.contentType = value;
+        } else if (key == "message_id") {
+            mail.messageId = value;
+        } else if (key == "message_id_defects" && value != "0") {
+            mail.error = "the parser found " + value + " defects in the Message-ID";
         } else if (key == "mail_from") {
             mail.mailFrom = value;
         } else if (key == "rcpt_to") {

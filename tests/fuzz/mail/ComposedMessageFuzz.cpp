@@ -179,6 +179,18 @@ void CheckBody(std::string_view body, const std::string& name, const std::string
     FUZZ_CHECK(std::string(decoded.begin(), decoded.end()) == content);
 }
 
+// "<" 32 hex digits "@" domain ">": the domain is the sender's when it is a host
+// name, else the fallback; nothing of a hostile sender gets in.
+void CheckMessageId(std::string_view id, std::string_view sender) {
+    FUZZ_CHECK(id.size() > 35 && id.front() == '<' && id.back() == '>' && id[33] == '@');
+    FUZZ_CHECK(id.substr(1, 32).find_first_not_of("0123456789abcdef") == std::string_view::npos);
+    const std::string_view domain = id.substr(34, id.size() - 35);
+    FUZZ_CHECK(domain.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-.") ==
+               std::string_view::npos);
+    const std::size_t at = sender.rfind('@');
+    FUZZ_CHECK(domain == "desklet.invalid" || (at != std::string_view::npos && sender.substr(at + 1) == domain));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -215,14 +227,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(composed);
 
     const std::vector<std::string> header = Lines(item.m_strHeader, true);
-    FUZZ_CHECK(header.size() == 8 && header.back().empty());
+    FUZZ_CHECK(header.size() == 9 && header.back().empty());
     FUZZ_CHECK(header[0] == "From: " + OneLine(item.m_strSender));
     FUZZ_CHECK(header[1] == "To: " + OneLine(to));
     FUZZ_CHECK(header[2].substr(0, 6) == "Date: ");
-    FUZZ_CHECK(header[3] == "Subject: " + OneLine(item.m_strSubject));
-    FUZZ_CHECK(header[4] == "X-Mailer: KX Mail");
-    FUZZ_CHECK(header[5] == "MIME-Version: 1.0");
-    FUZZ_CHECK(header[6] == "Content-Type: multipart/mixed; boundary=KX_MAIL_PaRt_BoUnDaRy_05151998");
+    FUZZ_CHECK(header[3] == "Message-ID: " + item.GetMessageId());
+    CheckMessageId(item.GetMessageId(), item.m_strSender);
+    FUZZ_CHECK(header[4] == "Subject: " + OneLine(item.m_strSubject));
+    FUZZ_CHECK(header[5] == "X-Mailer: KX Mail");
+    FUZZ_CHECK(header[6] == "MIME-Version: 1.0");
+    FUZZ_CHECK(header[7] == "Content-Type: multipart/mixed; boundary=KX_MAIL_PaRt_BoUnDaRy_05151998");
     CheckBody(item.m_strBody, name, content);
     return 0;
 }
