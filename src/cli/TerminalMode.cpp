@@ -178,12 +178,11 @@ int SendOrPrint(RunMode mode, const std::vector<std::string>& arguments, const T
         transfer = [&streams](const std::vector<CMailItem*>& mails, const std::string&, unsigned) {
             SendOperation::TransferResult result;
             for (CMailItem* mail : mails) {
-                if (!mail->ComposeMessage()) {
+                if (!mail->WriteMessage(streams.out)) {
                     result.failure = SendOperation::Failure::DocumentUnreadable;
                     result.details = mail->GetComposeError();
                     return result;
                 }
-                streams.out << mail->m_strHeader << mail->m_strBody;
                 ++result.mailsSent;
             }
             streams.out.flush();

@@ -5,6 +5,8 @@
 
 namespace desklet {
 
+class ComposedMessage;
+
 // Writes one part of a multipart message: its header block and its encoded content.
 // Encoders keep no state of their own beyond the content type they serve, so one
 // encoder serves every message, on any thread.
@@ -22,6 +24,13 @@ public:
     [[nodiscard]] virtual bool AppendPart(const std::string& content, const std::string& parameters,
                                           std::int32_t encoding, bool contentIsPath, std::string& body,
                                           std::string& error) const = 0;
+
+    // Adds this part to a message being composed, the same bytes as AppendPart
+    // writes. False, the message as it was, when the part cannot be written;
+    // error then says why. By default the part is written whole, with AppendPart;
+    // an encoder of documents adds them as sources that are read with the message.
+    [[nodiscard]] virtual bool AddPart(const std::string& content, const std::string& parameters, std::int32_t encoding,
+                                       bool contentIsPath, ComposedMessage& message, std::string& error) const;
 
     virtual std::string GetContentTypeString() const = 0;
 
