@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const double message = static_cast<double>(item.m_strHeader.size() + item.m_strBody.size());
+    const double message = static_cast<double>(client.GetMessageSize());
     const double peak = static_cast<double>(usage.ru_maxrss) * 1024.0;
     std::printf(secure ? "desklet over STARTTLS: " : "desklet: ");
     const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +

@@ -223,15 +223,17 @@ SendOperation::TransferResult PrintMails(const std::vector<CMailItem*>& mails, c
     const bool several = mails.size() > 1;
     const std::time_t now = std::time(nullptr);
     for (CMailItem* mail : mails) {
-        if (!mail->ComposeMessage()) {
+        // One mail streams as it goes on the wire; an mbox entry needs its lines
+        // rewritten, so each mail of a split job is composed whole first.
+        const bool written = several ? mail->ComposeMessage() : mail->WriteMessage(streams.out);
+        if (!written) {
             result.failure = SendOperation::Failure::DocumentUnreadable;
             result.details = mail->GetComposeError();
             return result;
         }
         if (several) {
             streams.out << Mbox::FromLine(mail->m_strSender, now) << Mbox::Entry(mail->m_strHeader + mail->m_strBody);
-        } else {
-            streams.out << mail->m_strHeader << mail->m_strBody;
+            std::string().swap(mail->m_strBody);
         }
         ++result.mailsSent;
     }

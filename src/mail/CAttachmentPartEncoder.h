@@ -1,9 +1,9 @@
 #pragma once
 
+#include "mail/Base64FileSource.h"
 #include "mail/CMimePartEncoder.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -19,14 +19,18 @@ public:
     // file cannot be opened or read to its end, is not a regular file, or changes
     // while it is read; error names the file.
     bool AppendPart(const MimePartInfo& part, std::string& body, std::string& error) const override;
+    // The part header, and the file as a source read while the message is: the
+    // file is opened now (failing as AppendPart does when it cannot be), its bytes
+    // are read and checked only as the message is read.
+    bool AddPart(const MimePartInfo& part, ComposedMessage& message, std::string& error) const override;
     std::string GetContentTypeString() const override;
     // Names the file by the part's file name, or by its path's last component when
     // it has none.
     std::string BuildPartHeader(const MimePartInfo& part) const override;
 
-    // Appends the file's bytes from its current position to its end in base64
-    // lines. False on a read error; the lines appended so far stay.
-    virtual bool AppendFileContent(std::FILE* file, std::string& body) const;
+    // Reads from the open file as read(2) does; the document's every read goes
+    // through here.
+    virtual long ReadDocument(int fd, std::uint8_t* into, std::size_t size) const;
 
     // Name and extension of the last "/" component of a path: the extension from
     // its last ".", dot included, empty when there is none.
@@ -40,8 +44,8 @@ public:
     static std::string FormatParameter(std::string_view attribute, std::string_view value);
 
     // Bytes of the file in one base64 line (72 characters).
-    static constexpr std::size_t kBytesPerLine = 54;
-    static constexpr std::size_t kLineChars = 72;
+    static constexpr std::size_t kBytesPerLine = Base64FileSource::kBytesPerLine;
+    static constexpr std::size_t kLineChars = Base64FileSource::kLineChars;
 };
 
 } // namespace desklet

@@ -1,12 +1,24 @@
 #include "mail/CMailItem.h"
 
+#include "mail/ComposedMessage.h"
 #include "mail/HeaderFolding.h"
+#include "mail/MessageId.h"
 
 #include <iomanip>
 #include <locale>
+#include <ostream>
 #include <sstream>
+#include <vector>
 
 namespace desklet {
+
+namespace {
+
+// What the whole message is written through: the document never lies in memory
+// whole, and the stream still gets pieces large enough to write at once.
+constexpr std::size_t kWriteBuffer = 256 * 1024;
+
+} // namespace
 
 CMailItem::CMailItem() : m_strMailer("KX Mail"), m_nLineWidth(76) {}
 
@@ -31,12 +43,59 @@ bool CMailItem::GetRecipient(std::string& address, std::string& displayName, int
     return true;
 }
 
-bool CMailItem::ComposeMessage() {
+MessageSource* CMailItem::OpenMessage() {
+    m_message = std::make_unique<ComposedMessage>();
     m_strComposeError.clear();
     ClearHeader();
     PrepareHeader();
     EndHeader();
-    return PrepareBody();
+    m_message->AddView(m_strHeader);
+    if (!PrepareBody()) {
+        m_message.reset();
+        return nullptr;
+    }
+    return m_message.get();
+}
+
+void CMailItem::CloseMessage() {
+    if (m_message && m_strComposeError.empty()) {
+        m_strComposeError = m_message->GetError();
+    }
+    m_message.reset();
+}
+
+const std::string& CMailItem::GetComposeError() const {
+    return m_strComposeError.empty() && m_message ? m_message->GetError() : m_strComposeError;
+}
+
+bool CMailItem::WriteMessage(std::ostream& out) {
+    MessageSource* message = OpenMessage();
+    if (message == nullptr) {
+        return false;
+    }
+    std::vector<char> buffer(kWriteBuffer);
+    std::size_t got = 0;
+    bool ok = true;
+    while ((ok = message->Read(buffer.data(), buffer.size(), &got)) && got > 0) {
+        out.write(buffer.data(), static_cast<std::streamsize>(got));
+    }
+    CloseMessage();
+    return ok;
+}
+
+bool CMailItem::ComposeMessage() {
+    MessageSource* message = OpenMessage();
+    if (message == nullptr) {
+        return false;
+    }
+    std::string whole;
+    const bool ok = message->AppendTo(whole);
+    CloseMessage();
+    if (ok) {
+        // The body piece may have been m_strBody itself: replaced only now.
+        m_strBody.assign(whole, m_strHeader.size());
+    }
+    return ok;
 }
 
 void CMailItem::PrepareHeader() {
@@ -56,6 +115,13 @@ void CMailItem::PrepareHeader() {
 
     m_timeDate = m_clock ? m_clock() : std::time(nullptr);
     AddHeaderLine("Date: " + FormatDate(m_timeDate));
+    // Made once: a message composed again for another try is still the same one.
+    if (m_strMessageId.empty()) {
+        m_strMessageId = MessageId::Make(m_strSender);
+    }
+    if (!m_strMessageId.empty()) {
+        AddHeaderLine("Message-ID: " + m_strMessageId);
+    }
     AddHeaderLine("Subject: " + m_strSubject);
     AddHeaderLine("X-Mailer: " + m_strMailer);
 }
@@ -64,6 +130,7 @@ bool CMailItem::PrepareBody() {
     if (m_strBody.size() < 2 || m_strBody.compare(m_strBody.size() - 2, 2, "\r\n") != 0) {
         m_strBody += "\r\n";
     }
+    Composition().AddView(m_strBody);
     return true;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "mail/ComposedMessage.h"
+
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,9 +14,9 @@
 
 namespace desklet {
 
-// One outgoing e-mail message in memory: sender, recipients, subject and body, and
-// the header text rendered from them just before sending. It knows nothing of the
-// network; the SMTP client composes it and transmits m_strHeader and m_strBody.
+// One outgoing e-mail message: sender, recipients, subject and body, the header
+// text rendered from them, and the message composed from them as a source that
+// a transport reads in pieces. It knows nothing of the network.
 //
 // Composing runs small virtual steps so that a derived item can add header lines
 // and replace the body preparation while the base keeps the fixed header order.
@@ -36,15 +40,38 @@ public:
     void SetLineWidth(int width) { m_nLineWidth = width; }
     int GetLineWidth() const { return m_nLineWidth; }
 
-    // Renders the header and prepares the body: ClearHeader, PrepareHeader,
-    // EndHeader, PrepareBody. False when the body could not be prepared whole (an
-    // attachment that cannot be read); GetComposeError() then says why, and the
-    // message must not be sent.
+    // Composes the item and opens its message for reading: ClearHeader,
+    // PrepareHeader, EndHeader, PrepareBody. Null when the body could not be
+    // prepared (an attachment that cannot be opened); GetComposeError() then says
+    // why, and nothing of the message may be sent. The message is the item's: it
+    // stays open until CloseMessage() or the next open, and a document is read
+    // only while the message is.
+    MessageSource* OpenMessage();
+    // The open message, or null.
+    MessageSource* GetMessage() { return m_message.get(); }
+    // Lets go of the message and the files it reads; why it could not be read
+    // whole, if so, stays in GetComposeError().
+    void CloseMessage();
+
+    // Composes the item and writes the whole message to out, read piece by piece.
+    // False when it could not be composed or read whole (GetComposeError); the
+    // bytes written before such a failure stay written.
+    [[nodiscard]] bool WriteMessage(std::ostream& out);
+
+    // Composes the whole message into memory: the header in m_strHeader, the body
+    // in m_strBody. False, as OpenMessage, when it cannot be composed whole.
     [[nodiscard]] bool ComposeMessage();
-    const std::string& GetComposeError() const { return m_strComposeError; }
+    // Why the message could not be composed, or read whole once open; empty when
+    // nothing failed.
+    const std::string& GetComposeError() const;
 
     // The source of the Date line; the system clock unless replaced (tests pin it).
     void SetClock(Clock clock) { m_clock = std::move(clock); }
+
+    // The Message-ID line's value, "<random@domain>" with the sender's domain: made
+    // when the item is first composed and kept from then on, so that a log of what
+    // was sent can name the mail as the service will. Empty before that.
+    const std::string& GetMessageId() const { return m_strMessageId; }
 
     std::string m_strSender;
     std::string m_strSubject;
@@ -57,7 +84,9 @@ public:
 
 protected:
     virtual void PrepareHeader();
-    // False when the body could not be prepared; set the compose error first.
+    // Adds the body to the message being composed (Composition()), after the
+    // header: here m_strBody, ended with CR LF. False when the body could not be
+    // prepared; set the compose error first.
     virtual bool PrepareBody();
     virtual void EndHeader();
     virtual void ClearHeader();
@@ -67,6 +96,8 @@ protected:
     virtual void AddHeaderLine(std::string_view line);
 
     void SetComposeError(std::string error) { m_strComposeError = std::move(error); }
+    // The message being composed; valid in PrepareBody.
+    ComposedMessage& Composition() { return *m_message; }
 
     // The Date line's text for a time stamp: local time, English names.
     static std::string FormatDate(std::time_t when);
@@ -74,6 +105,8 @@ protected:
 private:
     Clock m_clock;
     std::string m_strComposeError;
+    std::string m_strMessageId;
+    std::unique_ptr<ComposedMessage> m_message;
 };
 
 } // namespace desklet

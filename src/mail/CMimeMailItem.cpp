@@ -3,6 +3,7 @@
 #include "mail/CAttachmentPartEncoder.h"
 #include "mail/CMimeEncoderRegistry.h"
 #include "mail/CTextPartEncoder.h"
+#include "mail/ComposedMessage.h"
 
 #include <string_view>
 
@@ -18,10 +19,6 @@ std::string Trimmed(const std::string& text) {
     }
     const std::size_t last = text.find_last_not_of(kWhiteSpace);
     return text.substr(first, last - first + 1);
-}
-
-bool EndsWithLineBreak(const std::string& text) {
-    return text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0;
 }
 
 } // namespace
@@ -60,27 +57,31 @@ void CMimeMailItem::PrepareHeader() {
 }
 
 bool CMimeMailItem::PrepareBody() {
+    // The body text becomes the first part, once: a message composed again does
+    // not gain a second copy of it.
     if (!m_strBody.empty()) {
         AddMimePart(m_strBody, PartTypeText, "", 0, false);
+        m_strBody.clear();
     }
-    m_strBody = m_strPreamble + "\r\n\r\n";
-    if (!AppendParts()) {
+    ComposedMessage& message = Composition();
+    message.AddText(m_strPreamble + "\r\n\r\n");
+    if (!AppendParts(message)) {
         return false;
     }
-    AppendClosingBoundary(m_strBody);
-    return CMailItem::PrepareBody();
+    AppendClosingBoundary(message);
+    return true;
 }
 
-bool CMimeMailItem::AppendParts() {
+bool CMimeMailItem::AppendParts(ComposedMessage& message) {
     const CMimeEncoderRegistry& registry = CMimeEncoderRegistry::Instance();
     for (const MimePartInfo& part : m_listParts) {
         const CMimePartEncoder* encoder = registry.FindEncoder(part.m_nContentType);
         if (encoder == nullptr) {
             continue;
         }
-        AppendBoundary(m_strBody);
+        AppendBoundary(message);
         std::string error;
-        if (!encoder->AppendPart(part, m_strBody, error)) {
+        if (!encoder->AddPart(part, message, error)) {
             SetComposeError(std::move(error));
             return false;
         }
@@ -88,18 +89,18 @@ bool CMimeMailItem::AppendParts() {
     return true;
 }
 
-void CMimeMailItem::AppendBoundary(std::string& text) const {
-    if (!EndsWithLineBreak(text)) {
-        text += "\r\n";
+void CMimeMailItem::AppendBoundary(ComposedMessage& message) const {
+    if (!message.EndsWithLineBreak()) {
+        message.AddText("\r\n");
     }
-    text += "--" + m_strBoundary + "\r\n";
+    message.AddText("--" + m_strBoundary + "\r\n");
 }
 
-void CMimeMailItem::AppendClosingBoundary(std::string& text) const {
-    if (!EndsWithLineBreak(text)) {
-        text += "\r\n";
+void CMimeMailItem::AppendClosingBoundary(ComposedMessage& message) const {
+    if (!message.EndsWithLineBreak()) {
+        message.AddText("\r\n");
     }
-    text += "--" + m_strBoundary + "--\r\n";
+    message.AddText("--" + m_strBoundary + "--\r\n");
 }
 
 } // namespace desklet

@@ -10,6 +10,7 @@
 
 namespace desklet {
 
+class ComposedMessage;
 class CMimePartEncoder;
 
 // A "multipart/mixed" message: the parts (the body text, files to attach) follow
@@ -38,16 +39,16 @@ public:
 protected:
     void PrepareHeader() override;
     // The body text, when there is one, becomes the first part; then the preamble,
-    // every part and the closing boundary. False when a part could not be written
-    // whole (an attachment that cannot be read): such a message must not go out.
+    // every part and the closing boundary. False when a part could not be added
+    // (an attachment that cannot be opened): such a message must not go out.
     bool PrepareBody() override;
-    // Writes every part whose content type has an encoder; a part without one is
+    // Adds every part whose content type has an encoder; a part without one is
     // left out. False at the first part that fails, with the compose error set.
-    virtual bool AppendParts();
+    virtual bool AppendParts(ComposedMessage& message);
 
     void RegisterEncoder(std::unique_ptr<CMimePartEncoder> encoder);
-    void AppendBoundary(std::string& text) const;
-    void AppendClosingBoundary(std::string& text) const;
+    void AppendBoundary(ComposedMessage& message) const;
+    void AppendClosingBoundary(ComposedMessage& message) const;
 
 private:
     std::list<MimePartInfo> m_listParts;

@@ -2,15 +2,18 @@
 
 #include "mail/CBase64Codec.h"
 #include "mail/CMailItem.h"
+#include "mail/MessageSource.h"
 #include "smtp/DataTransparency.h"
 #include "text/Ascii.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstring>
 #include <new>
 #include <openssl/crypto.h>
 #include <unistd.h>
+#include <vector>
 
 namespace desklet {
 
@@ -82,6 +85,9 @@ constexpr std::size_t kStagingSize = 64 * 1024;
 // Long runs go straight from the body to the socket in pieces of this size, which
 // is also the granularity of the progress reports.
 constexpr std::size_t kDirectSlice = 1024 * 1024;
+// The message is read into a buffer of this size: one send per buffer, and memory
+// that does not grow with the document.
+constexpr std::size_t kDataBuffer = kDirectSlice;
 
 // RFC 1035 section 2.3.4: a label holds at most 63 octets, a name at most 255 on
 // the wire, so 253 in text.
@@ -101,6 +107,26 @@ int ParseReplyCode(std::string_view reply) {
         code = code * 10 + (reply[i] - '0');
     }
     return code;
+}
+
+// A stretch of the message, by its offsets.
+struct Range {
+    std::uint64_t begin;
+    std::uint64_t end;
+};
+
+// Where the document's lines lie in the message, in order.
+std::vector<Range> DocumentLines(const MessageSource& message) {
+    std::vector<Range> lines;
+    std::uint64_t at = 0;
+    message.Survey([&](const MessageSource::Stretch& stretch) {
+        at += stretch.text.size();
+        if (stretch.lineBytes > 0) {
+            lines.push_back({at, at + stretch.lineBytes});
+            at += stretch.lineBytes;
+        }
+    });
+    return lines;
 }
 
 // Gathers the message for the socket: short pieces are copied into a staging
@@ -497,21 +523,23 @@ bool CSmtpClient::SendMessage(CMailItem& item) {
     if (!m_bConnected) {
         return Fail(FailureKind::Permanent, "Must be connected");
     }
+    bool sent = false;
     try {
-        if (!PrepareMessage(item)) {
-            return false;
-        }
-        return TransferMessage(item);
+        sent = PrepareMessage(item) && TransferMessage(item);
     } catch (const std::bad_alloc&) {
-        return Fail(FailureKind::Permanent, "Not enough memory");
+        sent = Fail(FailureKind::Permanent, "Not enough memory");
     }
+    // The document is closed whatever came of it; why it could not be read stays
+    // with the item.
+    item.CloseMessage();
+    return sent;
 }
 
 bool CSmtpClient::PrepareMessage(CMailItem& item) {
     if (item.GetRecipientCount() == 0) {
         return Fail(FailureKind::Permanent, "No Recipients");
     }
-    // Checked before composing, which may read a large file for nothing.
+    // Checked before composing, which opens the document for nothing otherwise.
     if (!IsValidAddress(item.m_strSender)) {
         return Fail(FailureKind::Permanent, "Invalid address");
     }
@@ -520,7 +548,7 @@ bool CSmtpClient::PrepareMessage(CMailItem& item) {
             return Fail(FailureKind::Permanent, "Invalid address");
         }
     }
-    if (!item.ComposeMessage()) {
+    if (item.OpenMessage() == nullptr) {
         return Fail(FailureKind::Permanent, item.GetComposeError());
     }
     return true;
@@ -543,10 +571,14 @@ bool CSmtpClient::TransferMessage(CMailItem& item) {
             return Fail(FailureKind::Permanent, "Invalid address");
         }
     }
+    MessageSource* message = item.GetMessage();
+    if (message == nullptr && (message = item.OpenMessage()) == nullptr) {
+        return Fail(FailureKind::Permanent, item.GetComposeError());
+    }
 
     // The server's limit is checked before the envelope: a mail it would refuse at
-    // the end is not sent in full first.
-    const std::uint64_t total = (m_progress || m_capabilities.sizeLimit != 0) ? MeasureData(item) : 0;
+    // the end is not sent in full first. Measuring reads no document.
+    const std::uint64_t total = MeasureData(*message);
     m_nMessageSize = total;
     if (m_capabilities.sizeLimit != 0 && total > m_capabilities.sizeLimit) {
         return Fail(FailureKind::TooLarge, "Message too large for server");
@@ -571,24 +603,30 @@ bool CSmtpClient::TransferMessage(CMailItem& item) {
     if (!SendCommand("DATA\r\n") || !ReadReply(kReplyStartData, m_timeouts.dataReply)) {
         return false;
     }
-    if (!SendData(item, total)) {
+    if (!SendData(*message, total)) {
         return false;
     }
     return ReadReply(kReplyOk, m_timeouts.dataEndReply);
 }
 
-std::uint64_t CSmtpClient::MeasureData(const CMailItem& item) {
+std::uint64_t CSmtpClient::MeasureData(const MessageSource& message) {
     // The header goes through the same transformation as the body: a well-formed
-    // header passes unchanged, and a hostile one still cannot end the data.
+    // header passes unchanged, and a hostile one still cannot end the data. The
+    // document's lines pass unchanged and are counted by their size.
     std::uint64_t total = 0;
     DataTransparency measure;
     auto count = [&total](const char*, std::size_t size) { total += size; };
-    measure.Transform(item.m_strHeader, count);
-    measure.Transform(item.m_strBody, count);
+    message.Survey([&](const MessageSource::Stretch& stretch) {
+        measure.Transform(stretch.text, count);
+        if (stretch.lineBytes > 0) {
+            total += stretch.lineBytes;
+            measure.PassLines();
+        }
+    });
     return total;
 }
 
-bool CSmtpClient::SendData(const CMailItem& item, std::uint64_t total) {
+bool CSmtpClient::SendData(MessageSource& message, std::uint64_t total) {
     if (m_progress) {
         m_progress(0, total);
     }
@@ -596,10 +634,52 @@ bool CSmtpClient::SendData(const CMailItem& item, std::uint64_t total) {
     DataWriter writer(m_socket, m_timeouts.sendStall, m_progress, total);
     bool ok = true;
     auto sink = [&](const char* data, std::size_t size) { ok = ok && writer.Write(data, size); };
-    transparency.Transform(item.m_strHeader, sink);
-    transparency.Transform(item.m_strBody, sink);
-    ok = ok && writer.Flush();
-    if (!ok) {
+    // The message is pulled into one buffer, the next piece only once the last
+    // has gone: the document is never in memory whole. A clean buffer goes to
+    // the socket in one send, straight from here. The document's lines pass the
+    // transparency unchanged, so they are not scanned for it.
+    const std::vector<Range> lines = DocumentLines(message);
+    std::size_t next = 0;       // the first range of lines not wholly behind
+    std::uint64_t position = 0; // of the buffer's first byte in the message
+    std::vector<char> buffer(kDataBuffer);
+    for (;;) {
+        std::size_t got = 0;
+        if (!message.Read(buffer.data(), buffer.size(), &got)) {
+            // Part of the data has gone, and is not the document. Without the
+            // end-of-data line the server must not deliver it, and a connection
+            // that closes mid-data ends the transaction (RFC 5321 section 3.8).
+            CloseConnection();
+            return Fail(FailureKind::Permanent, message.GetError());
+        }
+        if (got == 0) {
+            break;
+        }
+        for (std::size_t at = 0; at < got;) {
+            const std::uint64_t here = position + at;
+            while (next < lines.size() && lines[next].end <= here) {
+                ++next;
+            }
+            const bool inLines = next < lines.size() && lines[next].begin <= here;
+            const std::uint64_t stop = next == lines.size() ? position + got
+                                       : inLines            ? lines[next].end
+                                                            : lines[next].begin;
+            const auto part = static_cast<std::size_t>(std::min<std::uint64_t>(stop, position + got) - here);
+            if (inLines) {
+                sink(buffer.data() + at, part);
+                if (here + part == lines[next].end) {
+                    transparency.PassLines();
+                }
+            } else {
+                transparency.Transform(std::string_view(buffer.data() + at, part), sink);
+            }
+            at += part;
+        }
+        position += got;
+        if (!ok) {
+            return FailTransport("Timed out sending to the server");
+        }
+    }
+    if (!writer.Flush()) {
         return FailTransport("Timed out sending to the server");
     }
     // Last look before the line that makes the server take the message.

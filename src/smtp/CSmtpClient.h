@@ -13,6 +13,7 @@
 namespace desklet {
 
 class CMailItem;
+class MessageSource;
 
 // The client side of one SMTP session: connect and greet, transfer composed mail
 // items, say goodbye.
@@ -103,14 +104,18 @@ public:
     // supported login method", "User name or password too long".
     [[nodiscard]] bool Connect();
 
-    // Composes the item and transfers it. Nothing is sent for "Must be connected",
-    // "No Recipients", "Invalid address" (CR, LF, NUL, "<" or ">" in the sender or
-    // a recipient) or a failed composition (its own text, naming the file). Then
-    // MAIL, every RCPT (a refused recipient does not stop the transfer), DATA and
-    // the message; "Message too large for server" (the server's SIZE limit is
-    // smaller: nothing is sent), the reply texts "%d:%s", "Connection closed by server",
+    // Composes the item and transfers it, reading the message piece by piece as it
+    // goes out. Nothing is sent for "Must be connected", "No Recipients",
+    // "Invalid address" (CR, LF, NUL, "<" or ">" in the sender or a recipient) or a
+    // failed composition (its own text, naming the file). Then MAIL, every RCPT
+    // (a refused recipient does not stop the transfer), DATA and the message;
+    // "Message too large for server" (the server's SIZE limit is smaller: nothing
+    // is sent), the reply texts "%d:%s", "Connection closed by server",
     // "Timed out waiting for the server", "Timed out sending to the server",
-    // "Reply too long", "Socket Error" and "Cancelled" end it. The session stays
+    // "Reply too long", "Socket Error" and "Cancelled" end it. A document that
+    // cannot be read to its end or changes while it is sent fails with the item's
+    // compose error (naming the file), and the connection is dropped before the
+    // end of the data, so that the server discards what it got. The session stays
     // connected after a refusal, and is closed after a transport failure.
     [[nodiscard]] bool SendMessage(CMailItem& item);
 
@@ -164,8 +169,8 @@ private:
 
     bool ReadReply(ReplyIndex index, SmtpTimeouts::Duration timeout);
     bool SendCommand(std::string_view command);
-    static std::uint64_t MeasureData(const CMailItem& item);
-    bool SendData(const CMailItem& item, std::uint64_t total);
+    static std::uint64_t MeasureData(const MessageSource& message);
+    bool SendData(MessageSource& message, std::uint64_t total);
     bool FailTransport(std::string_view sending);
     bool Fail(FailureKind kind, std::string text);
     bool FailReply();

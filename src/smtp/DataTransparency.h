@@ -29,6 +29,14 @@ public:
     // The whole output as one string; for small texts and tests.
     static std::string Apply(std::string_view text);
 
+    // Moves the state past whole CR LF lines that Transform passes as they are
+    // (base64 lines: no dot at a line start, no lone CR or LF), without their
+    // bytes: a message can be measured before its document is read.
+    void PassLines() {
+        m_bAtLineStart = true;
+        m_bPendingCr = false;
+    }
+
     bool AtLineStart() const { return m_bAtLineStart; }
 
 private:

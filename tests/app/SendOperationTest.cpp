@@ -1,6 +1,7 @@
 #include "app/core/SendOperation.h"
 #include "app/core/FaxCommand.h"
 #include "mail/CMailItem.h"
+#include "mail/CMimeMailItem.h"
 #include "smtp/CSmtpClient.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/ScriptedSmtpServer.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 
 using namespace desklet;
 using Icon = SendOperation::Icon;
@@ -336,6 +338,34 @@ TEST(SmtpTransfer, EachWayASessionEndsGetsItsCategory) {
         EXPECT_EQ(result.mailsSent, 0u) << row.name;
         (void)server.Finish();
     }
+}
+
+// The document is read as it is sent: one cut short on the way is unreadable,
+// never a fax sent, nor a refusal by the server.
+TEST(SmtpTransfer, ADocumentCutShortWhileSentIsUnreadable) {
+    using S = desklet::test::ScriptedSmtpServer;
+    S server({S::Send("220 ready\r\n"), S::ReadLine(), S::Send("250 hi\r\n"), S::ReadLine(), S::Send("250 ok\r\n"),
+              S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("354 go\r\n"),
+              S::Hold(std::chrono::seconds(5))});
+    ASSERT_TRUE(server.listening());
+    desklet::test::TempDir files;
+    const auto document = files.WriteFile("scan.pdf", std::string(3u << 20, 'x'));
+    CMimeMailItem item;
+    item.m_strSender = "a@b.example";
+    item.AddRecipient("c@d.example", "");
+    item.AddMimePart(document.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+    CSmtpClient client("", 25);
+    client.SetTimeouts(SmtpTimeouts::Uniform(std::chrono::seconds(5)));
+    client.SetProgressCallback([&document](std::uint64_t sent, std::uint64_t) {
+        if (sent > 0) {
+            std::filesystem::resize_file(document, 10);
+        }
+    });
+    const TransferResult result = SendOperation::TransferOverSmtp(client, {&item}, server.host(), server.port());
+    EXPECT_EQ(result.failure, Failure::DocumentUnreadable) << result.details;
+    EXPECT_EQ(result.mailsSent, 0u);
+    EXPECT_NE(result.details.find("scan.pdf changed while it was being read"), std::string::npos) << result.details;
+    EXPECT_TRUE(server.Finish());
 }
 
 TEST(SmtpTransfer, SecureRefusalsGetTheirCategoryAndTheirDetailsNeverTheSecret) {

@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <set>
 
 using namespace desklet;
 using namespace desklet::test;
@@ -123,14 +124,17 @@ TEST_F(NoWindow, PrintMessageOfASplitJobWritesAnMboxAMailReaderSplits) {
     EXPECT_EQ(run.err, "desklet: " + std::to_string(mails.size()) +
                            " fax mails, one for each share of the numbers, written as an mbox\n");
     std::vector<std::string> seen;
+    std::set<std::string> ids;
     for (const ParsedMail& mail : mails) {
         EXPECT_TRUE(mail.ok) << mail.error;
+        ids.insert(mail.messageId);
         EXPECT_EQ(mail.attachments, std::vector<std::string>{"%PDF-1.4\nFrom here on\n"});
         const std::vector<std::string> named = Numbers(mail.subject);
         seen.insert(seen.end(), named.begin(), named.end());
     }
     std::sort(seen.begin(), seen.end());
     EXPECT_EQ(seen, numbers) << "every number in exactly one message";
+    EXPECT_EQ(ids.size(), mails.size()) << "each mail its own Message-ID";
 }
 
 TEST_F(NoWindow, SendLogsInWithThePasswordOfAPrivateFile) {

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <regex>
+#include <set>
 #include <string>
 
 namespace desklet {
@@ -41,27 +44,32 @@ std::string Compose(CMailItem& item) {
     return item.m_strHeader;
 }
 
-TEST(CMailItem, HeaderHasTheFiveLinesInTheirOrder) {
+TEST(CMailItem, HeaderHasItsSixLinesInTheirOrder) {
     UtcZone zone;
     CMailItem item;
     item.m_strSender = "alice@example.com";
     item.m_strSubject = "fax -lowres 2125551212";
     item.AddRecipient("alpha", "");
     item.AddRecipient("beta", "Bob");
-    EXPECT_EQ(Compose(item), "From: alice@example.com\r\n"
-                             "To: <alpha>,Bob<beta>\r\n"
-                             "Date: Thu, 06 Dec 01 14:43:09 UTC\r\n"
-                             "Subject: fax -lowres 2125551212\r\n"
-                             "X-Mailer: KX Mail\r\n"
-                             "\r\n");
+    const std::string header = Compose(item);
+    EXPECT_EQ(header, "From: alice@example.com\r\n"
+                      "To: <alpha>,Bob<beta>\r\n"
+                      "Date: Thu, 06 Dec 01 14:43:09 UTC\r\n"
+                      "Message-ID: " +
+                          item.GetMessageId() +
+                          "\r\n"
+                          "Subject: fax -lowres 2125551212\r\n"
+                          "X-Mailer: KX Mail\r\n"
+                          "\r\n");
     EXPECT_EQ(item.m_timeDate, 1007649789);
 }
 
 TEST(CMailItem, EmptyValuesStillGiveTheirLines) {
     UtcZone zone;
     CMailItem item;
-    EXPECT_EQ(Compose(item),
-              "From: \r\nTo: \r\nDate: Thu, 06 Dec 01 14:43:09 UTC\r\nSubject: \r\nX-Mailer: KX Mail\r\n\r\n");
+    const std::string header = Compose(item);
+    EXPECT_EQ(header, "From: \r\nTo: \r\nDate: Thu, 06 Dec 01 14:43:09 UTC\r\nMessage-ID: " + item.GetMessageId() +
+                          "\r\nSubject: \r\nX-Mailer: KX Mail\r\n\r\n");
 }
 
 TEST(CMailItem, RecipientsAreKeptAsGivenDuplicatesIncluded) {
@@ -105,10 +113,73 @@ TEST(CMailItem, NoValueCanStartAHeaderLineOfItsOwn) {
         item.AddRecipient(c.value, c.value);
         const std::string header = Compose(item);
         EXPECT_EQ(header, "From: " + c.written + "\r\nTo: " + c.written + "<" + c.written +
-                              ">\r\nDate: Thu, 06 Dec 01 14:43:09 UTC\r\nSubject: " + c.written +
-                              "\r\nX-Mailer: KX Mail\r\n\r\n")
+                              ">\r\nDate: Thu, 06 Dec 01 14:43:09 UTC\r\nMessage-ID: " + item.GetMessageId() +
+                              "\r\nSubject: " + c.written + "\r\nX-Mailer: KX Mail\r\n\r\n")
             << c.name;
     }
+}
+
+struct MessageIdCase {
+    const char* name;
+    std::string sender;
+    std::string domain; // of the identifier
+};
+
+TEST(CMailItem, MessageIdTakesTheSendersDomainOnlyWhenItIsAHostName) {
+    const std::string fallback = "desklet.invalid";
+    const MessageIdCase cases[] = {
+        {"plain address", "jo@example.com", "example.com"},
+        {"the last @ counts", "\"a@b\"@mail.example", "mail.example"},
+        {"letter case is kept", "Jo@Mail-1.Example.COM", "Mail-1.Example.COM"},
+        {"single label", "root@localhost", "localhost"},
+        {"no @", "jo", fallback},
+        {"empty sender", "", fallback},
+        {"nothing after the @", "jo@", fallback},
+        {"CR LF and a header after the domain", "jo@example.com\r\nBcc: victim", fallback},
+        {"NUL in the domain", std::string("jo@exa\0mple.com", 15), fallback},
+        {"closing bracket ends the identifier early", "jo@example.com>x", fallback},
+        {"address literal", "jo@[127.0.0.1]", fallback},
+        {"blank in the domain", "jo@exa mple.com", fallback},
+        {"trailing dot", "jo@example.com.", fallback},
+        {"empty label", "jo@example..com", fallback},
+        {"label starting with a hyphen", "jo@-example.com", fallback},
+        {"non-ASCII domain",
+         "jo@b\xC3\xBC"
+         "cher.example",
+         fallback},
+        {"label of 64 octets", "jo@" + std::string(64, 'a') + ".example", fallback},
+        {"label of 63 octets", "jo@" + std::string(63, 'a') + ".example", std::string(63, 'a') + ".example"},
+    };
+    for (const MessageIdCase& c : cases) {
+        CMailItem item;
+        item.m_strSender = c.sender;
+        const std::string header = Compose(item);
+        const std::string& id = item.GetMessageId();
+        EXPECT_TRUE(std::regex_match(id, std::regex("<[0-9a-f]{32}@([A-Za-z0-9-]+\\.)*[A-Za-z0-9-]+>")))
+            << c.name << ": " << id;
+        EXPECT_EQ(id.substr(34, id.size() - 35), c.domain) << c.name;
+        // Its own line between Date and Subject, and no line of the sender's.
+        const std::size_t line = header.find("\r\nMessage-ID: " + id + "\r\nSubject: ");
+        EXPECT_NE(line, std::string::npos) << c.name;
+        EXPECT_GT(line, header.find("\r\nDate: ")) << c.name;
+        EXPECT_EQ(std::count(header.begin(), header.end(), '\n'), 7) << c.name;
+    }
+}
+
+TEST(CMailItem, EveryItemGetsItsOwnMessageIdAndKeepsIt) {
+    std::set<std::string> seen;
+    constexpr int kItems = 2000;
+    for (int i = 0; i < kItems; ++i) {
+        CMailItem item;
+        item.m_strSender = "jo@example.com";
+        ASSERT_TRUE(item.GetMessageId().empty());
+        ASSERT_TRUE(item.ComposeMessage());
+        const std::string first = item.GetMessageId();
+        ASSERT_TRUE(item.ComposeMessage());
+        ASSERT_EQ(item.GetMessageId(), first) << "a second composition is the same message";
+        seen.insert(first.substr(1, 32));
+    }
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kItems));
 }
 
 TEST(CMailItem, BodyAlwaysEndsWithALineBreak) {

@@ -4,12 +4,16 @@
 #include "mail/CBase64Codec.h"
 #include "mail/CMimeEncoderRegistry.h"
 #include "mail/CTextPartEncoder.h"
+#include "mail/MessageSource.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace desklet {
@@ -65,24 +69,31 @@ protected:
     TempDir dir;
 };
 
-constexpr const char* kHeader = "From: jo@example.com\r\n"
-                                "To: <fax@gateway.example>\r\n"
-                                "Date: Thu, 06 Dec 01 14:43:09 UTC\r\n"
-                                "Subject: fax  -lowres -plain 2125551212\r\n"
-                                "X-Mailer: KX Mail\r\n"
-                                "MIME-Version: 1.0\r\n"
-                                "Content-Type: multipart/mixed; boundary=KX_MAIL_PaRt_BoUnDaRy_05151998\r\n"
-                                "\r\n";
+// The header of the item Fill makes, with the identifier the item got.
+std::string Header(const CMailItem& item) {
+    return "From: jo@example.com\r\n"
+           "To: <fax@gateway.example>\r\n"
+           "Date: Thu, 06 Dec 01 14:43:09 UTC\r\n"
+           "Message-ID: " +
+           item.GetMessageId() +
+           "\r\n"
+           "Subject: fax  -lowres -plain 2125551212\r\n"
+           "X-Mailer: KX Mail\r\n"
+           "MIME-Version: 1.0\r\n"
+           "Content-Type: multipart/mixed; boundary=KX_MAIL_PaRt_BoUnDaRy_05151998\r\n"
+           "\r\n";
+}
 
 TEST_F(CMimeMailItemTest, FaxMailIsLaidOutByteForByteForEverySizeAroundALine) {
-    for (const std::size_t size : {0, 1, 2, 53, 54, 55, 100, 108, 109}) {
+    // Past the last row, the document takes more than one read of the file.
+    for (const std::size_t size : {0, 1, 2, 53, 54, 55, 100, 108, 109, 54 * 4096 + 55}) {
         const std::string bytes = Pattern(size);
         const auto path = dir.WriteFile("report.pdf", bytes);
         CMimeMailItem item;
         Fill(item);
         item.AddMimePart(path.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
         ASSERT_TRUE(item.ComposeMessage()) << item.GetComposeError();
-        EXPECT_EQ(item.m_strHeader, kHeader);
+        EXPECT_EQ(item.m_strHeader, Header(item));
         EXPECT_EQ(item.m_strBody, std::string("This is a multi-part message in MIME format.\r\n\r\n") + kBoundaryLine +
                                       "Content-Type: application/octet-stream; file=report.pdf\r\n"
                                       "Content-Transfer-Encoding: base64\r\n"
@@ -268,19 +279,24 @@ public:
     FaultyAttachmentEncoder(Fault fault, std::string path)
         : CAttachmentPartEncoder(1), m_fault(fault), m_path(std::move(path)) {}
 
-    bool AppendFileContent(std::FILE* file, std::string& body) const override {
-        body += "QUJD\r\n";
+    long ReadDocument(int fd, std::uint8_t* into, std::size_t size) const override {
+        if (m_reads++ == 0) {
+            return CAttachmentPartEncoder::ReadDocument(fd, into, std::min<std::size_t>(size, 54));
+        }
         if (m_fault == Fault::ReadError) {
             errno = EIO;
-            return false;
+            return -1;
         }
-        std::ofstream(m_path, std::ios::app) << "more";
-        return CAttachmentPartEncoder::AppendFileContent(file, body);
+        if (m_reads == 2) {
+            std::ofstream(m_path, std::ios::app) << "more";
+        }
+        return CAttachmentPartEncoder::ReadDocument(fd, into, size);
     }
 
 private:
     Fault m_fault;
     std::string m_path;
+    mutable int m_reads = 0;
 };
 
 TEST_F(CMimeMailItemTest, DocumentThatCannotBeReadWholeLeavesTheBodyAsItWas) {
@@ -296,6 +312,88 @@ TEST_F(CMimeMailItemTest, DocumentThatCannotBeReadWholeLeavesTheBodyAsItWas) {
         EXPECT_FALSE(encoder.AppendPart({4, 1, "", true, path}, body, error));
         EXPECT_EQ(error, message);
         EXPECT_EQ(body, "before\r\n");
+    }
+}
+
+// Reads the open message in pieces of the given size; false at a failed read.
+bool ReadInPieces(MessageSource& message, std::size_t piece, std::string& out) {
+    std::string buffer(piece, '\0');
+    for (;;) {
+        std::size_t got = 0;
+        if (!message.Read(buffer.data(), piece, &got)) {
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        out.append(buffer, 0, got);
+    }
+}
+
+TEST_F(CMimeMailItemTest, MessageReadInPiecesOfAnySizeIsTheWholeMessage) {
+    // A text part and a document that takes several reads of the file.
+    const auto path = dir.WriteFile("report.pdf", Pattern(600 * 1024 + 17));
+    CMimeMailItem item;
+    Fill(item);
+    item.m_strBody = "Hello\r\n.there";
+    item.AddMimePart(path.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+    std::string whole;
+    {
+        CMimeMailItem copy;
+        Fill(copy);
+        copy.m_strBody = item.m_strBody;
+        copy.AddMimePart(path.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+        ASSERT_TRUE(copy.ComposeMessage()) << copy.GetComposeError();
+        whole = copy.m_strHeader + copy.m_strBody;
+    }
+    for (const std::size_t piece :
+         {std::size_t{1}, std::size_t{73}, std::size_t{74}, std::size_t{75}, std::size_t{4096}, std::size_t{1} << 20}) {
+        MessageSource* message = item.OpenMessage();
+        ASSERT_NE(message, nullptr) << item.GetComposeError();
+        std::string read;
+        ASSERT_TRUE(ReadInPieces(*message, piece, read)) << message->GetError();
+        // Only the identifier tells the two items apart.
+        std::string expected = whole;
+        const std::size_t id = expected.find("Message-ID: <") + 12;
+        expected.replace(id, expected.find('>', id) + 1 - id, item.GetMessageId());
+        EXPECT_TRUE(read == expected) << piece << "-byte pieces: " << read.size() << " bytes";
+        EXPECT_EQ(message->Size(), read.size()) << piece;
+        item.CloseMessage();
+    }
+}
+
+struct ChangeCase {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> change;
+};
+
+TEST_F(CMimeMailItemTest, DocumentThatChangesWhileTheMessageIsReadFailsTheRead) {
+    const ChangeCase cases[] = {
+        {"cut short", [](const std::filesystem::path& path) { std::filesystem::resize_file(path, 1000); }},
+        {"grown", [](const std::filesystem::path& path) { std::ofstream(path, std::ios::app) << "more"; }},
+        {"rewritten in place",
+         [](const std::filesystem::path& path) {
+             std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).write("changed", 7);
+             // A write in the same clock tick as the opening keeps the time.
+             std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
+         }},
+    };
+    for (const ChangeCase& c : cases) {
+        const auto path = dir.WriteFile("doc.pdf", Pattern(600 * 1024));
+        CMimeMailItem item;
+        Fill(item);
+        item.AddMimePart(path.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+        MessageSource* message = item.OpenMessage();
+        ASSERT_NE(message, nullptr) << item.GetComposeError();
+        std::string read(100 * 1024, '\0');
+        std::size_t got = 0;
+        ASSERT_TRUE(message->Read(read.data(), read.size(), &got));
+        c.change(path);
+        read.clear();
+        EXPECT_FALSE(ReadInPieces(*message, 64 * 1024, read)) << c.name;
+        EXPECT_EQ(message->GetFailure(), MessageSource::Failure::DocumentUnreadable) << c.name;
+        item.CloseMessage();
+        EXPECT_EQ(item.GetComposeError(), "The file " + path.string() + " changed while it was being read") << c.name;
     }
 }
 

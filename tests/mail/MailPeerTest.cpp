@@ -50,6 +50,7 @@ TEST_P(MailPeer, ParserReadsTheDocumentBackByteForByte) {
     ASSERT_TRUE(mail.ok) << mail.error;
     EXPECT_EQ(mail.contentType, "multipart/mixed");
     EXPECT_EQ(mail.subject, "fax -lowres 2125551212");
+    EXPECT_EQ(mail.messageId, item.GetMessageId());
     ASSERT_EQ(mail.attachments.size(), 1u);
     EXPECT_EQ(mail.attachmentNames[0], c.fileName);
     EXPECT_TRUE(mail.attachments[0] == bytes) << "decoded " << mail.attachments[0].size() << " bytes";

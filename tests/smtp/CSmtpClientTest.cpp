@@ -1,12 +1,18 @@
 #include "smtp/CSmtpClient.h"
 
 #include "mail/CMailItem.h"
+#include "mail/CMimeMailItem.h"
+#include "smtp/DataTransparency.h"
 #include "support/ScriptedSmtpServer.h"
+#include "support/TempDir.h"
 #include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <thread>
 
 using namespace desklet;
@@ -477,6 +483,88 @@ TEST(SendMessage, ReportsProgressUpToTheTotal) {
     for (std::size_t i = 1; i < reports.size(); ++i) {
         EXPECT_GT(reports[i].first, reports[i - 1].first);
         EXPECT_EQ(reports[i].second, total);
+    }
+}
+
+// The message is read in buffers while it goes out, and only its text is
+// scanned for line starts and line breaks: across every buffer the wire holds
+// exactly the composed message made transparent.
+TEST(SendMessage, FaxMailGoesOutAsItsCompositionMadeTransparent) {
+    const struct {
+        const char* name;
+        std::string text;     // the body text part; empty for none
+        std::size_t document; // bytes
+    } cases[] = {
+        {"document alone across buffers", "", (3u << 20) + 7},
+        {"text with dots and bare breaks before the document", ".profile\r\n.\nbare\rend\r", 1000},
+        {"text before a document that fills whole buffers", ".\r\n..", 1u << 21},
+    };
+    for (const auto& c : cases) {
+        ScriptedSmtpServer server(ScriptedSmtpServer::Accepting());
+        CSmtpClient client("", 25);
+        Aim(client, server);
+        test::TempDir dir;
+        std::string bytes(c.document, '\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            bytes[i] = static_cast<char>(i * 7 % 251);
+        }
+        const auto path = dir.WriteFile("scan.pdf", bytes);
+        CMimeMailItem item;
+        Fill(item);
+        item.m_strBody = c.text;
+        item.AddMimePart(path.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+        ASSERT_TRUE(client.Connect());
+        ASSERT_TRUE(client.SendMessage(item)) << c.name << ": " << client.GetLastError();
+        ASSERT_TRUE(client.Disconnect());
+        ASSERT_TRUE(server.Finish());
+        // The same item composed whole: the same identifier, date and parts.
+        ASSERT_TRUE(item.ComposeMessage());
+        const std::string wire = DataTransparency::Apply(item.m_strHeader + item.m_strBody);
+        EXPECT_EQ(client.GetMessageSize(), wire.size()) << c.name;
+        const std::string data = After(server.Received(), "DATA\r\n");
+        EXPECT_TRUE(data == wire + "\r\n.\r\nQUIT\r\n") << c.name << ": " << data.size() << " bytes";
+    }
+}
+
+// The document is read while the message goes out: one that changes on the way
+// must not arrive as a whole message. The read fails after the first megabyte
+// has gone, and the server never sees the end of the data.
+TEST(SendMessage, DocumentChangingWhileSentDropsTheConnectionBeforeTheEndOfData) {
+    using S = ScriptedSmtpServer;
+    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> cases[] = {
+        {"cut short", [](const std::filesystem::path& path) { std::filesystem::resize_file(path, 1000); }},
+        {"grown", [](const std::filesystem::path& path) { std::ofstream(path, std::ios::app) << "more"; }},
+    };
+    for (const auto& [name, change] : cases) {
+        ScriptedSmtpServer server({S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
+                                   S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
+                                   S::Send("354 go\r\n"), S::Hold(milliseconds(5000))});
+        CSmtpClient client("", 25);
+        Aim(client, server);
+        test::TempDir dir;
+        const auto path = dir.WriteFile("scan.pdf", std::string(4u << 20, 'x'));
+        CMimeMailItem item;
+        Fill(item);
+        item.m_strBody.clear();
+        item.AddMimePart(path.string(), CMimeMailItem::PartTypeOctetStream, "", 4, true);
+        bool changed = false;
+        client.SetProgressCallback([&](std::uint64_t sent, std::uint64_t) {
+            if (sent > 0 && !changed) {
+                changed = true;
+                change(path);
+            }
+        });
+        ASSERT_TRUE(client.Connect());
+        EXPECT_FALSE(client.SendMessage(item)) << name;
+        const std::string error = "The file " + path.string() + " changed while it was being read";
+        EXPECT_EQ(client.GetLastError(), error) << name;
+        EXPECT_EQ(item.GetComposeError(), error) << name;
+        EXPECT_FALSE(client.IsConnected()) << name;
+        ASSERT_TRUE(server.Finish());
+        EXPECT_TRUE(server.ClientHungUp()) << name;
+        const std::string data = After(server.Received(), "DATA\r\n");
+        EXPECT_GE(data.size(), 1u << 20) << name;
+        EXPECT_EQ(data.find("\r\n.\r\n"), std::string::npos) << name;
     }
 }
 

@@ -269,6 +269,10 @@ ParsedMail ParseMail(const std::filesystem::path& eml) {
             mail.subject = value;
         } else if (key == "content_type") {
             mail.contentType = value;
+        } else if (key == "message_id") {
+            mail.messageId = value;
+        } else if (key == "message_id_defects" && value != "0") {
+            mail.error = "the parser found " + value + " defects in the Message-ID";
         } else if (key == "mail_from") {
             mail.mailFrom = value;
         } else if (key == "rcpt_to") {
@@ -309,6 +313,8 @@ std::vector<ParsedMail> ParseMbox(const std::filesystem::path& mbox, std::string
         const std::string value = unescape(line.substr(eq + 1));
         if (key == "subject") {
             mails.back().subject = value;
+        } else if (key == "message_id") {
+            mails.back().messageId = value;
         } else if (key == "attachment") {
             std::string bytes;
             for (std::size_t i = 0; i + 1 < value.size(); i += 2) {

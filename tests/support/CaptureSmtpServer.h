@@ -58,6 +58,7 @@ struct ParsedMail {
     std::string mailFrom; // envelope
     std::string rcptTo;   // envelope, comma-separated
     std::string contentType;
+    std::string messageId; // as the parser read it; a malformed one fails the parse
     std::vector<std::string> attachmentNames;
     std::vector<std::string> attachments; // decoded bytes, in order
     std::string error;

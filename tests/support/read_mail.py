@@ -24,6 +24,11 @@ def main():
     out("to", str(message.get("To", "")))
     out("subject", str(message.get("Subject", "")))
     out("content_type", message.get_content_type())
+    # The parser's own reading of the identifier: a malformed one leaves defects
+    # on the header rather than on the message.
+    message_id = message.get("Message-ID")
+    out("message_id", str(message_id or ""))
+    print("message_id_defects=%d" % len(getattr(message_id, "defects", ())))
     envelope = os.path.splitext(path)[0] + ".json"
     if os.path.exists(envelope):
         with open(envelope) as source:

@@ -3,7 +3,7 @@
 
 Usage: read_mbox.py MBOX
 Prints, for each message in order, a line "message", then key=value lines (values
-with backslash escapes): its Subject unfolded, each attachment decoded (in hex),
+with backslash escapes): its Subject unfolded, its Message-ID, each attachment decoded (in hex),
 and the number of defects the parser found.
 """
 import mailbox
@@ -18,6 +18,7 @@ def main():
     for message in mailbox.mbox(sys.argv[1], create=False):
         print("message")
         out("subject", " ".join(str(message.get("Subject", "")).split()))
+        out("message_id", str(message.get("Message-ID", "")))
         for part in message.walk():
             if part.get_filename() is not None:
                 print("attachment=%s" % (part.get_payload(decode=True) or b"").hex())

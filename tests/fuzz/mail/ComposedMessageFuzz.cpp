@@ -3,13 +3,15 @@
 // octets; unfolded, the header holds exactly its fields, each with its value
 // (line breaks and NUL as blanks), so no value starts a line of its own; the part
 // header holds exactly its three fields and gives back the file name; the base64
-// lines give back the file.
+// lines give back the file. Read in pieces of any size, the message is the same
+// bytes as composed whole.
 
 #include "fuzz/mail/Base64Model_p.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzFields.h"
 #include "fuzz/support/OneLine.h"
 #include "mail/CMimeMailItem.h"
+#include "mail/MessageSource.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -179,6 +181,18 @@ void CheckBody(std::string_view body, const std::string& name, const std::string
     FUZZ_CHECK(std::string(decoded.begin(), decoded.end()) == content);
 }
 
+// "<" 32 hex digits "@" domain ">": the domain is the sender's when it is a host
+// name, else the fallback; nothing of a hostile sender gets in.
+void CheckMessageId(std::string_view id, std::string_view sender) {
+    FUZZ_CHECK(id.size() > 35 && id.front() == '<' && id.back() == '>' && id[33] == '@');
+    FUZZ_CHECK(id.substr(1, 32).find_first_not_of("0123456789abcdef") == std::string_view::npos);
+    const std::string_view domain = id.substr(34, id.size() - 35);
+    FUZZ_CHECK(domain.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-.") ==
+               std::string_view::npos);
+    const std::size_t at = sender.rfind('@');
+    FUZZ_CHECK(domain == "desklet.invalid" || (at != std::string_view::npos && sender.substr(at + 1) == domain));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -210,19 +224,42 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(file != nullptr);
     FUZZ_CHECK(std::fwrite(content.data(), 1, content.size(), file) == content.size() && std::fclose(file) == 0);
     item.AddMimePart(path, CMimeMailItem::PartTypeOctetStream, "", 4, true);
+
+    // The message as a transport reads it, in pieces of sizes the input chooses,
+    // before the whole composition that the checks below read.
+    MessageSource* message = item.OpenMessage();
+    FUZZ_CHECK(message != nullptr);
+    std::string streamed;
+    std::string buffer(4096, '\0');
+    for (std::size_t k = 0;; ++k) {
+        const std::size_t piece = k % 5 == 4 ? buffer.size() : 1 + (size > 0 ? data[k % size] % 97 : 0);
+        std::size_t got = 0;
+        FUZZ_CHECK(message->Read(buffer.data(), piece, &got));
+        FUZZ_CHECK(got <= piece);
+        if (got == 0) {
+            break;
+        }
+        streamed.append(buffer, 0, got);
+    }
+    FUZZ_CHECK(message->Size() == streamed.size());
+    item.CloseMessage();
+
     const bool composed = item.ComposeMessage();
     std::remove(path.c_str());
     FUZZ_CHECK(composed);
+    FUZZ_CHECK(streamed == item.m_strHeader + item.m_strBody);
 
     const std::vector<std::string> header = Lines(item.m_strHeader, true);
-    FUZZ_CHECK(header.size() == 8 && header.back().empty());
+    FUZZ_CHECK(header.size() == 9 && header.back().empty());
     FUZZ_CHECK(header[0] == "From: " + OneLine(item.m_strSender));
     FUZZ_CHECK(header[1] == "To: " + OneLine(to));
     FUZZ_CHECK(header[2].substr(0, 6) == "Date: ");
-    FUZZ_CHECK(header[3] == "Subject: " + OneLine(item.m_strSubject));
-    FUZZ_CHECK(header[4] == "X-Mailer: KX Mail");
-    FUZZ_CHECK(header[5] == "MIME-Version: 1.0");
-    FUZZ_CHECK(header[6] == "Content-Type: multipart/mixed; boundary=KX_MAIL_PaRt_BoUnDaRy_05151998");
+    FUZZ_CHECK(header[3] == "Message-ID: " + item.GetMessageId());
+    CheckMessageId(item.GetMessageId(), item.m_strSender);
+    FUZZ_CHECK(header[4] == "Subject: " + OneLine(item.m_strSubject));
+    FUZZ_CHECK(header[5] == "X-Mailer: KX Mail");
+    FUZZ_CHECK(header[6] == "MIME-Version: 1.0");
+    FUZZ_CHECK(header[7] == "Content-Type: multipart/mixed; boundary=KX_MAIL_PaRt_BoUnDaRy_05151998");
     CheckBody(item.m_strBody, name, content);
     return 0;
 }
