@@ -192,11 +192,6 @@ void CFaxClientDlg::CreateControls() {
                                   .from = IDC_FROM},
                                  this);
     connect(m_cover, &CCoverPageCtrl::CoverPageClicked, this, [this] { OnCoverPage(); });
-    connect(m_cover, &CCoverPageCtrl::EnterPressed, this, [this] {
-        if (m_btnSend->isEnabled()) {
-            m_btnSend->click();
-        }
-    });
     // Room for three lines of comment: a cover page note is rarely longer.
     m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
     // Built once and copied: assigning the one-character literal straight away trips
@@ -209,9 +204,10 @@ void CFaxClientDlg::CreateControls() {
     layout->addWidget(
         new CContactInfoCtrl({.questions = IDC_QUESTIONS, .webSite = IDC_WEB_SITE, .phone = IDC_PHONE}, this));
 
-    // Send Fax is the default button: Enter in any edit presses it. The other
-    // buttons keep Qt's auto-default, so that Enter on a focused button presses that
-    // button; the default returns to Send Fax as soon as the focus leaves it.
+    // Send Fax is the default button: Enter in a single-line field presses it, and
+    // Ctrl+Enter in any field. The other buttons keep Qt's auto-default, so that
+    // Enter on a focused button presses that button; the default returns to Send
+    // Fax as soon as the focus leaves it.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     m_btnSend = new QPushButton(QStringLiteral("Send Fax"), this);

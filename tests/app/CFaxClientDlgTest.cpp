@@ -440,20 +440,23 @@ TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {
     EXPECT_EQ(recorder.messages[0].caption, SendOperation::kNoRecipientsCaption);
 }
 
-TEST_F(MainDialog, EnterInTheCommentSendsAndCtrlEnterBreaksTheLine) {
+TEST_F(MainDialog, EnterInTheCommentBreaksTheLineAndCtrlEnterSends) {
     Store({{"logon", "acme"}});
     Start({"desklet"});
     CFaxClientDlg dialog;
     recorder.ExpectModal([&](QDialog& d) {
         auto* comment = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT));
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
         comment->setFocus();
-        QTest::keyClicks(comment, "a");
-        QTest::keyClick(comment, Qt::Key_Return, Qt::ControlModifier);
-        QTest::keyClicks(comment, "b\"c");
-        EXPECT_EQ(comment->toPlainText(), "a\nbc") << "a line break and no double quote";
-        EXPECT_TRUE(recorder.messages.empty());
+        QTest::keyClicks(comment, "Dear Bob,");
         QTest::keyClick(comment, Qt::Key_Return);
-        EXPECT_EQ(recorder.messages.size(), 1u) << "Enter pressed Send Fax";
+        QTest::keyClicks(comment, "see \"page\" 2");
+        EXPECT_EQ(comment->toPlainText(), "Dear Bob,\nsee page 2") << "a line break and no double quote";
+        EXPECT_TRUE(recorder.messages.empty()) << "Enter sent the fax";
+        QTest::keyClick(comment, Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_EQ(recorder.messages.size(), 1u) << "Ctrl+Enter pressed Send Fax";
+        EXPECT_EQ(comment->toPlainText(), "Dear Bob,\nsee page 2");
         PressCancel(d);
     });
     dialog.DoModal();
