@@ -309,18 +309,24 @@ void CFaxClientDlg::paintEvent(QPaintEvent* event) {
 
 void CFaxClientDlg::OnAddRecipient() {
     UpdateData(true);
+    (void)AddTypedNumber();
+}
+
+bool CFaxClientDlg::AddTypedNumber() {
     if (m_strNumber.empty()) {
-        return;
+        return true;
     }
     const FaxNumberRules::Rule rule = CheckFaxNumber(m_strNumber);
     if (rule != FaxNumberRules::Rule::None) {
         MessageBox(std::string(FaxNumberRules::Text(rule)), std::string(FaxNumberRules::AddCaption(rule)),
                    MB_OK | MB_ICONEXCLAMATION);
-        return;
+        GetDlgItem(IDC_NUMBER)->setFocus();
+        return false;
     }
     m_recipients->InsertEntry(FaxNumberList::InsertPosition(m_recipients->Entries(), m_strNumber), m_strNumber);
     m_strNumber.clear();
     UpdateData(false);
+    return true;
 }
 
 void CFaxClientDlg::OnBrowse() {
@@ -400,6 +406,11 @@ void CFaxClientDlg::OnOK() {
     // the values read before it, with stale ones after it, would send a fax the
     // user did not ask for.
     if (!UpdateData(true)) {
+        return;
+    }
+    // A number typed and not added is meant as a recipient: it joins the list by
+    // Add's rules, or the send stops at the rule it breaks.
+    if (!AddTypedNumber()) {
         return;
     }
     CFaxClientApp* app = CFaxClientApp::Current();

@@ -80,6 +80,10 @@ public:
     static FaxNumberRules::Rule CheckFaxNumber(std::string_view number) { return FaxNumberRules::Check(number); }
 
     void OnAddRecipient();
+    // Adds the number in the entry field, as read by the last exchange, to the list
+    // and empties the field; true also when the field is empty. False, after Add's
+    // message and with the number left in the field, when it breaks a rule.
+    bool AddTypedNumber();
     void OnBrowse();
     void OnCoverPage();
     void OnAccountSettings();

@@ -434,9 +434,7 @@ TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {
         dialog.GetDlgItem(CFaxClientDlg::IDC_ADD)->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(dialog.GetDlgItem(CFaxClientDlg::IDC_ADD)->hasFocus());
         number->setFocus(Qt::BacktabFocusReason);
-        QTest::keyClicks(number, "2125551212");
         QTest::keyClick(number, Qt::Key_Return);
-        EXPECT_EQ(list(dialog)->count(), 0) << "Add was not pressed";
         PressCancel(d);
     });
     dialog.DoModal();
@@ -465,6 +463,72 @@ TEST_F(MainDialog, EnterInTheCommentBreaksTheLineAndCtrlEnterSends) {
     });
     dialog.DoModal();
 }
+
+struct TypedNumberCase {
+    const char* name;
+    const char* typed;   // left in the number field after 2125551212 was added
+    bool pressEnter;     // in the number field; else a click on Send Fax
+    std::string subject; // of the fax mail; empty when nothing is sent
+    std::string caption; // of the one message; empty for none
+    friend void PrintTo(const TypedNumberCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TypedNumber : public MainDialog, public testing::WithParamInterface<TypedNumberCase> {};
+
+TEST_P(TypedNumber, GoesWithTheListOrStopsTheSendWithAddsMessage) {
+    const TypedNumberCase& c = GetParam();
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    const auto path = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    Start({"desklet", "-file", path.string()});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QLineEdit* number = edit(dialog, CFaxClientDlg::IDC_NUMBER);
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        number->setFocus();
+        QTest::keyClicks(number, "2125551212");
+        click(dialog, CFaxClientDlg::IDC_ADD);
+        number->setFocus();
+        QTest::keyClicks(number, c.typed);
+        if (c.pressEnter) {
+            QTest::keyClick(number, Qt::Key_Return);
+        } else {
+            click(dialog, IDOK);
+        }
+        if (c.subject.empty()) {
+            EXPECT_EQ(number->text().toStdString(), c.typed) << "a refused number stays to be corrected";
+            EXPECT_TRUE(number->hasFocus());
+            EXPECT_EQ(entries(dialog), (std::vector<std::string>{"2125551212"}));
+            PressCancel(d);
+        }
+    });
+    EXPECT_EQ(dialog.DoModal(), c.subject.empty() ? IDCANCEL : IDOK);
+    if (c.caption.empty()) {
+        EXPECT_TRUE(recorder.messages.empty()) << recorder.messages.front().caption;
+    } else {
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].caption, c.caption);
+    }
+    if (c.subject.empty()) {
+        EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty()) << "nothing was sent";
+    } else {
+        const auto messages = server.Messages(1);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(ParseMail(messages[0]).subject, c.subject);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedNumber,
+    testing::Values(TypedNumberCase{"a number left in the field goes too when Enter sends", "3105550188", true,
+                                    "fax  -lowres -plain -cover -code  -doca 2125551212,3105550188 ", ""},
+                    TypedNumberCase{"a number left in the field goes too when Send Fax is clicked", "3105550188", false,
+                                    "fax  -lowres -plain -cover -code  -doca 2125551212,3105550188 ", ""},
+                    TypedNumberCase{"a number left in the field that breaks a rule stops the send", "310555018", true,
+                                    "", "Incorrectly formatted fax telephone number"}),
+    SentenceName{});
 
 TEST_F(MainDialog, AddAndRemoveKeepTheListSorted) {
     Store({{"logon", "acme"}});
