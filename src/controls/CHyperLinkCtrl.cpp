@@ -2,7 +2,7 @@
 
 #include "controls/LinkGeometry.h"
 #include "controls/OpenCommand.h"
-#include "framework/DialogServices.h"
+#include "controls/OpenError_p.h"
 #include "framework/WinConstants.h"
 
 #include <QApplication>
@@ -15,9 +15,7 @@
 
 namespace desklet {
 namespace {
-// The caption of the failure message: the application's name.
-constexpr const char* kApplicationName = "Desklet";
-constexpr const char* kOpenErrorLead = "Unable to open hyperlink:\n\n";
+constexpr const char* kOpenErrorLead = "Unable to open hyperlink:";
 } // namespace
 
 CHyperLinkCtrl::CHyperLinkCtrl(QWidget* parent) : QLabel(parent), m_crHover(palette().color(QPalette::Highlight)) {
@@ -117,7 +115,7 @@ void CHyperLinkCtrl::OpenURL(const std::string& url, int showCommand, DesktopSer
 }
 
 void CHyperLinkCtrl::ReportOpenError(int code) {
-    DialogServices::MessageBox(window(), kOpenErrorLead + FormatOpenError(code), kApplicationName, MB_ICONEXCLAMATION);
+    detail::ShowOpenError(window(), kOpenErrorLead, code);
 }
 
 void CHyperLinkCtrl::OnClicked() {

@@ -1,5 +1,5 @@
 #include "controls/CHyperLinkCtrl.h"
-#include "controls/FakeDesktop.h"
+#include "support/FakeDesktop.h"
 #include "controls/LinkGeometry.h"
 #include "controls/OpenCommand.h"
 #include "framework/WinConstants.h"
