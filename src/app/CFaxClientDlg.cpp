@@ -11,6 +11,7 @@
 #include "controls/CDocumentPreviewCtrl.h"
 #include "controls/COnlineHelpDlg.h"
 #include "controls/CRecipientPanel.h"
+#include "controls/DialogBackground.h"
 #include "controls/NameByLabel.h"
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
@@ -26,7 +27,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -38,7 +38,6 @@ namespace {
 
 constexpr const char* kTitle = "Quillmark Tarvel";
 constexpr const char* kIconPath = ":/desklet/icons/desklet.svg";
-constexpr const char* kBackgroundPath = ":/desklet/bitmaps/background.png";
 // The marker in the name of a document that the launching program copied for us
 // and leaves for us to remove.
 constexpr const char* kTemporaryMarker = "QUILLTMP";
@@ -284,26 +283,12 @@ void CFaxClientDlg::OnSysCommand(unsigned id, long /*param*/) {
 }
 
 bool CFaxClientDlg::DrawBitmap(QPainter& painter, int bitmapId, int x, int y) {
-    if (bitmapId != kBackgroundBitmapId) {
-        return false;
-    }
-    // Loaded once; QPixmap shares the image between copies.
-    static const QPixmap tile(QString::fromLatin1(kBackgroundPath));
-    if (tile.isNull()) {
-        return false;
-    }
-    painter.drawPixmap(x, y, tile);
-    return true;
+    return bitmapId == kBackgroundBitmapId && DialogBackground::DrawTile(painter, x, y);
 }
 
 void CFaxClientDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect client = rect();
-    for (int i = 0; i <= client.right() / kBackgroundTile; ++i) {
-        for (int j = 0; j <= client.bottom() / kBackgroundTile; ++j) {
-            DrawBitmap(painter, kBackgroundBitmapId, kBackgroundTile * i, kBackgroundTile * j);
-        }
-    }
+    (void)DialogBackground::Paint(painter, rect(), palette());
     CDialog::paintEvent(event);
 }
 

@@ -31,7 +31,6 @@ class CFaxClientDlg : public CDialog {
 public:
     static constexpr int kTemplateId = 102;
     static constexpr int kBackgroundBitmapId = 131;
-    static constexpr int kBackgroundTile = 72;
     // Linux paths are often longer than 255 characters; PATH_MAX is 4096.
     static constexpr int kMaxFileChars = 4096;
     static constexpr int kMaxNumberChars = static_cast<int>(FaxNumberRules::kMaxLength);
@@ -94,7 +93,7 @@ public:
     QIcon OnQueryDragIcon() const { return m_hIcon; }
 
     // Draws the artwork with its own size at x, y; false, nothing drawn, when it
-    // cannot be loaded.
+    // cannot be loaded. The dialog tiles it only under a palette whose text reads on it.
     static bool DrawBitmap(QPainter& painter, int bitmapId, int x, int y);
 
     // The menu bar's command with that id; nullptr for none.

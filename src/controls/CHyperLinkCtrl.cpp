@@ -3,6 +3,7 @@
 #include "controls/LinkGeometry.h"
 #include "controls/OpenCommand.h"
 #include "controls/OpenError_p.h"
+#include "controls/TextContrast.h"
 #include "framework/WinConstants.h"
 
 #include <QApplication>
@@ -181,9 +182,11 @@ void CHyperLinkCtrl::leaveEvent(QEvent* event) {
 
 void CHyperLinkCtrl::paintEvent(QPaintEvent* /*event*/) {
     // Only the caption: no background, so the parent's painting shows through.
+    // The link's colours are fixed, the background is the palette's: under a dark
+    // palette the colour lightens just enough to be read.
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(CurrentTextColor());
+    painter.setPen(TextContrast::Readable(CurrentTextColor(), palette().color(QPalette::Window)));
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     painter.drawText(contentsRect(), flags, text());
 }

@@ -47,7 +47,8 @@ public:
     // Fits the control to its caption in the link font (when m_bFitToText).
     void FitWindowToText();
 
-    // The colour the caption is drawn in now: hover over visited over link.
+    // The colour the caption's state asks for: hover over visited over link. It is
+    // drawn so where it reads on the palette's window colour, else made readable.
     QColor CurrentTextColor() const;
 
     // Replaces the desktop's opener, browser lookup and launcher; nullptr restores

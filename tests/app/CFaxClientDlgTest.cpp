@@ -7,6 +7,7 @@
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
 #include "support/ProgramRun.h"
+#include "support/ReadableText.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 #include "support/TestAuthority.h"
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -642,6 +644,60 @@ TEST_F(MainDialog, FieldsAreNamedForScreenReadersByTheirLabels) {
     });
     dialog.DoModal();
 }
+
+struct LookCase {
+    const char* name;
+    QPalette palette;
+    bool whileOpen;    // the palette reaches the dialog while it is open
+    bool artworkDrawn; // the tiled artwork, else the palette's plain window colour
+    friend void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Look : public MainDialog, public testing::WithParamInterface<LookCase> {};
+
+TEST_P(Look, EveryTextReadsOnTheBackgroundDrawnBehindIt) {
+    const LookCase& c = GetParam();
+    const auto pdf = files.path() / "report.pdf";
+    ASSERT_TRUE(WritePdf(QString::fromStdString(pdf.string()), 3));
+    Store({{"logon", "acme"}});
+    Start({"desklet", "-file", pdf.string(), "-fax", "2125551212"});
+    const ScopedPalette palette(c.whileOpen ? QApplication::style()->standardPalette() : c.palette);
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QSignalSpy shown(dialog.findChild<CDocumentPreviewCtrl*>(), &CDocumentPreviewCtrl::Shown);
+        ASSERT_TRUE(shown.wait(10000));
+        if (c.whileOpen) {
+            // As the desktop's change reaches a window; the application object
+            // passes it on only while its own event loop runs, which tests have not.
+            dialog.setPalette(c.palette);
+        }
+        const std::vector<TextReading> texts = ReadTexts(dialog);
+        EXPECT_GE(texts.size(), 17u) << "labels, link, options, group titles and the page count";
+        for (const TextReading& text : texts) {
+            EXPECT_GE(text.contrast, 4.5) << text.what.toStdString();
+        }
+        QImage own(dialog.size(), QImage::Format_RGB32);
+        dialog.render(&own, {}, {}, QWidget::DrawWindowBackground);
+        QSet<QRgb> colours;
+        for (int y = 0; y < own.height(); y += 3) {
+            for (int x = 0; x < own.width(); x += 3) {
+                colours.insert(own.pixel(x, y));
+            }
+        }
+        EXPECT_EQ(colours.size() > 1, c.artworkDrawn) << colours.size() << " colours";
+        PressCancel(d);
+    });
+    dialog.DoModal();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Look,
+                         testing::Values(LookCase{"the light default keeps the artwork",
+                                                  QApplication::style()->standardPalette(), false, true},
+                                         LookCase{"a dark palette", DarkPalette(), false, false},
+                                         LookCase{"a high contrast palette", HighContrastPalette(), false, false},
+                                         LookCase{"a dark palette that reaches the open dialog", DarkPalette(), true,
+                                                  false}),
+                         SentenceName{});
 
 struct TemporaryCase {
     const char* name;
