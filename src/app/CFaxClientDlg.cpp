@@ -81,15 +81,17 @@ void CFaxClientDlg::DeleteHandedOverDocument() {
 
 void CFaxClientDlg::CreateMenu() {
     m_pMenuBar = new QMenuBar(this);
-    QMenu* setup = m_pMenuBar->addMenu(QStringLiteral("Setup"));
-    QAction* settings = setup->addAction(QStringLiteral("Account &Settings"));
+    // Each letter after & is unique on its level: Alt and the letter open a menu,
+    // the letter alone then picks its command.
+    QMenu* setup = m_pMenuBar->addMenu(tr("&Setup"));
+    QAction* settings = setup->addAction(tr("Account &Settings"));
     settings->setData(int(ID_ACCOUNT_SETTINGS));
     connect(settings, &QAction::triggered, this, [this] { OnAccountSettings(); });
-    QMenu* help = m_pMenuBar->addMenu(QStringLiteral("Help"));
-    QAction* about = help->addAction(QStringLiteral("&About Quillmark Tarvel"));
+    QMenu* help = m_pMenuBar->addMenu(tr("&Help"));
+    QAction* about = help->addAction(tr("&About Quillmark Tarvel"));
     about->setData(int(ID_APP_ABOUT));
     connect(about, &QAction::triggered, this, [this] { OnAbout(); });
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    QAction* online = help->addAction(tr("&Online Help"));
     online->setData(int(ID_ONLINE_HELP));
     connect(online, &QAction::triggered, this, [this] { OnOnlineHelp(); });
 }

@@ -6,6 +6,7 @@
 #include "settings/CSettingsStore.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/FakeDesktop.h"
 #include "support/ProgramRun.h"
 #include "support/ReadableText.h"
 #include "support/SampleDocuments.h"
@@ -627,8 +628,50 @@ TEST_F(MainDialog, TheMenuReachesTheSheetAboutAndHelp) {
     EXPECT_EQ(recorder.modalRuns[3], "Online Help");
     const auto menus = dialog.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), "Setup");
-    EXPECT_EQ(menus[1]->text(), "Help");
+    EXPECT_EQ(menus[0]->text(), "&Setup");
+    EXPECT_EQ(menus[1]->text(), "&Help");
+}
+
+TEST_F(MainDialog, TheKeyboardReachesEveryMenuCommandAndTheWebLink) {
+    FakeDesktop desktop;
+    desktop.openerSucceeds = true;
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    const struct {
+        char menu;
+        char command;
+    } roads[] = {{'S', 'S'}, {'H', 'A'}, {'H', 'O'}};
+    recorder.ExpectModal([&](QDialog& d) {
+        for (const auto& road : roads) {
+            // Back from the window the last command opened.
+            dialog.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+            QTest::keyClick(&dialog, static_cast<Qt::Key>(road.menu), Qt::AltModifier);
+            if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; })) {
+                ADD_FAILURE() << "Alt+" << road.menu << " opened no menu";
+                continue;
+            }
+            QTest::keyClick(QApplication::activePopupWidget(), static_cast<Qt::Key>(road.command));
+        }
+        // Tab goes round the fields and the link; Enter on it opens the site.
+        QWidget* link = dialog.GetDlgItem(CFaxClientDlg::IDC_WEB_SITE);
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        dialog.GetDlgItem(CFaxClientDlg::IDC_NUMBER)->setFocus();
+        for (int i = 0; i < 40 && QApplication::focusWidget() != nullptr && !link->hasFocus(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_TRUE(link->hasFocus());
+        QTest::keyClick(link, Qt::Key_Return);
+        EXPECT_EQ(desktop.calls.size(), 1u);
+        EXPECT_TRUE(dialog.IsModalRunning()) << "Enter on the link is not Send Fax";
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(recorder.modalRuns,
+              (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle, "About Quillmark Tarvel", "Online Help"}));
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(MainDialog, FieldsAreNamedForScreenReadersByTheirLabels) {

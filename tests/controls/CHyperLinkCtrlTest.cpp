@@ -420,4 +420,33 @@ TEST(CHyperLinkCtrl, DrawsItsCaptionInTheLinkColourOverTheParentUnlessItWouldNot
     }
 }
 
+TEST(CHyperLinkCtrl, EnterOrSpaceOpensTheFocusedLinkAndNothingElseDoes) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    } cases[] = {
+        {"Enter opens", Qt::Key_Return, Qt::NoModifier, true},
+        {"keypad Enter opens", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"Space opens", Qt::Key_Space, Qt::NoModifier, true},
+        {"Ctrl+Enter is the dialog's", Qt::Key_Return, Qt::ControlModifier, false},
+        {"a letter does nothing", Qt::Key_V, Qt::NoModifier, false},
+    };
+    for (const auto& c : cases) {
+        FakeDesktop desktop;
+        desktop.openerSucceeds = true;
+        PlacedLink placed("Visit us");
+        placed.link.SetTargetURL("http://a.example/");
+        placed.link.Attach();
+        EXPECT_TRUE(placed.link.focusPolicy() & Qt::TabFocus) << "Tab reaches it";
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QCoreApplication::sendEvent(&placed.link, &press);
+        EXPECT_EQ(press.isAccepted(), c.opens) << c.name << ": a key it does not use goes on to the dialog";
+        EXPECT_EQ(desktop.calls,
+                  c.opens ? std::vector<std::string>{"open http://a.example/"} : std::vector<std::string>{})
+            << c.name;
+    }
+}
+
 } // namespace
