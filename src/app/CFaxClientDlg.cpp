@@ -142,7 +142,8 @@ void CFaxClientDlg::CreateControls() {
     auto* recipients = new QHBoxLayout;
     recipients->addWidget(m_recipients, 1);
     recipients->addWidget(preview);
-    layout->addLayout(recipients);
+    // A taller window gives its height to the list; every other row keeps its own.
+    layout->addLayout(recipients, 1);
 
     // The document.
     m_labelFile = new CColorLabel(this);

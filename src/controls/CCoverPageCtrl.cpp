@@ -41,6 +41,8 @@ CCoverPageCtrl::CCoverPageCtrl(const Ids& ids, QWidget* parent)
     layout->addWidget(m_editAttention, 3, 1);
     layout->addWidget(fromLabel, 4, 0);
     layout->addWidget(m_editFrom, 4, 1);
+    // Height to spare goes below the fields: a label stays right above its box.
+    layout->setRowStretch(5, 1);
     FinishPanelLabels({commentLabel, attentionLabel, fromLabel});
 }
 

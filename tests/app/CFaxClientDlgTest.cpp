@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -672,6 +673,27 @@ TEST_F(MainDialog, TheKeyboardReachesEveryMenuCommandAndTheWebLink) {
     EXPECT_EQ(recorder.modalRuns,
               (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle, "About Quillmark Tarvel", "Online Help"}));
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(MainDialog, ATallWindowGivesItsHeightToTheListAndKeepsTheCommentUnderItsLabel) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QWidget* label = dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT_LABEL);
+        QWidget* comment = dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT);
+        QWidget* recipients = dialog.GetDlgItem(CFaxClientDlg::IDC_RECIPIENTS);
+        const auto gap = [&] { return comment->geometry().top() - label->geometry().bottom(); };
+        const int usualGap = gap();
+        const int usualList = recipients->height();
+        dialog.resize(dialog.width(), dialog.height() + 400);
+        QApplication::sendPostedEvents();
+        dialog.layout()->activate();
+        EXPECT_EQ(gap(), usualGap) << "the label stays right above its box";
+        EXPECT_GE(recipients->height(), usualList + 300) << "the list takes the height";
+        PressCancel(d);
+    });
+    dialog.DoModal();
 }
 
 TEST_F(MainDialog, FieldsAreNamedForScreenReadersByTheirLabels) {
