@@ -11,6 +11,7 @@
 #include "controls/CDocumentPreviewCtrl.h"
 #include "controls/COnlineHelpDlg.h"
 #include "controls/CRecipientPanel.h"
+#include "controls/DialogBackground.h"
 #include "controls/NameByLabel.h"
 #include "framework/CDataExchange.h"
 #include "framework/DialogServices.h"
@@ -27,7 +28,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -37,7 +37,6 @@ namespace {
 
 constexpr const char* kTitle = "Quillmark Tarvel";
 constexpr const char* kIconPath = ":/desklet/icons/desklet.svg";
-constexpr const char* kBackgroundPath = ":/desklet/bitmaps/background.png";
 // The texts the fax command puts in double quotes must not carry one.
 constexpr const char* kQuote = "\"";
 
@@ -78,15 +77,17 @@ std::string CFaxClientDlg::DocumentPath(const std::string& fieldText) const {
 
 void CFaxClientDlg::CreateMenu() {
     m_pMenuBar = new QMenuBar(this);
-    QMenu* setup = m_pMenuBar->addMenu(QStringLiteral("Setup"));
-    QAction* settings = setup->addAction(QStringLiteral("Account &Settings"));
+    // Each letter after & is unique on its level: Alt and the letter open a menu,
+    // the letter alone then picks its command.
+    QMenu* setup = m_pMenuBar->addMenu(tr("&Setup"));
+    QAction* settings = setup->addAction(tr("Account &Settings"));
     settings->setData(int(ID_ACCOUNT_SETTINGS));
     connect(settings, &QAction::triggered, this, [this] { OnAccountSettings(); });
-    QMenu* help = m_pMenuBar->addMenu(QStringLiteral("Help"));
-    QAction* about = help->addAction(QStringLiteral("&About Quillmark Tarvel"));
+    QMenu* help = m_pMenuBar->addMenu(tr("&Help"));
+    QAction* about = help->addAction(tr("&About Quillmark Tarvel"));
     about->setData(int(ID_APP_ABOUT));
     connect(about, &QAction::triggered, this, [this] { OnAbout(); });
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    QAction* online = help->addAction(tr("&Online Help"));
     online->setData(int(ID_ONLINE_HELP));
     connect(online, &QAction::triggered, this, [this] { OnOnlineHelp(); });
 }
@@ -137,7 +138,8 @@ void CFaxClientDlg::CreateControls() {
     auto* recipients = new QHBoxLayout;
     recipients->addWidget(m_recipients, 1);
     recipients->addWidget(preview);
-    layout->addLayout(recipients);
+    // A taller window gives its height to the list; every other row keeps its own.
+    layout->addLayout(recipients, 1);
 
     // The document.
     m_labelFile = new CColorLabel(this);
@@ -196,11 +198,6 @@ void CFaxClientDlg::CreateControls() {
                                   .from = IDC_FROM},
                                  this);
     connect(m_cover, &CCoverPageCtrl::CoverPageClicked, this, [this] { OnCoverPage(); });
-    connect(m_cover, &CCoverPageCtrl::EnterPressed, this, [this] {
-        if (m_btnSend->isEnabled()) {
-            m_btnSend->click();
-        }
-    });
     // Room for three lines of comment: a cover page note is rarely longer.
     m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
     // Built once and copied: assigning the one-character literal straight away trips
@@ -213,9 +210,10 @@ void CFaxClientDlg::CreateControls() {
     layout->addWidget(
         new CContactInfoCtrl({.questions = IDC_QUESTIONS, .webSite = IDC_WEB_SITE, .phone = IDC_PHONE}, this));
 
-    // Send Fax is the default button: Enter in any edit presses it. The other
-    // buttons keep Qt's auto-default, so that Enter on a focused button presses that
-    // button; the default returns to Send Fax as soon as the focus leaves it.
+    // Send Fax is the default button: Enter in a single-line field presses it, and
+    // Ctrl+Enter in any field. The other buttons keep Qt's auto-default, so that
+    // Enter on a focused button presses that button; the default returns to Send
+    // Fax as soon as the focus leaves it.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     m_btnSend = new QPushButton(QStringLiteral("Send Fax"), this);
@@ -295,43 +293,35 @@ void CFaxClientDlg::OnSysCommand(unsigned id, long /*param*/) {
 }
 
 bool CFaxClientDlg::DrawBitmap(QPainter& painter, int bitmapId, int x, int y) {
-    if (bitmapId != kBackgroundBitmapId) {
-        return false;
-    }
-    // Loaded once; QPixmap shares the image between copies.
-    static const QPixmap tile(QString::fromLatin1(kBackgroundPath));
-    if (tile.isNull()) {
-        return false;
-    }
-    painter.drawPixmap(x, y, tile);
-    return true;
+    return bitmapId == kBackgroundBitmapId && DialogBackground::DrawTile(painter, x, y);
 }
 
 void CFaxClientDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect client = rect();
-    for (int i = 0; i <= client.right() / kBackgroundTile; ++i) {
-        for (int j = 0; j <= client.bottom() / kBackgroundTile; ++j) {
-            DrawBitmap(painter, kBackgroundBitmapId, kBackgroundTile * i, kBackgroundTile * j);
-        }
-    }
+    (void)DialogBackground::Paint(painter, rect(), palette());
     CDialog::paintEvent(event);
 }
 
 void CFaxClientDlg::OnAddRecipient() {
     UpdateData(true);
+    (void)AddTypedNumber();
+}
+
+bool CFaxClientDlg::AddTypedNumber() {
     if (m_strNumber.empty()) {
-        return;
+        return true;
     }
     const FaxNumberRules::Rule rule = CheckFaxNumber(m_strNumber);
     if (rule != FaxNumberRules::Rule::None) {
         MessageBox(std::string(FaxNumberRules::Text(rule)), std::string(FaxNumberRules::AddCaption(rule)),
                    MB_OK | MB_ICONEXCLAMATION);
-        return;
+        GetDlgItem(IDC_NUMBER)->setFocus();
+        return false;
     }
     m_recipients->InsertEntry(FaxNumberList::InsertPosition(m_recipients->Entries(), m_strNumber), m_strNumber);
     m_strNumber.clear();
     UpdateData(false);
+    return true;
 }
 
 void CFaxClientDlg::OnBrowse() {
@@ -426,6 +416,11 @@ void CFaxClientDlg::OnOK() {
     // the values read before it, with stale ones after it, would send a fax the
     // user did not ask for.
     if (!UpdateData(true)) {
+        return;
+    }
+    // A number typed and not added is meant as a recipient: it joins the list by
+    // Add's rules, or the send stops at the rule it breaks.
+    if (!AddTypedNumber()) {
         return;
     }
     CFaxClientApp* app = CFaxClientApp::Current();

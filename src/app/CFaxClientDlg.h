@@ -32,7 +32,6 @@ class CFaxClientDlg : public CDialog {
 public:
     static constexpr int kTemplateId = 102;
     static constexpr int kBackgroundBitmapId = 131;
-    static constexpr int kBackgroundTile = 72;
     // Linux paths are often longer than 255 characters; PATH_MAX is 4096.
     static constexpr int kMaxFileChars = 4096;
     static constexpr int kMaxNumberChars = static_cast<int>(FaxNumberRules::kMaxLength);
@@ -82,6 +81,10 @@ public:
     static FaxNumberRules::Rule CheckFaxNumber(std::string_view number) { return FaxNumberRules::Check(number); }
 
     void OnAddRecipient();
+    // Adds the number in the entry field, as read by the last exchange, to the list
+    // and empties the field; true also when the field is empty. False, after Add's
+    // message and with the number left in the field, when it breaks a rule.
+    bool AddTypedNumber();
     void OnBrowse();
     void OnCoverPage();
     void OnAccountSettings();
@@ -92,7 +95,7 @@ public:
     QIcon OnQueryDragIcon() const { return m_hIcon; }
 
     // Draws the artwork with its own size at x, y; false, nothing drawn, when it
-    // cannot be loaded.
+    // cannot be loaded. The dialog tiles it only under a palette whose text reads on it.
     static bool DrawBitmap(QPainter& painter, int bitmapId, int x, int y);
 
     // The menu bar's command with that id; nullptr for none.

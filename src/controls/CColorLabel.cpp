@@ -59,6 +59,7 @@ CColorLabel& CColorLabel::SetBackColor(const QColor& from, const QColor& to, boo
 
 CColorLabel& CColorLabel::SetForeColor(const QColor& color) {
     m_crText = color;
+    m_bOwnTextColor = true;
     Refresh();
     return *this;
 }
@@ -216,6 +217,11 @@ void CColorLabel::OnTimer() {
 
 void CColorLabel::OnSysColorChange() {
     m_crStdBrush = palette().color(QPalette::Window);
+    // A caption without a colour of its own keeps the palette's, so that it stays
+    // readable on the palette's background when the desktop turns dark.
+    if (!m_bOwnTextColor) {
+        m_crText = palette().color(QPalette::WindowText);
+    }
     Refresh();
 }
 

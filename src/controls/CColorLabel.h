@@ -104,6 +104,8 @@ private:
     QTimer m_flashTimer;
     bool m_bSunkenEdge = false;
     bool m_bThinBorder = false;
+    // Set by SetForeColor(); until then the caption follows the palette.
+    bool m_bOwnTextColor = false;
 };
 
 } // namespace desklet

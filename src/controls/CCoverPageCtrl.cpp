@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 
 namespace desklet {
 
@@ -22,7 +21,6 @@ CCoverPageCtrl::CCoverPageCtrl(const Ids& ids, QWidget* parent)
         NewPanelLabel(*this, ids.commentLabel, QStringLiteral("Optional Comment for Cover Page:"));
     m_editComment = new CCharFilterPlainTextEdit(this);
     m_editComment->setTabChangesFocus(true);
-    m_editComment->installEventFilter(this);
     CDialog::SetDlgCtrlID(*m_editComment, ids.comment);
     NameByLabel(*commentLabel, *m_editComment);
     CColorLabel* attentionLabel =
@@ -43,6 +41,8 @@ CCoverPageCtrl::CCoverPageCtrl(const Ids& ids, QWidget* parent)
     layout->addWidget(m_editAttention, 3, 1);
     layout->addWidget(fromLabel, 4, 0);
     layout->addWidget(m_editFrom, 4, 1);
+    // Height to spare goes below the fields: a label stays right above its box.
+    layout->setRowStretch(5, 1);
     FinishPanelLabels({commentLabel, attentionLabel, fromLabel});
 }
 
@@ -63,21 +63,6 @@ void CCoverPageCtrl::SetRejectedChars(const std::string& chars) {
     }
     m_editComment->m_bRejectListed = true;
     m_editComment->m_strFilterChars = chars;
-}
-
-bool CCoverPageCtrl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editComment && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (key->modifiers() & Qt::ControlModifier) {
-                m_editComment->insertPlainText(QStringLiteral("\n"));
-            } else {
-                emit EnterPressed();
-            }
-            return true;
-        }
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 } // namespace desklet

@@ -15,8 +15,7 @@ class CColorLabel;
 // "Cover Page Options": Attach cover page and the three fields a cover page
 // carries, a comment, an attention and a from line, each named by its label. The
 // owner says when the fields are usable (EnableFields), as it decides whether a
-// cover page goes. Enter in the comment belongs to the dialog (EnterPressed);
-// Ctrl+Enter breaks the line.
+// cover page goes. The comment is multi-line: Enter breaks its line.
 class CCoverPageCtrl : public QGroupBox {
     Q_OBJECT
 public:
@@ -41,10 +40,6 @@ public:
 signals:
     // The user clicked Attach cover page.
     void CoverPageClicked();
-    void EnterPressed();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QCheckBox* m_checkCoverPage = nullptr;

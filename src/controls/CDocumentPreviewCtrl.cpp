@@ -1,17 +1,25 @@
 #include "controls/CDocumentPreviewCtrl.h"
 
 #include "controls/DesktopServices.h"
+#include "controls/OpenError_p.h"
 #include "preview/PreviewLoader.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace desklet {
 namespace {
@@ -39,14 +47,21 @@ constexpr const char* kWidestLine = "999 pages to 99 recipients";
 } // namespace
 
 CDocumentPreviewCtrl::CDocumentPreviewCtrl(QWidget* parent)
-    : QWidget(parent), m_loader(new PreviewLoader(this)), m_picture(new PagePicture(this)), m_line(new QLabel(this)) {
+    : QWidget(parent), m_loader(new PreviewLoader(this)), m_picture(new PagePicture(this)), m_line(new QLabel(this)),
+      m_watcher(new QFileSystemWatcher(this)) {
     m_picture->setAccessibleName(QString::fromLatin1(kPictureName));
     m_picture->setToolTip(QStringLiteral("Open the document"));
     m_picture->setAutoRaise(true);
     m_picture->setFocusPolicy(Qt::StrongFocus);
     m_picture->setCursor(Qt::PointingHandCursor);
+    // Its place stays when it hides, so that the line below it does not move up
+    // for a document without a picture.
+    QSizePolicy keepPlace = m_picture->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_picture->setSizePolicy(keepPlace);
     m_picture->hide();
     m_line->setWordWrap(true);
+    m_line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_line->hide();
 
     auto* layout = new QVBoxLayout(this);
@@ -58,6 +73,8 @@ CDocumentPreviewCtrl::CDocumentPreviewCtrl(QWidget* parent)
 
     connect(m_loader, &PreviewLoader::Ready, this, &CDocumentPreviewCtrl::OnReady);
     connect(m_picture, &QToolButton::clicked, this, &CDocumentPreviewCtrl::OpenDocument);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { OnDiskChange(true); });
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { OnDiskChange(false); });
 }
 
 CDocumentPreviewCtrl::~CDocumentPreviewCtrl() = default;
@@ -77,9 +94,56 @@ void CDocumentPreviewCtrl::SetPath(const QString& path) {
     m_picture->hide();
     m_line->clear();
     m_line->hide();
+    Watch();
+    Load();
+}
+
+CDocumentPreviewCtrl::DiskState CDocumentPreviewCtrl::DiskStateOf(const QString& path) {
+    DiskState state;
+    struct stat info {};
+    if (!path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) == 0) {
+        state = {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+    }
+    return state;
+}
+
+void CDocumentPreviewCtrl::Load() {
     const qreal ratio = devicePixelRatioF();
     const int side = static_cast<int>(m_pictureHeight * ratio);
-    m_loader->Request(path, QSize(side, side));
+    m_loader->Request(m_path, QSize(side, side));
+}
+
+void CDocumentPreviewCtrl::Watch() {
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    if (!watched.isEmpty()) {
+        m_watcher->removePaths(watched);
+    }
+    m_disk = {};
+    if (m_path.isEmpty()) {
+        return;
+    }
+    // The file for changes in place; its folder for the file coming back after it
+    // was deleted, or replaced by rename as editors save, when the watch on the
+    // old file is gone or still on the old one.
+    const QFileInfo file(m_path);
+    if (file.exists()) {
+        m_watcher->addPath(file.absoluteFilePath());
+    }
+    if (file.absoluteDir().exists()) {
+        m_watcher->addPath(file.absolutePath());
+    }
+    m_disk = DiskStateOf(m_path);
+}
+
+void CDocumentPreviewCtrl::OnDiskChange(bool fileItself) {
+    const auto now = DiskStateOf(m_path);
+    // The folder changes with every file in it; only a change of this one counts.
+    // A write in place may keep the size and time, so the file's own signal always does.
+    if (!fileItself && now == m_disk) {
+        return;
+    }
+    Watch();
+    Load();
 }
 
 void CDocumentPreviewCtrl::SetRecipientCount(int count) {
@@ -115,12 +179,22 @@ void CDocumentPreviewCtrl::UpdateLine() {
     m_line->show();
 }
 
-void CDocumentPreviewCtrl::OpenDocument() const {
+void CDocumentPreviewCtrl::OpenDocument() {
     if (m_path.isEmpty()) {
         return;
     }
-    // The desktop shows its own message when it has no viewer for the type.
-    DesktopServices::OpenUrl(QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()), nullptr);
+    // Without a viewer the desktop's opener fails without a word of its own: the
+    // user hears and reads why, as for the web link. The answer may come after the
+    // dialog has gone.
+    DesktopServices::OpenUrl(QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()),
+                             [self = QPointer<CDocumentPreviewCtrl>(this)](int result) {
+                                 if (self.isNull() || result >= kOpenSucceeded) {
+                                     return;
+                                 }
+                                 QApplication::beep();
+                                 detail::ShowOpenError(self->window(), tr("Unable to open the document:").toStdString(),
+                                                       result);
+                             });
 }
 
 } // namespace desklet

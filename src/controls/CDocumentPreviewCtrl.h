@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QFileSystemWatcher;
 class QLabel;
 class QToolButton;
 
@@ -14,11 +15,13 @@ namespace desklet {
 
 class PreviewLoader;
 
-// The document's first page and one line with its page count and the number of
-// recipients ("3 pages to 2 recipients"). It follows a path given to it at every
-// change; the reading happens off the user-interface thread, and an empty path
-// shows nothing. A click on the picture, or Space or Enter on it, opens the
-// document in the desktop's viewer.
+// The document's first page and, centred below it, one line with its page count
+// and the number of recipients ("3 pages to 2 recipients"). It follows a path given
+// to it at every change, and the file at that path as it changes on disk (written
+// over, replaced, deleted, created again); the reading happens off the
+// user-interface thread, and an empty path shows nothing. A click on the picture,
+// or Space or Enter on it, opens the document in the desktop's viewer, and says
+// why when there is none.
 class CDocumentPreviewCtrl : public QWidget {
     Q_OBJECT
 public:
@@ -43,15 +46,36 @@ signals:
 private:
     void OnReady(const QString& path, const DocumentPreview::Result& result);
     void UpdateLine();
-    void OpenDocument() const;
+    void OpenDocument();
+    void Load();
+    // Watches the path's file and its folder afresh, and notes the file's state.
+    void Watch();
+    void OnDiskChange(bool fileItself);
+
+    // What tells one state of the file on disk from another without reading it: a
+    // file replaced by rename is another inode, one written over has another size
+    // or time.
+    struct DiskState {
+        bool exists = false;
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 seconds = 0;
+        qint64 nanoseconds = 0;
+        bool operator==(const DiskState&) const = default;
+    };
+    static DiskState DiskStateOf(const QString& path);
 
     PreviewLoader* m_loader = nullptr;
     QToolButton* m_picture = nullptr;
     QLabel* m_line = nullptr;
+    QFileSystemWatcher* m_watcher = nullptr;
     QString m_path;
     std::optional<DocumentPreview::Result> m_result;
     int m_recipients = 0;
     int m_pictureHeight = 0;
+    // The file's state when it was last watched.
+    DiskState m_disk;
 };
 
 } // namespace desklet

@@ -2,22 +2,24 @@
 
 #include "controls/LinkGeometry.h"
 #include "controls/OpenCommand.h"
-#include "framework/DialogServices.h"
+#include "controls/OpenError_p.h"
+#include "controls/TextContrast.h"
 #include "framework/WinConstants.h"
 
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QUrl>
 
 namespace desklet {
 namespace {
-// The caption of the failure message: the application's name.
-constexpr const char* kApplicationName = "Desklet";
-constexpr const char* kOpenErrorLead = "Unable to open hyperlink:\n\n";
+constexpr const char* kOpenErrorLead = "Unable to open hyperlink:";
 } // namespace
 
 CHyperLinkCtrl::CHyperLinkCtrl(QWidget* parent) : QLabel(parent), m_crHover(palette().color(QPalette::Highlight)) {
@@ -26,6 +28,8 @@ CHyperLinkCtrl::CHyperLinkCtrl(QWidget* parent) : QLabel(parent), m_crHover(pale
     // A static text is top-left aligned until its owner says otherwise.
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMouseTracking(true);
+    // Reached with Tab like a button, and opened with Enter or Space.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CHyperLinkCtrl::PreSubclassWindow() {
@@ -117,7 +121,7 @@ void CHyperLinkCtrl::OpenURL(const std::string& url, int showCommand, DesktopSer
 }
 
 void CHyperLinkCtrl::ReportOpenError(int code) {
-    DialogServices::MessageBox(window(), kOpenErrorLead + FormatOpenError(code), kApplicationName, MB_ICONEXCLAMATION);
+    detail::ShowOpenError(window(), kOpenErrorLead, code);
 }
 
 void CHyperLinkCtrl::OnClicked() {
@@ -181,13 +185,34 @@ void CHyperLinkCtrl::leaveEvent(QEvent* event) {
     SetHovering(false);
 }
 
+void CHyperLinkCtrl::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        // Taken here: Enter must not reach the dialog's default button as well.
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            OnClicked();
+        }
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 void CHyperLinkCtrl::paintEvent(QPaintEvent* /*event*/) {
     // Only the caption: no background, so the parent's painting shows through.
+    // The link's colours are fixed, the background is the palette's: under a dark
+    // palette the colour lightens just enough to be read.
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(CurrentTextColor());
+    painter.setPen(TextContrast::Readable(CurrentTextColor(), palette().color(QPalette::Window)));
     const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     painter.drawText(contentsRect(), flags, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 } // namespace desklet

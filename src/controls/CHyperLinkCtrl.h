@@ -16,7 +16,8 @@ namespace desklet {
 // in the hover colour while the pointer is over it and in the visited colour after
 // it was opened; a tooltip with the target URL and a hand cursor. A click opens the
 // target with the desktop's opener and, when that fails, with the web-browser
-// command the desktop registers; a failure beeps and says why.
+// command the desktop registers; a failure beeps and says why. Tab reaches it, and
+// Enter or Space opens it as a click does.
 //
 // The dialog binds it with DDX_Control, which attaches it (PreSubclassWindow):
 // only then are the caption, font, size, cursor and tooltip set up.
@@ -47,7 +48,8 @@ public:
     // Fits the control to its caption in the link font (when m_bFitToText).
     void FitWindowToText();
 
-    // The colour the caption is drawn in now: hover over visited over link.
+    // The colour the caption's state asks for: hover over visited over link. It is
+    // drawn so where it reads on the palette's window colour, else made readable.
     QColor CurrentTextColor() const;
 
     // Replaces the desktop's opener, browser lookup and launcher; nullptr restores
@@ -82,6 +84,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QEventLoop>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QVariant>
 
@@ -173,6 +175,29 @@ void CDialog::reject() {
 
 void CDialog::done(int result) {
     EndDialog(result == QDialog::Accepted ? IDOK : IDCANCEL);
+}
+
+// A multi-line field takes Enter for its line break and lets Ctrl+Enter through;
+// QDialog answers Enter only without modifiers, so that Ctrl+Enter would press
+// nothing. A dialog inside another (a page of a sheet) has no default button of
+// its own and leaves the key to the one around it.
+void CDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        const auto buttons = findChildren<QPushButton*>();
+        for (QPushButton* button : buttons) {
+            if (button->isDefault() && button->isVisible()) {
+                if (button->isEnabled()) {
+                    button->click();
+                }
+                event->accept();
+                return;
+            }
+        }
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace desklet

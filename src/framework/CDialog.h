@@ -24,6 +24,10 @@ class CDataExchange;
 // Controls are found by their numeric id (GetDlgItem), which CreateControls()
 // assigns with SetDlgItemId(). A button given id IDOK or IDCANCEL runs OnOK() or
 // OnCancel() when clicked.
+//
+// Enter presses the default button from a single-line field; a multi-line field
+// keeps Enter for its line break, and Ctrl+Enter presses the default button from
+// any field.
 class CDialog : public QDialog {
     Q_OBJECT
 public:
@@ -76,6 +80,7 @@ protected:
     void accept() override;
     void reject() override;
     void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_nTemplateId;

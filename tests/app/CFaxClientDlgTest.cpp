@@ -6,7 +6,9 @@
 #include "settings/CSettingsStore.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/FakeDesktop.h"
 #include "support/ProgramRun.h"
+#include "support/ReadableText.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 #include "support/TestAuthority.h"
@@ -18,12 +20,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -187,6 +191,9 @@ struct FailureCase {
     std::string caption;
     unsigned icon;
     std::string details; // what the details section holds; empty for none
+    // A fault in what the user typed is told over the dialog; the others come
+    // while it is hidden for the send.
+    bool hiddenDuringMessage;
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -228,26 +235,27 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
         EXPECT_NE(recorder.messages[0].details.find(c.details), std::string::npos) << recorder.messages[0].details;
     }
     EXPECT_EQ(recorder.messages[0].owner, &dialog);
-    EXPECT_TRUE(hiddenDuringMessage) << "the message comes while the dialog is hidden";
+    EXPECT_EQ(hiddenDuringMessage, c.hiddenDuringMessage);
     EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty()) << "nothing was sent";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFailures,
     testing::Values(FailureCase{"empty recipient list", "", true, "", SendOperation::kNoRecipientsText,
-                                SendOperation::kNoRecipientsCaption, 0, ""},
+                                SendOperation::kNoRecipientsCaption, 0, "", false},
                     FailureCase{"the second of three entries breaks a rule", "2125551212,12345,0114420712345", true, "",
                                 "A fax number that begins with 1 must be followed by exactly 10 digits",
-                                "Please verify fax telephone number 12345", MB_ICONEXCLAMATION, ""},
+                                "Please verify fax telephone number 12345", MB_ICONEXCLAMATION, "", false},
                     FailureCase{"a number too long for the entry field", "0" + std::string(35, '1'), true, "",
                                 "A fax telephone number that begins with a 0 must be between 8 and 35 digits long",
-                                "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION, ""},
+                                "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION, "",
+                                false},
                     FailureCase{"the document does not exist", "2125551212", false, "",
                                 SendOperation::kFileNotFoundText, SendOperation::kFileNotFoundCaption,
-                                MB_ICONEXCLAMATION, "missing.pdf: No such file or directory"},
+                                MB_ICONEXCLAMATION, "missing.pdf: No such file or directory", true},
                     FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
                                 SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0,
-                                "Server 127.0.0.1, port 0: Unable to connect to server"}),
+                                "Server 127.0.0.1, port 0: Unable to connect to server", true}),
     SentenceName{});
 
 TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {
@@ -436,9 +444,7 @@ TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {
         dialog.GetDlgItem(CFaxClientDlg::IDC_ADD)->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(dialog.GetDlgItem(CFaxClientDlg::IDC_ADD)->hasFocus());
         number->setFocus(Qt::BacktabFocusReason);
-        QTest::keyClicks(number, "2125551212");
         QTest::keyClick(number, Qt::Key_Return);
-        EXPECT_EQ(list(dialog)->count(), 0) << "Add was not pressed";
         PressCancel(d);
     });
     dialog.DoModal();
@@ -446,24 +452,93 @@ TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {
     EXPECT_EQ(recorder.messages[0].caption, SendOperation::kNoRecipientsCaption);
 }
 
-TEST_F(MainDialog, EnterInTheCommentSendsAndCtrlEnterBreaksTheLine) {
+TEST_F(MainDialog, EnterInTheCommentBreaksTheLineAndCtrlEnterSends) {
     Store({{"logon", "acme"}});
     Start({"desklet"});
     CFaxClientDlg dialog;
     recorder.ExpectModal([&](QDialog& d) {
         auto* comment = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT));
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
         comment->setFocus();
-        QTest::keyClicks(comment, "a");
-        QTest::keyClick(comment, Qt::Key_Return, Qt::ControlModifier);
-        QTest::keyClicks(comment, "b\"c");
-        EXPECT_EQ(comment->toPlainText(), "a\nbc") << "a line break and no double quote";
-        EXPECT_TRUE(recorder.messages.empty());
+        QTest::keyClicks(comment, "Dear Bob,");
         QTest::keyClick(comment, Qt::Key_Return);
-        EXPECT_EQ(recorder.messages.size(), 1u) << "Enter pressed Send Fax";
+        QTest::keyClicks(comment, "see \"page\" 2");
+        EXPECT_EQ(comment->toPlainText(), "Dear Bob,\nsee page 2") << "a line break and no double quote";
+        EXPECT_TRUE(recorder.messages.empty()) << "Enter sent the fax";
+        QTest::keyClick(comment, Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_EQ(recorder.messages.size(), 1u) << "Ctrl+Enter pressed Send Fax";
+        EXPECT_EQ(comment->toPlainText(), "Dear Bob,\nsee page 2");
         PressCancel(d);
     });
     dialog.DoModal();
 }
+
+struct TypedNumberCase {
+    const char* name;
+    const char* typed;   // left in the number field after 2125551212 was added
+    bool pressEnter;     // in the number field; else a click on Send Fax
+    std::string subject; // of the fax mail; empty when nothing is sent
+    std::string caption; // of the one message; empty for none
+    friend void PrintTo(const TypedNumberCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TypedNumber : public MainDialog, public testing::WithParamInterface<TypedNumberCase> {};
+
+TEST_P(TypedNumber, GoesWithTheListOrStopsTheSendWithAddsMessage) {
+    const TypedNumberCase& c = GetParam();
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    const auto path = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    Start({"desklet", "-file", path.string()});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QLineEdit* number = edit(dialog, CFaxClientDlg::IDC_NUMBER);
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        number->setFocus();
+        QTest::keyClicks(number, "2125551212");
+        click(dialog, CFaxClientDlg::IDC_ADD);
+        number->setFocus();
+        QTest::keyClicks(number, c.typed);
+        if (c.pressEnter) {
+            QTest::keyClick(number, Qt::Key_Return);
+        } else {
+            click(dialog, IDOK);
+        }
+        if (c.subject.empty()) {
+            EXPECT_EQ(number->text().toStdString(), c.typed) << "a refused number stays to be corrected";
+            EXPECT_TRUE(number->hasFocus());
+            EXPECT_EQ(entries(dialog), (std::vector<std::string>{"2125551212"}));
+            PressCancel(d);
+        }
+    });
+    EXPECT_EQ(dialog.DoModal(), c.subject.empty() ? IDCANCEL : IDOK);
+    if (c.caption.empty()) {
+        EXPECT_TRUE(recorder.messages.empty()) << recorder.messages.front().caption;
+    } else {
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].caption, c.caption);
+    }
+    if (c.subject.empty()) {
+        EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty()) << "nothing was sent";
+    } else {
+        const auto messages = server.Messages(1);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(ParseMail(messages[0]).subject, c.subject);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedNumber,
+    testing::Values(TypedNumberCase{"a number left in the field goes too when Enter sends", "3105550188", true,
+                                    "fax  -lowres -plain -cover -code  -doca 2125551212,3105550188 ", ""},
+                    TypedNumberCase{"a number left in the field goes too when Send Fax is clicked", "3105550188", false,
+                                    "fax  -lowres -plain -cover -code  -doca 2125551212,3105550188 ", ""},
+                    TypedNumberCase{"a number left in the field that breaks a rule stops the send", "310555018", true,
+                                    "", "Incorrectly formatted fax telephone number"}),
+    SentenceName{});
 
 TEST_F(MainDialog, AddAndRemoveKeepTheListSorted) {
     Store({{"logon", "acme"}});
@@ -560,8 +635,71 @@ TEST_F(MainDialog, TheMenuReachesTheSheetAboutAndHelp) {
     EXPECT_EQ(recorder.modalRuns[3], "Online Help");
     const auto menus = dialog.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), "Setup");
-    EXPECT_EQ(menus[1]->text(), "Help");
+    EXPECT_EQ(menus[0]->text(), "&Setup");
+    EXPECT_EQ(menus[1]->text(), "&Help");
+}
+
+TEST_F(MainDialog, TheKeyboardReachesEveryMenuCommandAndTheWebLink) {
+    FakeDesktop desktop;
+    desktop.openerSucceeds = true;
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    const struct {
+        char menu;
+        char command;
+    } roads[] = {{'S', 'S'}, {'H', 'A'}, {'H', 'O'}};
+    recorder.ExpectModal([&](QDialog& d) {
+        for (const auto& road : roads) {
+            // Back from the window the last command opened.
+            dialog.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+            QTest::keyClick(&dialog, static_cast<Qt::Key>(road.menu), Qt::AltModifier);
+            if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; })) {
+                ADD_FAILURE() << "Alt+" << road.menu << " opened no menu";
+                continue;
+            }
+            QTest::keyClick(QApplication::activePopupWidget(), static_cast<Qt::Key>(road.command));
+        }
+        // Tab goes round the fields and the link; Enter on it opens the site.
+        QWidget* link = dialog.GetDlgItem(CFaxClientDlg::IDC_WEB_SITE);
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        dialog.GetDlgItem(CFaxClientDlg::IDC_NUMBER)->setFocus();
+        for (int i = 0; i < 40 && QApplication::focusWidget() != nullptr && !link->hasFocus(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_TRUE(link->hasFocus());
+        QTest::keyClick(link, Qt::Key_Return);
+        EXPECT_EQ(desktop.calls.size(), 1u);
+        EXPECT_TRUE(dialog.IsModalRunning()) << "Enter on the link is not Send Fax";
+        PressCancel(d);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(recorder.modalRuns,
+              (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle, "About Quillmark Tarvel", "Online Help"}));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(MainDialog, ATallWindowGivesItsHeightToTheListAndKeepsTheCommentUnderItsLabel) {
+    Store({{"logon", "acme"}});
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QWidget* label = dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT_LABEL);
+        QWidget* comment = dialog.GetDlgItem(CFaxClientDlg::IDC_COMMENT);
+        QWidget* recipients = dialog.GetDlgItem(CFaxClientDlg::IDC_RECIPIENTS);
+        const auto gap = [&] { return comment->geometry().top() - label->geometry().bottom(); };
+        const int usualGap = gap();
+        const int usualList = recipients->height();
+        dialog.resize(dialog.width(), dialog.height() + 400);
+        QApplication::sendPostedEvents();
+        dialog.layout()->activate();
+        EXPECT_EQ(gap(), usualGap) << "the label stays right above its box";
+        EXPECT_GE(recipients->height(), usualList + 300) << "the list takes the height";
+        PressCancel(d);
+    });
+    dialog.DoModal();
 }
 
 TEST_F(MainDialog, FieldsAreNamedForScreenReadersByTheirLabels) {
@@ -577,6 +715,60 @@ TEST_F(MainDialog, FieldsAreNamedForScreenReadersByTheirLabels) {
     });
     dialog.DoModal();
 }
+
+struct LookCase {
+    const char* name;
+    QPalette palette;
+    bool whileOpen;    // the palette reaches the dialog while it is open
+    bool artworkDrawn; // the tiled artwork, else the palette's plain window colour
+    friend void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Look : public MainDialog, public testing::WithParamInterface<LookCase> {};
+
+TEST_P(Look, EveryTextReadsOnTheBackgroundDrawnBehindIt) {
+    const LookCase& c = GetParam();
+    const auto pdf = files.path() / "report.pdf";
+    ASSERT_TRUE(WritePdf(QString::fromStdString(pdf.string()), 3));
+    Store({{"logon", "acme"}});
+    Start({"desklet", "-file", pdf.string(), "-fax", "2125551212"});
+    const ScopedPalette palette(c.whileOpen ? QApplication::style()->standardPalette() : c.palette);
+    CFaxClientDlg dialog;
+    recorder.ExpectModal([&](QDialog& d) {
+        QSignalSpy shown(dialog.findChild<CDocumentPreviewCtrl*>(), &CDocumentPreviewCtrl::Shown);
+        ASSERT_TRUE(shown.wait(10000));
+        if (c.whileOpen) {
+            // As the desktop's change reaches a window; the application object
+            // passes it on only while its own event loop runs, which tests have not.
+            dialog.setPalette(c.palette);
+        }
+        const std::vector<TextReading> texts = ReadTexts(dialog);
+        EXPECT_GE(texts.size(), 17u) << "labels, link, options, group titles and the page count";
+        for (const TextReading& text : texts) {
+            EXPECT_GE(text.contrast, 4.5) << text.what.toStdString();
+        }
+        QImage own(dialog.size(), QImage::Format_RGB32);
+        dialog.render(&own, {}, {}, QWidget::DrawWindowBackground);
+        QSet<QRgb> colours;
+        for (int y = 0; y < own.height(); y += 3) {
+            for (int x = 0; x < own.width(); x += 3) {
+                colours.insert(own.pixel(x, y));
+            }
+        }
+        EXPECT_EQ(colours.size() > 1, c.artworkDrawn) << colours.size() << " colours";
+        PressCancel(d);
+    });
+    dialog.DoModal();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Look,
+                         testing::Values(LookCase{"the light default keeps the artwork",
+                                                  QApplication::style()->standardPalette(), false, true},
+                                         LookCase{"a dark palette", DarkPalette(), false, false},
+                                         LookCase{"a high contrast palette", HighContrastPalette(), false, false},
+                                         LookCase{"a dark palette that reaches the open dialog", DarkPalette(), true,
+                                                  false}),
+                         SentenceName{});
 
 struct TemporaryCase {
     const char* name;

@@ -1,6 +1,6 @@
 #include "controls/CColorLabel.h"
 #include "controls/ColorLabelPainting.h"
-#include "controls/FakeDesktop.h"
+#include "support/FakeDesktop.h"
 #include "support/TestNames.h"
 
 #include <QImage>

@@ -1,9 +1,10 @@
 #include "controls/CHyperLinkCtrl.h"
-#include "controls/FakeDesktop.h"
 #include "controls/LinkGeometry.h"
 #include "controls/OpenCommand.h"
+#include "controls/TextContrast.h"
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
+#include "support/FakeDesktop.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
 
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QSet>
 #include <QTest>
 #include <QWidget>
 
@@ -380,33 +382,71 @@ TEST(CHyperLinkCtrl, HoverColourOverridesVisitedAndEndsOutside) {
     EXPECT_EQ(placed.link.CurrentTextColor(), placed.link.m_crVisited);
 }
 
-TEST(CHyperLinkCtrl, DrawsItsCaptionInTheLinkColourOverTheParent) {
-    PlacedLink placed("MMMM");
-    QFont font = placed.link.font();
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setPixelSize(16);
-    placed.link.setFont(font);
-    placed.parent.setAutoFillBackground(true);
-    QPalette palette = placed.parent.palette();
-    palette.setColor(QPalette::Window, QColor(0, 200, 0));
-    placed.parent.setPalette(palette);
-    placed.link.Attach();
+TEST(CHyperLinkCtrl, DrawsItsCaptionInTheLinkColourOverTheParentUnlessItWouldNotRead) {
+    const struct {
+        const char* name;
+        QColor window;
+        bool linkColour; // drawn in the link colour itself, else in one made readable
+    } cases[] = {
+        {"a light window keeps the link colour", QColor(0, 230, 0), true},
+        {"a dark window lightens it until it reads", QColor(53, 53, 53), false},
+    };
+    for (const auto& c : cases) {
+        PlacedLink placed("MMMM");
+        QFont font = placed.link.font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setPixelSize(16);
+        placed.link.setFont(font);
+        placed.parent.setAutoFillBackground(true);
+        QPalette palette = placed.parent.palette();
+        palette.setColor(QPalette::Window, c.window);
+        placed.parent.setPalette(palette);
+        placed.link.Attach();
 
-    const QImage image = placed.parent.grab(placed.link.geometry()).toImage();
-    int linkPixels = 0;
-    int otherPixels = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c == QColor(0, 0, 238)) {
-                ++linkPixels;
-            } else if (c != QColor(0, 200, 0)) {
-                ++otherPixels;
+        const QImage image = placed.parent.grab(placed.link.geometry()).toImage();
+        QSet<QRgb> drawn;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != c.window) {
+                    drawn.insert(image.pixel(x, y));
+                }
             }
         }
+        ASSERT_EQ(drawn.size(), 1) << c.name << ": only the parent's colour and one for the caption";
+        const QColor caption = QColor::fromRgb(*drawn.begin());
+        EXPECT_EQ(caption == QColor(0, 0, 238), c.linkColour) << c.name;
+        EXPECT_GE(TextContrast::Ratio(caption, c.window), TextContrast::kMinimum) << c.name;
+        EXPECT_GT(caption.blue(), std::max(caption.red(), caption.green())) << c.name << ": still a blue";
     }
-    EXPECT_GT(linkPixels, 20);
-    EXPECT_EQ(otherPixels, 0) << "only the parent's colour and the link colour";
+}
+
+TEST(CHyperLinkCtrl, EnterOrSpaceOpensTheFocusedLinkAndNothingElseDoes) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    } cases[] = {
+        {"Enter opens", Qt::Key_Return, Qt::NoModifier, true},
+        {"keypad Enter opens", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"Space opens", Qt::Key_Space, Qt::NoModifier, true},
+        {"Ctrl+Enter is the dialog's", Qt::Key_Return, Qt::ControlModifier, false},
+        {"a letter does nothing", Qt::Key_V, Qt::NoModifier, false},
+    };
+    for (const auto& c : cases) {
+        FakeDesktop desktop;
+        desktop.openerSucceeds = true;
+        PlacedLink placed("Visit us");
+        placed.link.SetTargetURL("http://a.example/");
+        placed.link.Attach();
+        EXPECT_TRUE(placed.link.focusPolicy() & Qt::TabFocus) << "Tab reaches it";
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QCoreApplication::sendEvent(&placed.link, &press);
+        EXPECT_EQ(press.isAccepted(), c.opens) << c.name << ": a key it does not use goes on to the dialog";
+        EXPECT_EQ(desktop.calls,
+                  c.opens ? std::vector<std::string>{"open http://a.example/"} : std::vector<std::string>{})
+            << c.name;
+    }
 }
 
 } // namespace

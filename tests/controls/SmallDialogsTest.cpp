@@ -1,8 +1,8 @@
 #include "DeskletConfig.h"
 #include "controls/CAboutDlg.h"
 #include "controls/COnlineHelpDlg.h"
-#include "controls/FakeDesktop.h"
 #include "support/DialogRecorder.h"
+#include "support/FakeDesktop.h"
 
 #include <QLabel>
 #include <QPushButton>

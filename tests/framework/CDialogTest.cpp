@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -38,6 +39,7 @@ public:
     }
 
     QLineEdit* name = nullptr;
+    QPlainTextEdit* notes = nullptr;
 
 protected:
     void CreateControls() override {
@@ -59,11 +61,13 @@ protected:
         SetDlgItemId(*second, 1006);
         auto* flag = new QCheckBox("Flag", this);
         SetDlgItemId(*flag, 1022);
+        notes = new QPlainTextEdit(this);
         auto* ok = new QPushButton("OK", this);
+        ok->setDefault(true);
         SetDlgItemId(*ok, IDOK);
         auto* cancel = new QPushButton("Cancel", this);
         SetDlgItemId(*cancel, IDCANCEL);
-        for (QWidget* w : std::initializer_list<QWidget*>{name, first, second, flag, ok, cancel}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{name, first, second, flag, notes, ok, cancel}) {
             layout->addWidget(w);
         }
     }
@@ -225,4 +229,50 @@ TEST(CDialog, ASecondRunInitialisesAgainOverTheSameControls) {
     EXPECT_EQ(dialog.name, first);
     EXPECT_EQ(dialog.initCount, 2);
     EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Sample", "Sample"}));
+}
+
+struct EnterCase {
+    const char* name;
+    bool multiLine; // typed into the multi-line field, else into the line field
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool pressesDefault;
+};
+
+TEST(CDialog, EnterBreaksTheLineOfAMultiLineFieldAndCtrlEnterPressesTheDefaultButtonFromAnyField) {
+    const EnterCase cases[] = {
+        {"Enter in the multi-line field breaks the line", true, Qt::Key_Return, Qt::NoModifier, false},
+        {"keypad Enter in the multi-line field breaks the line", true, Qt::Key_Enter, Qt::KeypadModifier, false},
+        {"Ctrl+Enter in the multi-line field presses the default button", true, Qt::Key_Return, Qt::ControlModifier,
+         true},
+        {"Ctrl+keypad Enter in the multi-line field presses it too", true, Qt::Key_Enter,
+         Qt::ControlModifier | Qt::KeypadModifier, true},
+        {"Enter in the line field presses the default button", false, Qt::Key_Return, Qt::NoModifier, true},
+        {"Ctrl+Enter in the line field presses the default button", false, Qt::Key_Return, Qt::ControlModifier, true},
+    };
+    for (const EnterCase& c : cases) {
+        DialogRecorder recorder;
+        SampleDialog dialog;
+        int pressed = 0;
+        QString notes;
+        recorder.ExpectModal([&](QDialog& d) {
+            auto& sample = static_cast<SampleDialog&>(d);
+            QObject::connect(button(sample, IDOK), &QPushButton::clicked, [&pressed] { ++pressed; });
+            QWidget* field = c.multiLine ? static_cast<QWidget*>(sample.notes) : sample.name;
+            sample.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &sample; })) << c.name;
+            field->setFocus();
+            QTest::keyClicks(field, "a");
+            QTest::keyClick(field, c.key, c.modifiers);
+            notes = sample.notes->toPlainText();
+            if (pressed == 0) {
+                desklet::test::PressCancel(sample);
+            }
+        });
+        EXPECT_EQ(dialog.DoModal(), c.pressesDefault ? IDOK : IDCANCEL) << c.name;
+        EXPECT_EQ(pressed, c.pressesDefault ? 1 : 0) << c.name;
+        if (c.multiLine) {
+            EXPECT_EQ(notes, c.pressesDefault ? "a" : "a\n") << c.name;
+        }
+    }
 }

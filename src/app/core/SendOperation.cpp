@@ -333,8 +333,8 @@ SendOperation::TransferResult SendOperation::TransferOverSmtp(CSmtpClient& clien
 SendOperation::Failure SendOperation::Run(const FaxJob& job, const std::string& documentPath,
                                           const CMapStringToString& settings, const Config& config, const Ui& ui,
                                           const Transfer& transfer) {
-    ui.hide();
-
+    // What the user typed is checked over the dialog, which stays in sight while
+    // its message shows; it hides only once the send goes ahead.
     if (job.recipients.empty()) {
         ui.message(kNoRecipientsText, kNoRecipientsCaption, Icon::None, {});
         ui.show();
@@ -349,6 +349,7 @@ SendOperation::Failure SendOperation::Run(const FaxJob& job, const std::string& 
             return Failure::NumberRefused;
         }
     }
+    ui.hide();
 
     if (settings.LookupOrEmpty("logon").empty()) {
         // The dialog comes back first, so that the sheet opens over it.

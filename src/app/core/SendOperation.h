@@ -96,8 +96,8 @@ public:
     };
 
     // The whole operation from the point where the controls have been read. The
-    // dialog is hidden first; on every stop it is shown again. Failure::None when
-    // the server accepted every fax mail.
+    // dialog is hidden once the recipients passed their checks; on every stop it is
+    // shown again. Failure::None when the server accepted every fax mail.
     static Failure Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings,
                        const Config& config, const Ui& ui, const Transfer& transfer);
 
