@@ -307,10 +307,10 @@ bool CSocket::Race(const std::vector<Address>& addresses, Clock::time_point dead
     // the first one is what the race reports when no address connects.
     std::string refusal;
     const auto noteFailure = [&](int error) {
-        if (error == ECONNREFUSED && refusal.empty()) {
-            refusal = std::strerror(error);
-        }
         const std::string reason = std::strerror(error);
+        if (error == ECONNREFUSED && refusal.empty()) {
+            refusal = reason;
+        }
         Fail(Status::ConnectFailed, "connect: " + reason, reason);
     };
     for (;;) {

@@ -138,9 +138,6 @@ TEST_F(SendOperationTest, TransferFailuresEachShowTheirMessageWithTheWarningIcon
         {"a refusal for now says to try again later and shows the reply as it was said",
          Met(Failure::Temporary, true, Kind::Temporary, 25, "", "451 4.3.0 try later"), SendOperation::kTemporaryText,
          server25 + "The server's last reply: 451 4.3.0 try later"},
-        {"a busy greeting is a refusal for now too",
-         Met(Failure::Temporary, false, Kind::Temporary, 25, "", "421 busy"), SendOperation::kTemporaryText,
-         server25 + "The server's last reply: 421 busy"},
         {"no answer to the end of data is no refusal",
          Met(Failure::Temporary, true, Kind::Timeout, 25, "Timed out waiting for the server", "354 go"),
          SendOperation::kSendFailedText,
@@ -172,8 +169,6 @@ TEST_F(SendOperationTest, TransferFailuresEachShowTheirMessageWithTheWarningIcon
          "The mail server answers in plain text on port 587, where SSL/TLS was asked for.  Please choose STARTTLS "
          "as the connection security in your mail server settings, or port 465 for SSL/TLS.",
          "Mail server mx.example, port 587.\nUnable to start TLS.\nThe system's reason: wrong version number."},
-        {"a refusal for good", Met(Failure::Permanent, true, Kind::Permanent, 25, "", "554 5.7.1 no faxes"),
-         SendOperation::kSendFailedText, server25 + "The server's last reply: 554 5.7.1 no faxes"},
         {"a result without a server gives only its own words",
          TransferResult(Failure::DocumentUnreadable, true, 0, "Unable to read /tmp/gone.pdf"),
          SendOperation::kSendFailedText, "Unable to read /tmp/gone.pdf."},

@@ -86,9 +86,9 @@ TEST_P(RefusedWhileConnecting, StopsBeforeTheMailAndSaysGoodbyeWhereItCan) {
     }
     EXPECT_EQ(received.find("AUTH") != std::string::npos, c.reachesLogin) << received;
     EXPECT_EQ(received.find("MAIL"), std::string::npos) << received;
-    const std::size_t quit = received.find("QUIT\r\n");
-    EXPECT_EQ(quit != std::string::npos && quit + 6 == received.size(), c.quits) << received;
-    EXPECT_EQ(quit != std::string::npos, c.quits) << received;
+    // Once, and last; or not at all.
+    const std::size_t quit = received.find("QUIT");
+    EXPECT_EQ(quit == std::string::npos ? std::string() : received.substr(quit), c.quits ? "QUIT\r\n" : "") << received;
 }
 
 const char* const kOffersLoginOnly = "250-mx.example\r\n250-AUTH PLAIN LOGIN\r\n250 SIZE 1000000\r\n";
