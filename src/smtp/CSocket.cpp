@@ -400,6 +400,7 @@ bool CSocket::Connect(const std::string& host, unsigned port, std::chrono::milli
     m_strLastError.clear();
     m_strReason.clear();
     m_certificateProblem = CertificateProblem::None;
+    m_bSpokePlain = false;
     if (m_bAborted.load()) {
         return Fail(Status::Aborted, "cancelled");
     }
@@ -422,6 +423,9 @@ bool CSocket::DiscardReceived() {
     for (;;) {
         const ssize_t got = ::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT);
         if (got > 0) {
+            const std::size_t room =
+                TlsChannel::kFirstBytesKept - std::min(m_discardedStart.size(), TlsChannel::kFirstBytesKept);
+            m_discardedStart.append(buffer, std::min(room, static_cast<std::size_t>(got)));
             m_nDiscarded += static_cast<std::size_t>(got);
             if (m_nDiscarded > kMaxDiscardBeforeTls) {
                 return Fail(Status::TlsFailed, "too much text before the TLS handshake");
@@ -444,6 +448,7 @@ bool CSocket::DiscardReceived() {
 bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline) {
     m_certificateProblem = CertificateProblem::None;
     m_nDiscarded = 0;
+    m_discardedStart.clear();
     if (m_fd < 0) {
         return Fail(Status::Failed, "not connected");
     }
@@ -455,6 +460,13 @@ bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline
     // Nothing the server could have sent before our hello belongs to the session:
     // a reply pipelined behind "220 ready" would otherwise pass for a protected one.
     ok = ok && DiscardReceived();
+    // Before any plain-text dialogue the server has no business speaking first: what
+    // it sent is its greeting, and the start of what it said is the start of its
+    // answer to our hello too.
+    const std::string spokenFirst = m_bSpokePlain ? std::string() : m_discardedStart;
+    if (ok && IsSmtpReplyStart(spokenFirst)) {
+        ok = Fail(Status::PlainText, "a plain-text reply where the TLS handshake was to begin");
+    }
     ok = ok && (tls->Begin(m_fd, serverName) || Fail(Status::TlsFailed, tls->GetError(), tls->GetReason()));
     while (ok) {
         if (m_bAborted.load()) {
@@ -474,7 +486,7 @@ bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline
         m_certificateProblem = static_cast<CertificateProblem>(tls->GetCertificateProblem());
         if (m_certificateProblem != CertificateProblem::None) {
             ok = Fail(Status::Certificate, tls->GetError(), tls->GetReason());
-        } else if (tls->PeerSpokePlainText()) {
+        } else if (IsSmtpReplyStart(spokenFirst + tls->FirstBytes())) {
             ok = Fail(Status::PlainText, tls->GetError(), tls->GetReason());
         } else {
             ok = Fail(step == TlsChannel::Step::Closed ? Status::Closed : Status::TlsFailed, tls->GetError(),
@@ -516,6 +528,7 @@ bool CSocket::Send(const char* data, std::size_t size, std::chrono::milliseconds
             }
             continue;
         }
+        m_bSpokePlain = true;
         const ssize_t sent = ::send(m_fd, data, size, MSG_NOSIGNAL);
         if (sent > 0) {
             data += sent;
@@ -566,6 +579,7 @@ bool CSocket::Receive(char* buffer, std::size_t capacity, std::size_t& received,
             }
             continue;
         }
+        m_bSpokePlain = true;
         const ssize_t got = ::recv(m_fd, buffer, capacity, 0);
         if (got > 0) {
             received = static_cast<std::size_t>(got);

@@ -79,7 +79,9 @@ public:
     // not be taken as protected) and runs the TLS handshake, checking the
     // certificate against serverName. Fails with TlsFailed, Certificate (see
     // GetCertificateProblem), PlainText, Timeout, Closed, Failed or Aborted; the
-    // connection is closed after any failure.
+    // connection is closed after any failure. PlainText also without a handshake:
+    // when nothing was said in plain text yet, a server that has already sent the
+    // start of a reply greets in plain text and would never answer our hello.
     [[nodiscard]] bool StartTls(const std::string& serverName, Clock::time_point deadline);
     bool IsEncrypted() const;
     CertificateProblem GetCertificateProblem() const { return m_certificateProblem; }
@@ -140,6 +142,9 @@ private:
     std::unique_ptr<TlsChannel> m_tls;
     CertificateProblem m_certificateProblem = CertificateProblem::None;
     std::size_t m_nDiscarded = 0;
+    std::string m_discardedStart; // the first bytes of those dropped
+    // Plain text went either way on this connection before any TLS.
+    bool m_bSpokePlain = false;
 };
 
 } // namespace desklet

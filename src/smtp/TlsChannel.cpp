@@ -271,11 +271,9 @@ TlsChannel::Step TlsChannel::Read(char* buffer, std::size_t capacity, std::size_
     return Classify(rc, "TLS read");
 }
 
-bool TlsChannel::PeerSpokePlainText() const {
-    const std::string& bytes = m_wire.firstBytes;
-    // A TLS record starts with its content type, 20 to 24; a digit never does.
-    return !m_bEstablished && bytes.size() == kFirstBytesKept && ascii::IsDigit(bytes[0]) && ascii::IsDigit(bytes[1]) &&
-           ascii::IsDigit(bytes[2]) && (bytes[3] == ' ' || bytes[3] == '-');
+bool IsSmtpReplyStart(const std::string& bytes) {
+    return bytes.size() >= 4 && ascii::IsDigit(bytes[0]) && ascii::IsDigit(bytes[1]) && ascii::IsDigit(bytes[2]) &&
+           (bytes[3] == ' ' || bytes[3] == '-');
 }
 
 void TlsChannel::Shutdown() {

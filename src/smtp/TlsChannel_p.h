@@ -9,6 +9,10 @@ typedef struct ssl_ctx_st SSL_CTX;
 
 namespace desklet {
 
+// The bytes begin as an SMTP reply does: three digits and a blank or a hyphen. No
+// TLS record can: its first byte, the content type, is 20 to 24.
+bool IsSmtpReplyStart(const std::string& bytes);
+
 // One TLS client session over a connected non-blocking descriptor, in steps that
 // never wait: each says whether it is done, failed, or needs the descriptor to
 // become readable or writable first. CSocket does the waiting, so every wait of a
@@ -41,9 +45,9 @@ public:
     // The reason alone, in the TLS library's or the system's words ("wrong version
     // number", "certificate has expired"); empty when there is none to give.
     const std::string& GetReason() const { return m_strReason; }
-    // The server's first bytes were the start of an SMTP reply ("220 "), not of a
-    // TLS record: it expects the plain-text greeting and STARTTLS on this port.
-    bool PeerSpokePlainText() const;
+    // The first bytes read from the peer, kFirstBytesKept at most: enough to tell
+    // the start of an SMTP reply from that of a TLS record.
+    const std::string& FirstBytes() const { return m_wire.firstBytes; }
     CertificateProblem GetCertificateProblem() const { return m_certificateProblem; }
     // "TLSv1.3 TLS_AES_256_GCM_SHA384", for the details of an error box.
     std::string Description() const;

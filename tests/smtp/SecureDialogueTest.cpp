@@ -76,7 +76,7 @@ TEST_P(RefusedWhileConnecting, StopsBeforeTheMailAndSaysGoodbyeWhereItCan) {
     client.SetSecurity(c.security);
     client.SetCredentials("ann", "s3cret");
     EXPECT_FALSE(client.Connect());
-    EXPECT_EQ(client.GetFailureKind(), c.kind);
+    EXPECT_EQ(client.GetFailureKind(), c.kind) << client.GetTransportError();
     EXPECT_EQ(client.GetLastError(), c.error);
     ASSERT_TRUE(server.Finish());
     EXPECT_TRUE(server.Failures().empty()) << server.Failures().front();
@@ -90,6 +90,9 @@ TEST_P(RefusedWhileConnecting, StopsBeforeTheMailAndSaysGoodbyeWhereItCan) {
     const std::size_t quit = received.find("QUIT");
     EXPECT_EQ(quit == std::string::npos ? std::string() : received.substr(quit), c.quits ? "QUIT\r\n" : "") << received;
 }
+
+// A TLS record of the handshake, as the client's hello begins.
+const std::string kTlsRecordStart("\x16\x03", 2);
 
 const char* const kOffersLoginOnly = "250-mx.example\r\n250-AUTH PLAIN LOGIN\r\n250 SIZE 1000000\r\n";
 
@@ -138,9 +141,11 @@ std::vector<RefusalCase> RefusalCases() {
         {"no_login_method_on_offer", Security::StartTls,
          Then(UpToTls(), Then({S::Send("250 mx.example\r\n")}, goodbye)), Kind::LoginUnavailable,
          "Server offers no supported login method", false, true},
+        // The greeting comes after our hello, as it does over a network: the
+        // handshake reads it where the server's hello should be.
         {"tls_from_the_first_byte_meets_a_plain_greeting",
          Security::Tls,
-         {S::Send("220 mx.example ESMTP ready\r\n"), S::Hold(milliseconds(2000))},
+         {S::ReadUntil(kTlsRecordStart), S::Send("220 mx.example ESMTP ready\r\n"), S::Hold(milliseconds(2000))},
          Kind::PlainTextServer,
          "Unable to start TLS",
          false,
@@ -150,6 +155,19 @@ std::vector<RefusalCase> RefusalCases() {
 
 INSTANTIATE_TEST_SUITE_P(Cases, RefusedWhileConnecting, ::testing::ValuesIn(RefusalCases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SecureDialogue, AGreetingThereBeforeTheTlsHelloEndsTheHandshakeBeforeItStarts) {
+    ScriptedSmtpServer server({S::Send("220 mx.example ESMTP ready\r\n"), S::Hold(milliseconds(2000))});
+    ASSERT_TRUE(server.listening());
+    CSocket socket;
+    ASSERT_TRUE(socket.Connect(server.host(), server.port(), kPatient)) << socket.GetLastError();
+    // Time for the greeting to arrive; the outcome does not depend on it, only the road.
+    std::this_thread::sleep_for(milliseconds(200));
+    EXPECT_FALSE(socket.StartTls("127.0.0.1", CSocket::Clock::now() + kPatient));
+    EXPECT_EQ(socket.GetLastStatus(), CSocket::Status::PlainText) << socket.GetLastError();
+    ASSERT_TRUE(server.Finish());
+    EXPECT_EQ(server.ReceivedSize(), 0u) << "no hello went to a server that would not have answered it";
+}
 
 TEST(SecureDialogue, CancelEndsAHandshakeTheServerNeverAnswers) {
     // TLS from the first byte: the server reads the client's hello and says nothing.
