@@ -7,6 +7,8 @@
 #include "settings/CPasswordVault.h"
 #include "settings/MailServerLogin.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace desklet {
@@ -23,6 +25,7 @@ bool CDialogSend::Run(const FaxJob& job, const std::string& documentPath, const 
         dialog.MessageBox(text, caption, MB_OK | (icon == SendOperation::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U),
                           details);
     };
+    ui.translate = [](const char* text) { return QCoreApplication::translate("SendOperation", text).toStdString(); };
     ui.runAccountSettings = m_hooks.accountSettings;
     ui.runMailServerSettings = m_hooks.mailServerSettings;
     ui.keepRecipients = m_hooks.keepRecipients;

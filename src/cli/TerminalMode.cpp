@@ -91,9 +91,9 @@ void Say(std::ostream& err, const std::string& text, const std::string& details 
         for (std::size_t i = 0; i < line.size(); ++i) {
             const unsigned char c = static_cast<unsigned char>(line[i]);
             if (c == '\n') {
-                // A paragraph break is one separator too.
+                // A paragraph break is one separator too; after a full stop a blank is one.
                 const bool more = i + 1 < line.size() && line[i + 1] != '\n';
-                out += more ? "; " : "";
+                out += more ? (!out.empty() && out.back() == '.' ? " " : "; ") : "";
             } else {
                 out += (c < 0x20 || c == 0x7F) ? '?' : line[i];
             }

@@ -222,6 +222,7 @@ void CSmtpClient::SetServer(const char* server, unsigned port) {
 bool CSmtpClient::Fail(FailureKind kind, std::string text) {
     m_failureKind = kind;
     m_strLastError = std::move(text);
+    m_bFailedOnReply = false;
     return false;
 }
 
@@ -247,11 +248,11 @@ bool CSmtpClient::FailTransport(std::string_view timeoutText) {
     case CSocket::Status::Aborted:
         return Fail(FailureKind::Cancelled, kCancelled);
     case CSocket::Status::Closed:
-        return Fail(FailureKind::Protocol, kConnectionClosed);
+        return Fail(FailureKind::ConnectionLost, kConnectionClosed);
     case CSocket::Status::Timeout:
-        return Fail(FailureKind::Protocol, std::string(timeoutText));
+        return Fail(FailureKind::Timeout, std::string(timeoutText));
     default:
-        return Fail(FailureKind::Protocol, kSocketError);
+        return Fail(FailureKind::ConnectionLost, kSocketError);
     }
 }
 
@@ -288,7 +289,9 @@ bool CSmtpClient::ReadReply(ReplyIndex index, SmtpTimeouts::Duration timeout) {
             if (m_nLastReplyCode == expected.code) {
                 return true;
             }
-            return Fail(KindOfReply(m_nLastReplyCode), std::to_string(m_nLastReplyCode) + ":" + expected.failure);
+            Fail(KindOfReply(m_nLastReplyCode), std::to_string(m_nLastReplyCode) + ":" + expected.failure);
+            m_bFailedOnReply = true;
+            return false;
         }
         if (m_pending.size() > kMaxReplyBytes) {
             CloseConnection();
@@ -360,12 +363,21 @@ bool CSmtpClient::Connect() {
     }
     m_pending.clear();
     m_capabilities = SmtpCapabilities();
+    // A reply of an earlier session must not pass for this one's.
+    m_strLastReply.clear();
+    m_nLastReplyCode = 0;
     if (!m_socket.Connect(m_strServer, m_nPort, m_timeouts.connect)) {
         switch (m_socket.GetLastStatus()) {
         case CSocket::Status::Aborted:
             return Fail(FailureKind::Cancelled, kCancelled);
         case CSocket::Status::CreateFailed:
             return Fail(FailureKind::Connect, "Unable to create the socket.");
+        case CSocket::Status::NameNotFound:
+            return Fail(FailureKind::NameNotFound, "Unable to connect to server");
+        case CSocket::Status::Refused:
+            return Fail(FailureKind::ConnectionRefused, "Unable to connect to server");
+        case CSocket::Status::Timeout:
+            return Fail(FailureKind::Timeout, "Unable to connect to server");
         default:
             return Fail(FailureKind::Connect, "Unable to connect to server");
         }
@@ -374,28 +386,53 @@ bool CSmtpClient::Connect() {
         return false;
     }
     if (!ReadReply(kReplyGreeting, m_timeouts.greetingReply)) {
-        CloseConnection();
+        EndRefusedSession();
         if (m_socket.IsAborted()) {
             return Fail(FailureKind::Cancelled, kCancelled);
         }
-        return Fail(m_failureKind, "Server didn't respond.");
+        // The documented text replaces the read's; whether the server said no stays known.
+        const bool replied = m_bFailedOnReply;
+        Fail(m_failureKind, "Server didn't respond.");
+        m_bFailedOnReply = replied;
+        return false;
     }
     const std::string name = HeloName();
     if (name.empty()) {
-        CloseConnection();
-        return Fail(FailureKind::Protocol, "Unable to determine the local host name");
+        Fail(FailureKind::Protocol, "Unable to determine the local host name");
+        EndRefusedSession();
+        return false;
     }
-    if (IsPlainRoad()) {
-        if (!SendCommand("HELO " + name + "\r\n") || !ReadReply(kReplyOk, m_timeouts.heloReply)) {
-            CloseConnection();
-            return false;
-        }
-    } else if (!Introduce(name)) {
-        CloseConnection();
+    const bool introduced = IsPlainRoad()
+                                ? SendCommand("HELO " + name + "\r\n") && ReadReply(kReplyOk, m_timeouts.heloReply)
+                                : Introduce(name);
+    if (!introduced) {
+        EndRefusedSession();
         return false;
     }
     m_bConnected = true;
     return true;
+}
+
+void CSmtpClient::EndRefusedSession() {
+    // RFC 5321 section 4.1.1.10: a session ends with QUIT. It needs the dialogue in
+    // step: after a transport failure or a broken handshake the connection is
+    // already closed, and a 421 means the server is closing it (section 3.8).
+    const bool inStep = m_socket.IsOpen() && !m_socket.IsAborted() && !(m_bFailedOnReply && m_nLastReplyCode == 421);
+    if (inStep) {
+        const FailureKind kind = m_failureKind;
+        const std::string error = m_strLastError;
+        const std::string reply = m_strLastReply;
+        const int code = m_nLastReplyCode;
+        const bool onReply = m_bFailedOnReply;
+        // What the goodbye meets changes nothing: the session failed already.
+        (void)(SendCommand("QUIT\r\n") && ReadReply(kReplyGoodbye, m_timeouts.quitReply));
+        m_failureKind = kind;
+        m_strLastError = error;
+        m_strLastReply = reply;
+        m_nLastReplyCode = code;
+        m_bFailedOnReply = onReply;
+    }
+    CloseConnection();
 }
 
 bool CSmtpClient::Ehlo(const std::string& name) {
@@ -447,7 +484,12 @@ bool CSmtpClient::StartTls() {
     case CSocket::Status::Certificate:
         return Fail(FailureKind::Certificate, "Server certificate not trusted");
     case CSocket::Status::Timeout:
-        return Fail(FailureKind::Protocol, "Timed out waiting for the server");
+        return Fail(FailureKind::Timeout, "Timed out waiting for the server");
+    case CSocket::Status::PlainText:
+        // Only a choice of ours explains a plain-text answer to TLS from the first
+        // byte; after the server's own go-ahead for STARTTLS it is the server's fault.
+        return Fail(m_security == Security::Tls ? FailureKind::PlainTextServer : FailureKind::EncryptionUnavailable,
+                    "Unable to start TLS");
     default:
         return Fail(FailureKind::EncryptionUnavailable, "Unable to start TLS");
     }
@@ -541,11 +583,11 @@ bool CSmtpClient::PrepareMessage(CMailItem& item) {
     }
     // Checked before composing, which opens the document for nothing otherwise.
     if (!IsValidAddress(item.m_strSender)) {
-        return Fail(FailureKind::Permanent, "Invalid address");
+        return Fail(FailureKind::InvalidAddress, "Invalid address");
     }
     for (const CMailItem::Recipient& recipient : item.m_arrRecipients) {
         if (!IsValidAddress(recipient.first)) {
-            return Fail(FailureKind::Permanent, "Invalid address");
+            return Fail(FailureKind::InvalidAddress, "Invalid address");
         }
     }
     if (item.OpenMessage() == nullptr) {
@@ -564,11 +606,11 @@ bool CSmtpClient::TransferMessage(CMailItem& item) {
     std::string address;
     std::string displayName;
     if (!IsValidAddress(item.m_strSender)) {
-        return Fail(FailureKind::Permanent, "Invalid address");
+        return Fail(FailureKind::InvalidAddress, "Invalid address");
     }
     for (int i = 0; i < count; ++i) {
         if (!item.GetRecipient(address, displayName, i) || !IsValidAddress(address)) {
-            return Fail(FailureKind::Permanent, "Invalid address");
+            return Fail(FailureKind::InvalidAddress, "Invalid address");
         }
     }
     MessageSource* message = item.GetMessage();

@@ -42,18 +42,25 @@ public:
     enum class Security { None, StartTls, Tls };
 
     // What kind of failure the last failed call met, for the caller to choose its
-    // message: valid after any call that returned false.
+    // message: valid after any call that returned false. Callers decide by this,
+    // never by the text of GetLastError().
     enum class FailureKind {
         None,
-        Connect,               // no connection to the server at all
+        Connect,               // no connection to the server, for another reason than the three below
+        NameNotFound,          // the server's name gave no address
+        ConnectionRefused,     // the server refused the connection on the port
+        Timeout,               // the server did not answer, or take what we sent, in time
         Temporary,             // a 4xx reply
         Permanent,             // a 5xx reply; also a mail that cannot be sent as it is
-        Protocol,              // a reply that makes no sense, the connection lost mid-session, a timeout after connect
+        Protocol,              // a reply that makes no sense here, or one too long
+        ConnectionLost,        // the connection ended or broke mid-session
         Certificate,           // the server's certificate cannot be trusted (GetCertificateProblem)
         EncryptionUnavailable, // encryption was asked for and the server does not offer or complete it
+        PlainTextServer,       // TLS from the first byte was asked of a port where the server greets in plain text
         LoginRefused,          // the server refused the user name or password
         LoginUnavailable,      // no login possible: no encryption, or no mechanism we speak
         TooLarge,              // the message is larger than the server's SIZE limit
+        InvalidAddress,        // the sender or a recipient holds what cannot go on the wire
         Cancelled,
     };
 
@@ -95,13 +102,20 @@ public:
     // Opens the connection, reads the 220 greeting and introduces us with HELO, or
     // on the secure roads with EHLO, TLS and the login. True at once when already
     // connected. Failures: "Unable to create the socket.", "Unable to connect to
-    // server" (also a port of 0 or above 65535, and no answer within the connect
-    // limit), "Server didn't respond." (no 220), the HELO/EHLO reply's "%d:%s" or
-    // transport text, "Cancelled"; and on the secure roads "Encryption required for
-    // login" (a user name without security: nothing is sent at all), "Server does
-    // not offer STARTTLS", "%d:SMTP server refused STARTTLS", "Unable to start
-    // TLS", "Server certificate not trusted", "%d:Login refused", "Server offers no
+    // server" (the kind tells a name not found, a refused port and no answer within
+    // the connect limit from the rest, such as a port of 0 or above 65535), "Server
+    // didn't respond." (no 220), the HELO/EHLO reply's "%d:%s" or transport text,
+    // "Cancelled"; and on the secure roads "Encryption required for login" (a user
+    // name without security: nothing is sent at all), "Server does not offer
+    // STARTTLS", "%d:SMTP server refused STARTTLS", "Unable to start TLS" (kind
+    // PlainTextServer when TLS from the first byte met a plain-text greeting),
+    // "Server certificate not trusted", "%d:Login refused", "Server offers no
     // supported login method", "User name or password too long".
+    //
+    // A refusal while the dialogue is still in step (a reply other than the one
+    // expected, other than 421; no STARTTLS or no login method on offer) is
+    // followed by QUIT before the connection closes; a broken dialogue or TLS
+    // handshake is not. The goodbye leaves the failure's texts and kind as they were.
     [[nodiscard]] bool Connect();
 
     // Composes the item and transfers it, reading the message piece by piece as it
@@ -132,9 +146,13 @@ public:
 
     bool IsConnected() const { return m_bConnected; }
     std::string GetLastError() const { return m_strLastError; }
-    // The last complete reply the server sent, every line with its CR LF.
+    // The last complete reply the server sent in this session, every line with its CR LF.
     const std::string& GetLastReply() const { return m_strLastReply; }
     int GetLastReplyCode() const { return m_nLastReplyCode; }
+    // True when the last failure was the server's answer (GetLastReply() says it in
+    // its words, and GetLastError() holds only its code); false when it was ours or
+    // the connection's.
+    bool FailedOnReply() const { return m_bFailedOnReply; }
 
     FailureKind GetFailureKind() const { return m_failureKind; }
     // Why the certificate was refused, and the name it was checked against.
@@ -142,6 +160,10 @@ public:
     // What the transport last said ("certificate: certificate has expired",
     // "connect: Connection refused"), for the details of an error box.
     const std::string& GetTransportError() const { return m_socket.GetLastError(); }
+    // The system's own words for the transport's last failure ("Connection
+    // refused", "Name or service not known", "certificate has expired"); empty when
+    // it has none to give.
+    const std::string& GetSystemReason() const { return m_socket.GetSystemReason(); }
     // The server's announced SIZE limit (0: none) and the size of the last message
     // measured against it.
     std::uint64_t GetSizeLimit() const { return m_capabilities.sizeLimit; }
@@ -175,6 +197,9 @@ private:
     bool Fail(FailureKind kind, std::string text);
     bool FailReply();
     void CloseConnection();
+    // Ends a session that failed while connecting: QUIT first when the dialogue
+    // allows one, then the close.
+    void EndRefusedSession();
     bool IsPlainRoad() const { return m_security == Security::None && m_strUser.empty(); }
     bool Introduce(const std::string& name);
     bool Ehlo(const std::string& name);
@@ -202,6 +227,7 @@ private:
     std::string m_strUser;
     std::string m_strPassword;
     FailureKind m_failureKind = FailureKind::None;
+    bool m_bFailedOnReply = false;
     SmtpCapabilities m_capabilities;
     std::uint64_t m_nMessageSize = 0;
 };

@@ -116,15 +116,16 @@ CSocket::~CSocket() {
     }
 }
 
-bool CSocket::Fail(Status status, std::string text) {
+bool CSocket::Fail(Status status, std::string text, std::string reason) {
     m_status = status;
     m_strLastError = std::move(text);
+    m_strReason = std::move(reason);
     return false;
 }
 
 bool CSocket::FailErrno(Status status, const char* what) {
-    const int error = errno;
-    return Fail(status, std::string(what) + ": " + std::strerror(error));
+    const std::string reason = std::strerror(errno);
+    return Fail(status, std::string(what) + ": " + reason, reason);
 }
 
 void CSocket::Abort() {
@@ -195,7 +196,7 @@ bool CSocket::AwaitTls(short events, bool peerClosed, Clock::time_point deadline
     if (events != 0) {
         return Await(events, deadline, timeoutText);
     }
-    return Fail(peerClosed ? Status::Closed : Status::Failed, m_tls->GetError());
+    return Fail(peerClosed ? Status::Closed : Status::Failed, m_tls->GetError(), m_tls->GetReason());
 }
 
 bool CSocket::Resolve(const std::string& host, unsigned port, Clock::time_point deadline,
@@ -203,7 +204,7 @@ bool CSocket::Resolve(const std::string& host, unsigned port, Clock::time_point 
     if (m_resolver) {
         std::string error;
         if (!m_resolver(host, port, addresses, error) || addresses.empty()) {
-            return Fail(Status::ConnectFailed, "name lookup: " + error);
+            return Fail(Status::NameNotFound, "name lookup: " + error, error);
         }
         return true;
     }
@@ -240,8 +241,14 @@ bool CSocket::Resolve(const std::string& host, unsigned port, Clock::time_point 
         list.reset(lookup->list);
         lookup->list = nullptr;
     }
+    if (rc == EAI_SYSTEM) {
+        return FailErrno(Status::ConnectFailed, "name lookup");
+    }
     if (rc != 0 || !list) {
-        return Fail(Status::ConnectFailed, std::string("name lookup: ") + ::gai_strerror(rc));
+        // Every other answer of the lookup (no such name, no address for it, no
+        // name server to ask) leaves the same thing: no address to connect to.
+        const std::string reason = rc != 0 ? ::gai_strerror(rc) : "no address";
+        return Fail(rc == EAI_MEMORY ? Status::ConnectFailed : Status::NameNotFound, "name lookup: " + reason, reason);
     }
     for (const addrinfo* entry = list.get(); entry != nullptr; entry = entry->ai_next) {
         if (entry->ai_addrlen > sizeof(sockaddr_storage)) {
@@ -289,11 +296,23 @@ bool CSocket::Race(const std::vector<Address>& addresses, Clock::time_point dead
         m_fd = fd;
         m_status = Status::Ok;
         m_strLastError.clear();
+        m_strReason.clear();
         return true;
     };
     std::size_t next = 0;
     Clock::time_point nextStart = Clock::now();
     bool created = false;
+    // A refusal says more than the failures of other addresses (an unreachable
+    // IPv6 route beside a server that is up but not listening on the port), so
+    // the first one is what the race reports when no address connects.
+    std::string refusal;
+    const auto noteFailure = [&](int error) {
+        const std::string reason = std::strerror(error);
+        if (error == ECONNREFUSED && refusal.empty()) {
+            refusal = reason;
+        }
+        Fail(Status::ConnectFailed, "connect: " + reason, reason);
+    };
     for (;;) {
         if (m_bAborted.load()) {
             closePending();
@@ -320,7 +339,7 @@ bool CSocket::Race(const std::vector<Address>& addresses, Clock::time_point dead
                 return win(fd);
             }
             if (errno != EINPROGRESS) {
-                FailErrno(Status::ConnectFailed, "connect");
+                noteFailure(errno);
                 ::close(fd);
                 continue;
             }
@@ -331,6 +350,8 @@ bool CSocket::Race(const std::vector<Address>& addresses, Clock::time_point dead
         if (pending.empty()) {
             if (!created) {
                 m_status = Status::CreateFailed;
+            } else if (!refusal.empty()) {
+                Fail(Status::Refused, "connect: " + refusal, refusal);
             }
             return false;
         }
@@ -364,7 +385,7 @@ bool CSocket::Race(const std::vector<Address>& addresses, Clock::time_point dead
                 pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
                 return win(fd);
             }
-            Fail(Status::ConnectFailed, std::string("connect: ") + std::strerror(error));
+            noteFailure(error);
             ::close(fd);
             pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
             // A refusal frees the next address at once (RFC 8305 section 5).
@@ -377,7 +398,9 @@ bool CSocket::Connect(const std::string& host, unsigned port, std::chrono::milli
     Close();
     m_status = Status::Ok;
     m_strLastError.clear();
+    m_strReason.clear();
     m_certificateProblem = CertificateProblem::None;
+    m_bSpokePlain = false;
     if (m_bAborted.load()) {
         return Fail(Status::Aborted, "cancelled");
     }
@@ -400,6 +423,9 @@ bool CSocket::DiscardReceived() {
     for (;;) {
         const ssize_t got = ::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT);
         if (got > 0) {
+            const std::size_t room =
+                TlsChannel::kFirstBytesKept - std::min(m_discardedStart.size(), TlsChannel::kFirstBytesKept);
+            m_discardedStart.append(buffer, std::min(room, static_cast<std::size_t>(got)));
             m_nDiscarded += static_cast<std::size_t>(got);
             if (m_nDiscarded > kMaxDiscardBeforeTls) {
                 return Fail(Status::TlsFailed, "too much text before the TLS handshake");
@@ -422,6 +448,7 @@ bool CSocket::DiscardReceived() {
 bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline) {
     m_certificateProblem = CertificateProblem::None;
     m_nDiscarded = 0;
+    m_discardedStart.clear();
     if (m_fd < 0) {
         return Fail(Status::Failed, "not connected");
     }
@@ -433,7 +460,14 @@ bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline
     // Nothing the server could have sent before our hello belongs to the session:
     // a reply pipelined behind "220 ready" would otherwise pass for a protected one.
     ok = ok && DiscardReceived();
-    ok = ok && (tls->Begin(m_fd, serverName) || Fail(Status::TlsFailed, tls->GetError()));
+    // Before any plain-text dialogue the server has no business speaking first: what
+    // it sent is its greeting, and the start of what it said is the start of its
+    // answer to our hello too.
+    const std::string spokenFirst = m_bSpokePlain ? std::string() : m_discardedStart;
+    if (ok && IsSmtpReplyStart(spokenFirst)) {
+        ok = Fail(Status::PlainText, "a plain-text reply where the TLS handshake was to begin");
+    }
+    ok = ok && (tls->Begin(m_fd, serverName) || Fail(Status::TlsFailed, tls->GetError(), tls->GetReason()));
     while (ok) {
         if (m_bAborted.load()) {
             ok = Fail(Status::Aborted, "cancelled");
@@ -451,9 +485,12 @@ bool CSocket::StartTls(const std::string& serverName, Clock::time_point deadline
         // The two enumerations list the same reasons in the same order.
         m_certificateProblem = static_cast<CertificateProblem>(tls->GetCertificateProblem());
         if (m_certificateProblem != CertificateProblem::None) {
-            ok = Fail(Status::Certificate, tls->GetError());
+            ok = Fail(Status::Certificate, tls->GetError(), tls->GetReason());
+        } else if (IsSmtpReplyStart(spokenFirst + tls->FirstBytes())) {
+            ok = Fail(Status::PlainText, tls->GetError(), tls->GetReason());
         } else {
-            ok = Fail(step == TlsChannel::Step::Closed ? Status::Closed : Status::TlsFailed, tls->GetError());
+            ok = Fail(step == TlsChannel::Step::Closed ? Status::Closed : Status::TlsFailed, tls->GetError(),
+                      tls->GetReason());
         }
     }
     Close();
@@ -491,6 +528,7 @@ bool CSocket::Send(const char* data, std::size_t size, std::chrono::milliseconds
             }
             continue;
         }
+        m_bSpokePlain = true;
         const ssize_t sent = ::send(m_fd, data, size, MSG_NOSIGNAL);
         if (sent > 0) {
             data += sent;
@@ -541,6 +579,7 @@ bool CSocket::Receive(char* buffer, std::size_t capacity, std::size_t& received,
             }
             continue;
         }
+        m_bSpokePlain = true;
         const ssize_t got = ::recv(m_fd, buffer, capacity, 0);
         if (got > 0) {
             received = static_cast<std::size_t>(got);

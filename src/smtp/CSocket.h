@@ -48,6 +48,8 @@ public:
     enum class Status {
         Ok,
         CreateFailed, // no descriptor (or no wake-up pipe) could be had
+        NameNotFound, // the name lookup gave no address
+        Refused,      // the server refused the connection on the port (on some address; none accepted)
         ConnectFailed,
         Timeout,
         Closed, // the peer ended the connection
@@ -55,6 +57,7 @@ public:
         Aborted,
         TlsFailed,   // the handshake failed for another reason than the certificate
         Certificate, // the server's certificate cannot be trusted
+        PlainText,   // the server answered the TLS hello with an SMTP reply in plain text
     };
 
     CSocket();
@@ -66,8 +69,8 @@ public:
     // kConnectionAttemptDelay after the last one, or at once when one fails, and
     // the first that connects wins; the others are closed. All of it, lookup
     // included, within the timeout. A numeric IPv4 or IPv6 address is taken
-    // literally, without a lookup. Fails with CreateFailed, ConnectFailed, Timeout
-    // or Aborted.
+    // literally, without a lookup. Fails with CreateFailed, NameNotFound, Refused,
+    // ConnectFailed, Timeout or Aborted.
     [[nodiscard]] bool Connect(const std::string& host, unsigned port, std::chrono::milliseconds timeout);
 
     void SetResolver(Resolver resolver) { m_resolver = std::move(resolver); }
@@ -75,8 +78,10 @@ public:
     // Drops every byte received so far (the peer may have pipelined text that must
     // not be taken as protected) and runs the TLS handshake, checking the
     // certificate against serverName. Fails with TlsFailed, Certificate (see
-    // GetCertificateProblem), Timeout, Closed, Failed or Aborted; the connection is
-    // closed after any failure.
+    // GetCertificateProblem), PlainText, Timeout, Closed, Failed or Aborted; the
+    // connection is closed after any failure. PlainText also without a handshake:
+    // when nothing was said in plain text yet, a server that has already sent the
+    // start of a reply greets in plain text and would never answer our hello.
     [[nodiscard]] bool StartTls(const std::string& serverName, Clock::time_point deadline);
     bool IsEncrypted() const;
     CertificateProblem GetCertificateProblem() const { return m_certificateProblem; }
@@ -106,8 +111,12 @@ public:
     std::string LocalAddressLiteral() const;
 
     Status GetLastStatus() const { return m_status; }
-    // What the system said, for diagnostics.
+    // What went wrong and where, for diagnostics ("connect: Connection refused").
     const std::string& GetLastError() const { return m_strLastError; }
+    // The system's own words for the last failure, without ours around them
+    // (strerror, gai_strerror, the TLS library's reason); empty when the failure
+    // was ours, such as a timeout or a cancel.
+    const std::string& GetSystemReason() const { return m_strReason; }
 
 private:
     enum class Wait { Ready, Timeout, Aborted, Failed };
@@ -120,7 +129,7 @@ private:
     bool Resolve(const std::string& host, unsigned port, Clock::time_point deadline, std::vector<Address>& addresses);
     bool Race(const std::vector<Address>& addresses, Clock::time_point deadline);
     bool DiscardReceived();
-    bool Fail(Status status, std::string text);
+    bool Fail(Status status, std::string text, std::string reason = {});
     bool FailErrno(Status status, const char* what);
 
     int m_fd = -1;
@@ -128,10 +137,14 @@ private:
     std::atomic<bool> m_bAborted{false};
     Status m_status = Status::Ok;
     std::string m_strLastError;
+    std::string m_strReason;
     Resolver m_resolver;
     std::unique_ptr<TlsChannel> m_tls;
     CertificateProblem m_certificateProblem = CertificateProblem::None;
     std::size_t m_nDiscarded = 0;
+    std::string m_discardedStart; // the first bytes of those dropped
+    // Plain text went either way on this connection before any TLS.
+    bool m_bSpokePlain = false;
 };
 
 } // namespace desklet

@@ -1,5 +1,8 @@
 #include "smtp/TlsChannel_p.h"
 
+#include "text/Ascii.h"
+
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <climits>
@@ -18,8 +21,12 @@ namespace {
 // cannot overflow whatever size the caller hands in.
 constexpr std::size_t kMaxWriteSlice = 1024 * 1024;
 
+TlsChannel::Wire& WireOf(BIO* bio) {
+    return *static_cast<TlsChannel::Wire*>(BIO_get_data(bio));
+}
+
 int DescriptorOf(BIO* bio) {
-    return static_cast<int>(reinterpret_cast<std::intptr_t>(BIO_get_data(bio)));
+    return WireOf(bio).fd;
 }
 
 // OpenSSL's own socket BIO writes with write(2), which raises SIGPIPE when the
@@ -44,8 +51,11 @@ int BioWrite(BIO* bio, const char* data, int size) {
 int BioRead(BIO* bio, char* buffer, int size) {
     BIO_clear_retry_flags(bio);
     for (;;) {
-        const ssize_t got = ::recv(DescriptorOf(bio), buffer, static_cast<std::size_t>(size), 0);
+        TlsChannel::Wire& wire = WireOf(bio);
+        const ssize_t got = ::recv(wire.fd, buffer, static_cast<std::size_t>(size), 0);
         if (got >= 0) {
+            const std::size_t room = TlsChannel::kFirstBytesKept - wire.firstBytes.size();
+            wire.firstBytes.append(buffer, std::min(room, static_cast<std::size_t>(got)));
             return static_cast<int>(got);
         }
         if (errno == EINTR) {
@@ -79,6 +89,13 @@ BIO_METHOD* SocketMethod() {
         return m;
     }();
     return method;
+}
+
+// The reason of the first queued error, in the library's words; the queue is left
+// as it is.
+std::string OpenSslReason() {
+    const char* reason = ERR_reason_error_string(ERR_peek_error());
+    return reason != nullptr ? reason : "";
 }
 
 std::string OpenSslErrors() {
@@ -137,6 +154,7 @@ bool TlsChannel::Begin(int fd, const std::string& serverName) {
     m_ctx = SSL_CTX_new(TLS_client_method());
     BIO_METHOD* method = SocketMethod();
     if (m_ctx == nullptr || method == nullptr) {
+        m_strReason = OpenSslReason();
         m_strError = "TLS set-up: " + OpenSslErrors();
         return false;
     }
@@ -148,10 +166,13 @@ bool TlsChannel::Begin(int fd, const std::string& serverName) {
     BIO* bio = BIO_new(method);
     if (m_ssl == nullptr || bio == nullptr) {
         BIO_free(bio);
+        m_strReason = OpenSslReason();
         m_strError = "TLS set-up: " + OpenSslErrors();
         return false;
     }
-    BIO_set_data(bio, reinterpret_cast<void*>(static_cast<std::intptr_t>(fd)));
+    m_wire.fd = fd;
+    m_wire.firstBytes.clear();
+    BIO_set_data(bio, &m_wire);
     SSL_set_bio(m_ssl, bio, bio);
     SSL_set_mode(m_ssl, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
     bool named = false;
@@ -164,6 +185,7 @@ bool TlsChannel::Begin(int fd, const std::string& serverName) {
             SSL_set_tlsext_host_name(m_ssl, serverName.c_str()) == 1 && SSL_set1_host(m_ssl, serverName.c_str()) == 1;
     }
     if (!named) {
+        m_strReason = OpenSslReason();
         m_strError = "TLS set-up: the server name cannot be checked: " + OpenSslErrors();
         return false;
     }
@@ -179,21 +201,25 @@ TlsChannel::Step TlsChannel::Classify(int rc, const char* what) {
     case SSL_ERROR_WANT_WRITE:
         return Step::WantWrite;
     case SSL_ERROR_ZERO_RETURN:
+        m_strReason.clear();
         m_strError = std::string(what) + ": the server closed the TLS session";
         return Step::Closed;
     case SSL_ERROR_SYSCALL: {
         const int saved = errno;
         const std::string queued = OpenSslErrors();
         if (saved == 0 || saved == EPIPE || saved == ECONNRESET) {
+            m_strReason.clear();
             m_strError = std::string(what) + ": connection closed by peer";
             return Step::Closed;
         }
-        m_strError = std::string(what) + ": " + std::strerror(saved) + (queued.empty() ? "" : "; " + queued);
+        m_strReason = std::strerror(saved);
+        m_strError = std::string(what) + ": " + m_strReason + (queued.empty() ? "" : "; " + queued);
         return Step::Failed;
     }
     default: {
         const unsigned long first = ERR_peek_error();
         const bool eof = ERR_GET_REASON(first) == SSL_R_UNEXPECTED_EOF_WHILE_READING;
+        m_strReason = eof ? std::string() : OpenSslReason();
         m_strError = std::string(what) + ": " + OpenSslErrors();
         return eof ? Step::Closed : Step::Failed;
     }
@@ -213,7 +239,8 @@ TlsChannel::Step TlsChannel::Handshake() {
         const long verify = SSL_get_verify_result(m_ssl);
         m_certificateProblem = ProblemOf(verify);
         if (m_certificateProblem != CertificateProblem::None) {
-            m_strError = std::string("certificate: ") + X509_verify_cert_error_string(verify);
+            m_strReason = X509_verify_cert_error_string(verify);
+            m_strError = "certificate: " + m_strReason;
             return Step::Failed;
         }
     }
@@ -242,6 +269,11 @@ TlsChannel::Step TlsChannel::Read(char* buffer, std::size_t capacity, std::size_
         return Step::Done;
     }
     return Classify(rc, "TLS read");
+}
+
+bool IsSmtpReplyStart(const std::string& bytes) {
+    return bytes.size() >= 4 && ascii::IsDigit(bytes[0]) && ascii::IsDigit(bytes[1]) && ascii::IsDigit(bytes[2]) &&
+           (bytes[3] == ' ' || bytes[3] == '-');
 }
 
 void TlsChannel::Shutdown() {

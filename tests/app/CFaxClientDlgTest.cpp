@@ -254,8 +254,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 SendOperation::kFileNotFoundText, SendOperation::kFileNotFoundCaption,
                                 MB_ICONEXCLAMATION, "missing.pdf: No such file or directory", true},
                     FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
-                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, 0,
-                                "Server 127.0.0.1, port 0: Unable to connect to server", true}),
+                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, MB_ICONEXCLAMATION,
+                                "Mail server 127.0.0.1, port 0.\nThe port must be a number from 1 to 65535.\n"
+                                "Unable to connect to server.", true}),
     SentenceName{});
 
 TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {

@@ -286,7 +286,6 @@ TEST_P(Roads, EndWithTheirStatusAndLine) {
     EXPECT_EQ(server.Messages(sent ? 1 : 0, std::chrono::milliseconds(sent ? 10000 : 200)).size(), sent ? 1u : 0u);
 }
 
-const std::string kConnectFailed = SendOperation::kConnectFailedText;
 const std::string kSendFailed = SendOperation::kSendFailedText;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -303,10 +302,12 @@ INSTANTIATE_TEST_SUITE_P(
              "start desklet once with a window"},
         Road{"no fax number", "", "", true, true, true, ExitStatus::kUsage,
              "no fax number: give -fax NUMBER[,NUMBER...]", ""},
-        Road{"server down", "", "2125551212", true, true, false, ExitStatus::kUnavailable, kConnectFailed,
-             "Server 127.0.0.1, port 1: Unable to connect to server"},
+        Road{"server down", "", "2125551212", true, true, false, ExitStatus::kUnavailable,
+             "The mail server 127.0.0.1 refused the connection on port 1.  Please check the port in your mail server "
+             "settings, or see the online help.",
+             "Mail server 127.0.0.1, port 1. Unable to connect to server. The system's reason: Connection refused."},
         Road{"refused for now", "451 4.3.0 try later", "2125551212", true, true, true, ExitStatus::kTempFail,
-             kSendFailed, "451 4.3.0 try later"},
+             SendOperation::kTemporaryText, "The server's last reply: 451 4.3.0 try later"},
         Road{"refused for good", "554 5.7.1 no faxes", "2125551212", true, true, true, ExitStatus::kUnavailable,
              kSendFailed, "554 5.7.1 no faxes"}),
     SentenceName{});

@@ -3,6 +3,7 @@
 #include "mail/CMailItem.h"
 #include "mail/CMimeMailItem.h"
 #include "smtp/DataTransparency.h"
+#include "support/BlackHole.h"
 #include "support/ScriptedSmtpServer.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
@@ -56,6 +57,8 @@ struct ConnectCase {
     bool connected;
     std::string error;
     milliseconds limit = kPatient;
+    // A refusal of a dialogue still in step is followed by QUIT (RFC 5321 section 4.1.1.10).
+    bool quits = false;
     friend void PrintTo(const ConnectCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -85,15 +88,28 @@ std::vector<ConnectCase> ConnectCases() {
          {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250-a\r\n250-b\r\n250 c\r\n")},
          true,
          "OK"},
-        {"greeting 421 is no greeting", {S::Send("421 busy\r\n")}, false, "Server didn't respond."},
-        {"hello answered 501 fails with its code",
-         {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("501 no\r\n")},
+        {"greeting 421 is no greeting and the server is gone without a goodbye",
+         {S::Send("421 busy\r\n")},
          false,
-         "501:SMTP server error"},
+         "Server didn't respond."},
+        {"greeting 554 turns us away and hears QUIT",
+         {S::Send("554 not here\r\n"), S::ReadLine(), S::Send("221 bye\r\n")},
+         false,
+         "Server didn't respond.",
+         kPatient,
+         true},
+        {"hello answered 501 fails with its code and says QUIT",
+         {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("501 no\r\n"), S::ReadLine(), S::Send("221 bye\r\n")},
+         false,
+         "501:SMTP server error",
+         kPatient,
+         true},
         {"reply without a number shows code 0",
-         {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("hello there\r\n")},
+         {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("hello there\r\n"), S::ReadLine(), S::Send("221 bye\r\n")},
          false,
-         "0:SMTP server error"},
+         "0:SMTP server error",
+         kPatient,
+         true},
         {"server closing instead of answering hello",
          {S::Send("220 hi\r\n"), S::ReadLine(), S::Close()},
          false,
@@ -128,6 +144,9 @@ TEST_P(Connecting, JudgesTheWholeReply) {
     if (!GetParam().connected && GetParam().error != "Connection closed by server") {
         ASSERT_TRUE(server.Finish());
         EXPECT_TRUE(server.ClientHungUp()) << "a failed connect closes the socket";
+        const std::string received = server.Received();
+        EXPECT_EQ(received.size() >= 6 && received.compare(received.size() - 6, 6, "QUIT\r\n") == 0, GetParam().quits)
+            << received;
     }
 }
 
@@ -145,19 +164,40 @@ TEST(Connect, WritesOnlyTheHelloAndNothingWhenAlreadyConnected) {
     EXPECT_EQ(client.GetLastReply(), "250 ok\r\n");
 }
 
-struct PortCase {
+// Where no session begins, the kind says why and the system's reason is kept.
+struct UnreachableCase {
     const char* name;
-    unsigned port;
-    friend void PrintTo(const PortCase& c, std::ostream* os) { *os << c.name; }
+    std::string host;
+    unsigned port; // 0 with a black hole: its port
+    CSmtpClient::FailureKind kind;
+    std::string reason;
+    bool blackHole = false;
+    friend void PrintTo(const UnreachableCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class BadPort : public testing::TestWithParam<PortCase> {};
+class Unreachable : public testing::TestWithParam<UnreachableCase> {};
 
-TEST_P(BadPort, FailsToConnect) {
-    CSmtpClient client("127.0.0.1", GetParam().port);
-    client.SetTimeouts(SmtpTimeouts::Uniform(kShort));
+TEST_P(Unreachable, FailsToConnectAndSaysWhy) {
+    const UnreachableCase& c = GetParam();
+    desklet::test::BlackHole hole;
+    unsigned port = c.port;
+    if (c.blackHole) {
+        ASSERT_TRUE(hole.holding()) << "the loopback listener did not hold a connection attempt";
+        port = hole.port();
+    }
+    CSmtpClient client(c.host, port);
+    client.SetTimeouts(SmtpTimeouts::Uniform(c.blackHole ? milliseconds(500) : kPatient));
+    if (c.kind == CSmtpClient::FailureKind::NameNotFound) {
+        // No name leaves the machine: the lookup answers as one without the name would.
+        client.SetResolver([](const std::string&, unsigned, std::vector<CSocket::Address>&, std::string& error) {
+            error = "Name or service not known";
+            return false;
+        });
+    }
     EXPECT_FALSE(client.Connect());
     EXPECT_EQ(client.GetLastError(), "Unable to connect to server");
+    EXPECT_EQ(client.GetFailureKind(), c.kind);
+    EXPECT_EQ(client.GetSystemReason(), c.reason);
 }
 
 unsigned ClosedPort() {
@@ -165,11 +205,18 @@ unsigned ClosedPort() {
     return probe.port(); // nothing listens there once the probe is gone
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BadPort,
-                         testing::Values(PortCase{"port zero", 0}, PortCase{"port above 65535", 65536},
-                                         PortCase{"port far above 65535", 65536 + 25},
-                                         PortCase{"port where nothing listens", ClosedPort()}),
-                         desklet::test::SentenceName{});
+using Kind = CSmtpClient::FailureKind;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Unreachable,
+    testing::Values(UnreachableCase{"port zero", "127.0.0.1", 0, Kind::Connect, ""},
+                    UnreachableCase{"port above 65535", "127.0.0.1", 65536, Kind::Connect, ""},
+                    UnreachableCase{"port far above 65535", "127.0.0.1", 65536 + 25, Kind::Connect, ""},
+                    UnreachableCase{"port where nothing listens", "127.0.0.1", ClosedPort(), Kind::ConnectionRefused,
+                                    "Connection refused"},
+                    UnreachableCase{"name that does not resolve", "nowhere.example", 25, Kind::NameNotFound,
+                                    "Name or service not known"},
+                    UnreachableCase{"address that never answers", "127.0.0.1", 0, Kind::Timeout, "", true}),
+    desklet::test::SentenceName{});
 
 // ---- The HELO name ----------------------------------------------------------
 

@@ -2,7 +2,9 @@
 // server's addresses, against scripted peers on loopback.
 #include "smtp/CSmtpClient.h"
 #include "smtp/CSocket.h"
+#include "support/BlackHole.h"
 #include "support/ScriptedSmtpServer.h"
+#include "support/TestAuthority.h"
 
 #include <gtest/gtest.h>
 
@@ -45,53 +47,127 @@ TEST(SecureDialogue, LoginWithoutEncryptionIsRefusedBeforeAnyConnection) {
     EXPECT_FALSE(looked);
 }
 
+const test::TestAuthority& Authority() {
+    return test::TestAuthority::Shared();
+}
+
 struct RefusalCase {
     const char* name;
+    Security security;
     std::vector<ScriptedSmtpServer::Step> script;
     Kind kind;
     const char* error;
+    bool reachesLogin; // the AUTH command went out, under TLS
+    bool quits;        // the dialogue was still in step, so QUIT ends it
 };
 
-class NoEncryption : public ::testing::TestWithParam<RefusalCase> {};
+class RefusedWhileConnecting : public ::testing::TestWithParam<RefusalCase> {};
 
 // Once encryption was asked for, a server that does not give it never sees the
-// login, and the session does not go on in plain text.
-TEST_P(NoEncryption, StopsBeforeTheLogin) {
-    ScriptedSmtpServer server(GetParam().script);
+// login, and the session does not go on in plain text. Where the server's refusal
+// leaves the dialogue in step, the client says QUIT before it closes; after a
+// failed handshake there is no dialogue left to say it in.
+TEST_P(RefusedWhileConnecting, StopsBeforeTheMailAndSaysGoodbyeWhereItCan) {
+    const RefusalCase& c = GetParam();
+    ASSERT_TRUE(Authority().ok()) << Authority().error();
+    ScriptedSmtpServer server(c.script);
     CSmtpClient client("", 25);
     Aim(client, server);
-    client.SetSecurity(Security::StartTls);
+    client.SetSecurity(c.security);
     client.SetCredentials("ann", "s3cret");
     EXPECT_FALSE(client.Connect());
-    EXPECT_EQ(client.GetFailureKind(), GetParam().kind);
-    EXPECT_EQ(client.GetLastError(), GetParam().error);
+    EXPECT_EQ(client.GetFailureKind(), c.kind) << client.GetTransportError();
+    EXPECT_EQ(client.GetLastError(), c.error);
     ASSERT_TRUE(server.Finish());
+    EXPECT_TRUE(server.Failures().empty()) << server.Failures().front();
     const std::string received = server.Received();
-    EXPECT_EQ(received.rfind("EHLO desk.example\r\n", 0), 0u) << received;
-    EXPECT_EQ(received.find("AUTH"), std::string::npos) << received;
+    if (c.security == Security::StartTls) {
+        EXPECT_EQ(received.rfind("EHLO desk.example\r\n", 0), 0u) << received;
+    }
+    EXPECT_EQ(received.find("AUTH") != std::string::npos, c.reachesLogin) << received;
     EXPECT_EQ(received.find("MAIL"), std::string::npos) << received;
+    // Once, and last; or not at all.
+    const std::size_t quit = received.find("QUIT");
+    EXPECT_EQ(quit == std::string::npos ? std::string() : received.substr(quit), c.quits ? "QUIT\r\n" : "") << received;
 }
+
+// A TLS record of the handshake, as the client's hello begins.
+const std::string kTlsRecordStart("\x16\x03", 2);
 
 const char* const kOffersLoginOnly = "250-mx.example\r\n250-AUTH PLAIN LOGIN\r\n250 SIZE 1000000\r\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NoEncryption,
-    ::testing::Values(RefusalCase{"starttls_not_offered",
-                                  {S::Send("220 mx\r\n"), S::ReadLine(), S::Send(kOffersLoginOnly)},
-                                  Kind::EncryptionUnavailable,
-                                  "Server does not offer STARTTLS"},
-                      RefusalCase{"starttls_refused",
-                                  {S::Send("220 mx\r\n"), S::ReadLine(), S::Send("250-mx.example\r\n250 starttls\r\n"),
-                                   S::ReadLine(), S::Send("454 TLS not available due to temporary reason\r\n")},
-                                  Kind::EncryptionUnavailable,
-                                  "454:SMTP server refused STARTTLS"},
-                      RefusalCase{"go_ahead_answered_in_plain_text",
-                                  {S::Send("220 mx\r\n"), S::ReadLine(), S::Send("250-mx.example\r\n250 STARTTLS\r\n"),
-                                   S::ReadLine(), S::Send("220 go ahead\r\n"), S::Delay(milliseconds(50)),
-                                   S::Send("250-mx.example\r\n250 AUTH PLAIN\r\n")},
-                                  Kind::EncryptionUnavailable,
-                                  "Unable to start TLS"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// The plain-text start of a STARTTLS session up to the handshake.
+std::vector<ScriptedSmtpServer::Step> UpToTls() {
+    const test::TestAuthority::Identity& identity = Authority().loopback();
+    return {S::Send("220 mx\r\n"),
+            S::ReadLine(),
+            S::Send("250-mx.example\r\n250 STARTTLS\r\n"),
+            S::ReadLine(),
+            S::Send("220 go ahead\r\n"),
+            S::StartTls(identity.certificate, identity.key),
+            S::ReadLine()};
+}
+
+std::vector<ScriptedSmtpServer::Step> Then(std::vector<ScriptedSmtpServer::Step> script,
+                                           const std::vector<ScriptedSmtpServer::Step>& rest) {
+    script.insert(script.end(), rest.begin(), rest.end());
+    return script;
+}
+
+std::vector<RefusalCase> RefusalCases() {
+    const std::vector<ScriptedSmtpServer::Step> goodbye = {S::ReadLine(), S::Send("221 bye\r\n")};
+    return {
+        {"starttls_not_offered", Security::StartTls,
+         Then({S::Send("220 mx\r\n"), S::ReadLine(), S::Send(kOffersLoginOnly)}, goodbye), Kind::EncryptionUnavailable,
+         "Server does not offer STARTTLS", false, true},
+        {"starttls_refused", Security::StartTls,
+         Then({S::Send("220 mx\r\n"), S::ReadLine(), S::Send("250-mx.example\r\n250 starttls\r\n"), S::ReadLine(),
+               S::Send("454 TLS not available due to temporary reason\r\n")},
+              goodbye),
+         Kind::EncryptionUnavailable, "454:SMTP server refused STARTTLS", false, true},
+        {"go_ahead_answered_in_plain_text",
+         Security::StartTls,
+         {S::Send("220 mx\r\n"), S::ReadLine(), S::Send("250-mx.example\r\n250 STARTTLS\r\n"), S::ReadLine(),
+          S::Send("220 go ahead\r\n"), S::Delay(milliseconds(50)), S::Send("250-mx.example\r\n250 AUTH PLAIN\r\n")},
+         Kind::EncryptionUnavailable,
+         "Unable to start TLS",
+         false,
+         false},
+        {"login_refused", Security::StartTls,
+         Then(UpToTls(),
+              {S::Send("250-mx.example\r\n250 AUTH PLAIN\r\n"), S::ReadLine(),
+               S::Send("535 5.7.8 Authentication credentials invalid\r\n"), S::ReadLine(), S::Send("221 bye\r\n")}),
+         Kind::LoginRefused, "535:Login refused", true, true},
+        {"no_login_method_on_offer", Security::StartTls,
+         Then(UpToTls(), Then({S::Send("250 mx.example\r\n")}, goodbye)), Kind::LoginUnavailable,
+         "Server offers no supported login method", false, true},
+        // The greeting comes after our hello, as it does over a network: the
+        // handshake reads it where the server's hello should be.
+        {"tls_from_the_first_byte_meets_a_plain_greeting",
+         Security::Tls,
+         {S::ReadUntil(kTlsRecordStart), S::Send("220 mx.example ESMTP ready\r\n"), S::Hold(milliseconds(2000))},
+         Kind::PlainTextServer,
+         "Unable to start TLS",
+         false,
+         false},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedWhileConnecting, ::testing::ValuesIn(RefusalCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SecureDialogue, AGreetingThereBeforeTheTlsHelloEndsTheHandshakeBeforeItStarts) {
+    ScriptedSmtpServer server({S::Send("220 mx.example ESMTP ready\r\n"), S::Hold(milliseconds(2000))});
+    ASSERT_TRUE(server.listening());
+    CSocket socket;
+    ASSERT_TRUE(socket.Connect(server.host(), server.port(), kPatient)) << socket.GetLastError();
+    // Time for the greeting to arrive; the outcome does not depend on it, only the road.
+    std::this_thread::sleep_for(milliseconds(200));
+    EXPECT_FALSE(socket.StartTls("127.0.0.1", CSocket::Clock::now() + kPatient));
+    EXPECT_EQ(socket.GetLastStatus(), CSocket::Status::PlainText) << socket.GetLastError();
+    ASSERT_TRUE(server.Finish());
+    EXPECT_EQ(server.ReceivedSize(), 0u) << "no hello went to a server that would not have answered it";
+}
 
 TEST(SecureDialogue, CancelEndsAHandshakeTheServerNeverAnswers) {
     // TLS from the first byte: the server reads the client's hello and says nothing.
@@ -112,58 +188,8 @@ TEST(SecureDialogue, CancelEndsAHandshakeTheServerNeverAnswers) {
     EXPECT_EQ(client.GetLastError(), "Cancelled");
 }
 
-// A loopback port that swallows connection attempts: a listener whose queue of
-// one is full drops every further SYN unanswered, like a broken path would.
-class BlackHole {
-public:
-    BlackHole() {
-        m_listen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (m_listen < 0 || ::bind(m_listen, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-            ::listen(m_listen, 0) != 0 ||
-            ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-            return;
-        }
-        m_address = address;
-        // Fill the queue until an attempt stays unanswered.
-        for (int i = 0; i < 16 && !m_holding; ++i) {
-            const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-            m_fillers.push_back(fd);
-            if (::connect(fd, reinterpret_cast<sockaddr*>(&address), length) == 0) {
-                continue;
-            }
-            pollfd p{fd, POLLOUT, 0};
-            m_holding = ::poll(&p, 1, 300) == 0;
-        }
-    }
-    ~BlackHole() {
-        for (const int fd : m_fillers) {
-            ::close(fd);
-        }
-        if (m_listen >= 0) {
-            ::close(m_listen);
-        }
-    }
-    bool holding() const { return m_holding; }
-    CSocket::Address address() const {
-        CSocket::Address result;
-        std::memcpy(&result.storage, &m_address, sizeof m_address);
-        result.length = sizeof m_address;
-        return result;
-    }
-
-private:
-    int m_listen = -1;
-    sockaddr_in m_address{};
-    std::vector<int> m_fillers;
-    bool m_holding = false;
-};
-
 TEST(HappyEyeballs, AnAddressThatNeverAnswersDoesNotKeepTheNextFromItsTurn) {
-    BlackHole hole;
+    test::BlackHole hole;
     ASSERT_TRUE(hole.holding()) << "the loopback listener did not hold a connection attempt";
     ScriptedSmtpServer server({S::Send("220 live\r\n")});
     ASSERT_TRUE(server.listening());

@@ -2,10 +2,13 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <openssl/ssl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -87,6 +90,10 @@ void ScriptedSmtpServer::Note(std::string failure) {
 }
 
 void ScriptedSmtpServer::CloseConnection() {
+    SSL_free(static_cast<SSL*>(m_ssl));
+    m_ssl = nullptr;
+    SSL_CTX_free(static_cast<SSL_CTX*>(m_sslContext));
+    m_sslContext = nullptr;
     if (m_conn >= 0) {
         ::close(m_conn);
         m_conn = -1;
@@ -117,12 +124,23 @@ bool ScriptedSmtpServer::AcceptOne() {
 // when the client has closed.
 bool ScriptedSmtpServer::ReadSome(Clock::time_point deadline) {
     char buffer[64 * 1024];
+    auto* ssl = static_cast<SSL*>(m_ssl);
     while (!m_stop && !m_eof && Clock::now() < deadline) {
         pollfd fd{m_conn, POLLIN, 0};
-        if (::poll(&fd, 1, static_cast<int>(kSlice.count())) <= 0) {
+        if ((ssl == nullptr || SSL_pending(ssl) == 0) && ::poll(&fd, 1, static_cast<int>(kSlice.count())) <= 0) {
             continue;
         }
-        const ssize_t got = ::recv(m_conn, buffer, sizeof buffer, 0);
+        ssize_t got = 0;
+        if (ssl != nullptr) {
+            const int rc = SSL_read(ssl, buffer, sizeof buffer);
+            // A record not yet whole: the receive timeout ended the wait, try again.
+            if (rc <= 0 && SSL_get_error(ssl, rc) == SSL_ERROR_WANT_READ) {
+                continue;
+            }
+            got = rc;
+        } else {
+            got = ::recv(m_conn, buffer, sizeof buffer, 0);
+        }
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -156,15 +174,60 @@ bool ScriptedSmtpServer::WaitForMarker(const std::string& marker, std::size_t& c
     }
 }
 
+bool ScriptedSmtpServer::SendAll(const std::string& bytes) {
+    if (m_conn < 0) {
+        return false;
+    }
+    if (m_ssl != nullptr) {
+        return SSL_write(static_cast<SSL*>(m_ssl), bytes.data(), static_cast<int>(bytes.size())) ==
+               static_cast<int>(bytes.size());
+    }
+    return ::send(m_conn, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+}
+
+bool ScriptedSmtpServer::AcceptTls(const Step& step) {
+    if (m_conn < 0) {
+        return false;
+    }
+    SSL_CTX* context = SSL_CTX_new(TLS_server_method());
+    m_sslContext = context;
+    if (context == nullptr || SSL_CTX_use_certificate_chain_file(context, step.text.c_str()) != 1 ||
+        SSL_CTX_use_PrivateKey_file(context, step.key.c_str(), SSL_FILETYPE_PEM) != 1) {
+        return false;
+    }
+    SSL* ssl = SSL_new(context);
+    m_ssl = ssl;
+    if (ssl == nullptr || SSL_set_fd(ssl, m_conn) != 1) {
+        return false;
+    }
+    // The session runs on the blocking socket; these bound every wait in it.
+    timeval limit{};
+    limit.tv_sec = static_cast<time_t>(std::chrono::duration_cast<std::chrono::seconds>(kStepLimit).count());
+    ::setsockopt(m_conn, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    ::setsockopt(m_conn, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    m_unread.clear();
+    return SSL_accept(ssl) == 1;
+}
+
 void ScriptedSmtpServer::Run() {
+    // OpenSSL writes with write(2); a client that has gone must not end the test.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
     bool ok = AcceptOne();
     for (std::size_t i = 0; ok && i < m_script.size() && !m_stop; ++i) {
         const Step& step = m_script[i];
         switch (step.kind) {
         case Step::Kind::Send:
-            if (m_conn < 0 || ::send(m_conn, step.text.data(), step.text.size(), MSG_NOSIGNAL) !=
-                                  static_cast<ssize_t>(step.text.size())) {
+            if (!SendAll(step.text)) {
                 Note("step " + std::to_string(i) + ": could not send");
+                ok = false;
+            }
+            break;
+        case Step::Kind::StartTls:
+            if (!AcceptTls(step)) {
+                Note("step " + std::to_string(i) + ": no TLS session");
                 ok = false;
             }
             break;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -19,27 +20,34 @@ namespace desklet::test {
 class ScriptedSmtpServer {
 public:
     struct Step {
-        enum class Kind { Send, Delay, ReadLine, ReadUntil, Hold, Pause, Close, Accept };
+        enum class Kind { Send, Delay, ReadLine, ReadUntil, Hold, Pause, Close, Accept, StartTls };
         Kind kind;
         std::string text;
         std::chrono::milliseconds duration{0};
+        std::string key; // StartTls: the key's file; text holds the certificate's
     };
 
     // Writes the bytes as one send (the socket has Nagle off, so a Delay between
     // two Sends makes them arrive as two segments).
-    static Step Send(std::string bytes) { return {Step::Kind::Send, std::move(bytes), {}}; }
-    static Step Delay(std::chrono::milliseconds d) { return {Step::Kind::Delay, {}, d}; }
+    static Step Send(std::string bytes) { return {Step::Kind::Send, std::move(bytes), {}, {}}; }
+    static Step Delay(std::chrono::milliseconds d) { return {Step::Kind::Delay, {}, d, {}}; }
     // Waits for the next line from the client.
-    static Step ReadLine() { return {Step::Kind::ReadLine, {}, {}}; }
+    static Step ReadLine() { return {Step::Kind::ReadLine, {}, {}, {}}; }
     // Waits until the client has sent the marker (counting from the last read).
-    static Step ReadUntil(std::string marker) { return {Step::Kind::ReadUntil, std::move(marker), {}}; }
+    static Step ReadUntil(std::string marker) { return {Step::Kind::ReadUntil, std::move(marker), {}, {}}; }
     // Keeps reading, answering nothing, for the time or until the client closes.
-    static Step Hold(std::chrono::milliseconds d) { return {Step::Kind::Hold, {}, d}; }
+    static Step Hold(std::chrono::milliseconds d) { return {Step::Kind::Hold, {}, d, {}}; }
     // Stops reading for the time, so the client's sends fill the buffers and block.
-    static Step Pause(std::chrono::milliseconds d) { return {Step::Kind::Pause, {}, d}; }
-    static Step Close() { return {Step::Kind::Close, {}, {}}; }
+    static Step Pause(std::chrono::milliseconds d) { return {Step::Kind::Pause, {}, d, {}}; }
+    static Step Close() { return {Step::Kind::Close, {}, {}, {}}; }
     // Closes the current connection and accepts the next one.
-    static Step Accept() { return {Step::Kind::Accept, {}, {}}; }
+    static Step Accept() { return {Step::Kind::Accept, {}, {}, {}}; }
+    // Runs the server's side of a TLS handshake with this certificate and key;
+    // the steps after it speak, and Received() records, the protected text. Text
+    // the client sent before the handshake and nobody read is dropped.
+    static Step StartTls(const std::filesystem::path& certificate, const std::filesystem::path& key) {
+        return {Step::Kind::StartTls, certificate.string(), {}, key.string()};
+    }
 
     // The replies of a session that accepts everything: greeting, HELO, MAIL, one
     // RCPT per recipient, DATA, the message and QUIT.
@@ -71,11 +79,16 @@ private:
     bool WaitForMarker(const std::string& marker, std::size_t& consumed);
     void Note(std::string failure);
     void CloseConnection();
+    bool AcceptTls(const Step& step);
+    bool SendAll(const std::string& bytes);
 
     std::vector<Step> m_script;
     Family m_family;
     int m_listen = -1;
     int m_conn = -1;
+    // The TLS session over m_conn after a StartTls step (OpenSSL's SSL and SSL_CTX).
+    void* m_ssl = nullptr;
+    void* m_sslContext = nullptr;
     unsigned m_port = 0;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};

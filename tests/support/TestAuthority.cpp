@@ -70,4 +70,9 @@ TestAuthority::~TestAuthority() {
     }
 }
 
+const TestAuthority& TestAuthority::Shared() {
+    static const TestAuthority authority;
+    return authority;
+}
+
 } // namespace desklet::test

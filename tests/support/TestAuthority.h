@@ -19,6 +19,9 @@ public:
     };
 
     TestAuthority();
+    // The one authority of a test program whose tests share it: the trust it sets
+    // is the process's environment, so two alive at once would distrust each other.
+    static const TestAuthority& Shared();
     ~TestAuthority();
     TestAuthority(const TestAuthority&) = delete;
     TestAuthority& operator=(const TestAuthority&) = delete;

@@ -114,94 +114,129 @@ std::string PrintableReply(const std::string& reply) {
     return text;
 }
 
-bool IsReplyFailure(const std::string& error) {
-    return error.size() > 3 && error[0] >= '0' && error[0] <= '9' && error[1] >= '0' && error[1] <= '9' &&
-           error[2] >= '0' && error[2] <= '9' && error[3] == ':';
-}
+using FailureKind = CSmtpClient::FailureKind;
 
+// The category of the client's failure. A failure while connecting is the
+// connection's unless the server asked us to come back later.
 SendOperation::Failure Classify(const CSmtpClient& client, const CMailItem* item, bool connecting) {
     using Failure = SendOperation::Failure;
-    const std::string error = client.GetLastError();
-    if (client.IsAborted() || error == "Cancelled") {
+    if (client.IsAborted()) {
         return Failure::Cancelled;
     }
     switch (client.GetFailureKind()) {
-    case CSmtpClient::FailureKind::Certificate:
+    case FailureKind::Cancelled:
+        return Failure::Cancelled;
+    case FailureKind::Certificate:
         return Failure::CertificateRefused;
-    case CSmtpClient::FailureKind::EncryptionUnavailable:
+    case FailureKind::EncryptionUnavailable:
+    case FailureKind::PlainTextServer:
         return Failure::EncryptionUnavailable;
-    case CSmtpClient::FailureKind::LoginRefused:
+    case FailureKind::LoginRefused:
         return Failure::LoginRefused;
-    case CSmtpClient::FailureKind::LoginUnavailable:
+    case FailureKind::LoginUnavailable:
         return Failure::LoginUnavailable;
-    case CSmtpClient::FailureKind::TooLarge:
+    case FailureKind::TooLarge:
         return Failure::TooLarge;
+    case FailureKind::InvalidAddress:
+        return Failure::BadAddress;
+    case FailureKind::Temporary:
+        return Failure::Temporary;
     default:
         break;
     }
     if (item != nullptr && !item->GetComposeError().empty()) {
         return Failure::DocumentUnreadable;
     }
-    if (error == "Invalid address") {
-        return Failure::BadAddress;
-    }
-    const int code = client.GetLastReplyCode();
-    const bool replied = IsReplyFailure(error) || (connecting && code >= 400 && code < 600);
-    if (replied && code >= 400 && code < 500) {
-        return Failure::Temporary;
-    }
     if (connecting) {
         return Failure::Connect;
     }
-    if (replied && code >= 500 && code < 600) {
+    switch (client.GetFailureKind()) {
+    case FailureKind::Permanent:
         return Failure::Permanent;
-    }
-    // The end-of-data reply that never came may still come: the server may have
-    // the message, so this is no refusal, and never a success.
-    if (error.rfind("Timed out", 0) == 0) {
+    case FailureKind::Timeout:
+        // The end-of-data reply that never came may still come: the server may
+        // have the message, so this is no refusal, and never a success.
         return Failure::Temporary;
+    default:
+        return Failure::Protocol;
     }
-    return Failure::Protocol;
 }
 
-std::string Details(const CSmtpClient& client, const std::string& server, unsigned port) {
-    std::string details = "Server " + server + ", port " + std::to_string(port) + ": " + client.GetLastError();
-    const CSmtpClient::FailureKind kind = client.GetFailureKind();
-    if (kind == CSmtpClient::FailureKind::Certificate || kind == CSmtpClient::FailureKind::EncryptionUnavailable) {
-        // OpenSSL's own words: "certificate: certificate has expired", "wrong version number".
-        details += "\nTLS: " + PrintableReply(client.GetTransportError());
-    }
-    if (kind == CSmtpClient::FailureKind::TooLarge) {
-        details += "\nMessage " + std::to_string(client.GetMessageSize()) + " bytes, the server's limit " +
-                   std::to_string(client.GetSizeLimit()) + " bytes";
-    }
-    const std::string reply = PrintableReply(client.GetLastReply());
-    if (!reply.empty()) {
-        details += "\nThe server's last reply: " + reply;
-    }
-    return details;
-}
-
-// Fills the fields the secure road's messages need.
+// What the client knows of its failure, as facts for the messages.
 void Describe(SendOperation::TransferResult& result, const CSmtpClient& client, const std::string& server,
               unsigned port) {
-    result.details = Details(client, server, port);
     result.server = server;
+    result.port = port;
+    result.kind = client.GetFailureKind();
+    // A refusal's own words are its reply; "451:SMTP server error" adds nothing.
+    if (!client.FailedOnReply()) {
+        result.details = client.GetLastError();
+    }
+    result.reply = PrintableReply(client.GetLastReply());
+    result.reason = PrintableReply(client.GetSystemReason());
     result.certificate = client.GetCertificateProblem();
     result.messageSize = client.GetMessageSize();
     result.sizeLimit = client.GetSizeLimit();
 }
 
-std::string ReplaceMarker(std::string text, const std::string& marker, const std::string& value) {
-    const std::size_t at = text.find(marker);
-    if (at != std::string::npos) {
-        text.replace(at, marker.size(), value);
+std::string Translated(const SendOperation::Ui& ui, const char* text) {
+    return ui.translate ? ui.translate(text) : std::string(text);
+}
+
+// Fills %1 to %9 in one pass, so that a value holding "%2" stays as it is.
+std::string Format(const std::string& text, std::initializer_list<std::string> values) {
+    const std::vector<std::string> filled(values);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const std::size_t n = static_cast<std::size_t>(text[i + 1] - '1');
+            if (n < filled.size()) {
+                out += filled[n];
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+std::string Format(const SendOperation::Ui& ui, const char* text, std::initializer_list<std::string> values) {
+    return Format(Translated(ui, text), values);
+}
+
+bool EndsASentence(const std::string& text) {
+    return !text.empty() && (text.back() == '.' || text.back() == '!' || text.back() == '?');
+}
+
+// The box's details: each line a sentence for a person, and no line without content.
+std::string DetailsText(const SendOperation::TransferResult& result, const SendOperation::Ui& ui) {
+    std::vector<std::string> lines;
+    if (!result.server.empty()) {
+        lines.push_back(Format(ui, SendOperation::kDetailsServerFormat, {result.server, std::to_string(result.port)}));
+        if (result.port == 0 || result.port > 65535) {
+            lines.push_back(Translated(ui, SendOperation::kDetailsPortRange));
+        }
+    }
+    if (!result.details.empty()) {
+        lines.push_back(EndsASentence(result.details) ? result.details : result.details + ".");
+    }
+    if (!result.reply.empty()) {
+        lines.push_back(Format(ui, SendOperation::kDetailsReplyFormat, {result.reply}));
+    }
+    if (!result.reason.empty()) {
+        lines.push_back(Format(ui, SendOperation::kDetailsReasonFormat, {result.reason}));
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += (text.empty() ? "" : "\n") + line;
     }
     return text;
 }
 
-// The box's text for a transfer that failed.
-std::string FailureText(const SendOperation::TransferResult& result) {
+// The box's text for a transfer that failed: the category's, made finer where the
+// client knows more.
+std::string FailureText(const SendOperation::TransferResult& result, const SendOperation::Ui& ui) {
     using Failure = SendOperation::Failure;
     switch (result.failure) {
     case Failure::CertificateRefused: {
@@ -219,32 +254,42 @@ std::string FailureText(const SendOperation::TransferResult& result) {
         default:
             break;
         }
-        return ReplaceMarker(ReplaceMarker(SendOperation::kCertificateFormat, "%1", reason), "%2", result.server);
+        return Format(ui, SendOperation::kCertificateFormat, {Translated(ui, reason), result.server});
     }
     case Failure::EncryptionUnavailable:
-        return SendOperation::kEncryptionUnavailableText;
-    case Failure::LoginRefused:
-        return SendOperation::kLoginRefusedText;
-    case Failure::LoginUnavailable:
-        return SendOperation::kLoginUnavailableText;
-    case Failure::TooLarge:
-        return ReplaceMarker(ReplaceMarker(SendOperation::kTooLargeFormat, "%1", std::to_string(result.messageSize)),
-                             "%2", std::to_string(result.sizeLimit));
-    default:
-        return result.connected ? SendOperation::kSendFailedText : SendOperation::kConnectFailedText;
-    }
-}
-
-std::string Fill(std::string text, std::initializer_list<std::size_t> values) {
-    int n = 1;
-    for (const std::size_t value : values) {
-        const std::string marker = "%" + std::to_string(n++);
-        const std::size_t at = text.find(marker);
-        if (at != std::string::npos) {
-            text.replace(at, marker.size(), std::to_string(value));
+        if (result.kind == FailureKind::PlainTextServer) {
+            return Format(ui, SendOperation::kPlainTextPortFormat, {std::to_string(result.port)});
         }
+        return Translated(ui, SendOperation::kEncryptionUnavailableText);
+    case Failure::LoginRefused:
+        return Translated(ui, SendOperation::kLoginRefusedText);
+    case Failure::LoginUnavailable:
+        return Translated(ui, SendOperation::kLoginUnavailableText);
+    case Failure::TooLarge:
+        return Format(ui, SendOperation::kTooLargeFormat,
+                      {std::to_string(result.messageSize), std::to_string(result.sizeLimit)});
+    case Failure::Temporary:
+        // A reply that did not come is no refusal: the message may have arrived.
+        if (result.kind != FailureKind::Timeout) {
+            return Translated(ui, SendOperation::kTemporaryText);
+        }
+        break;
+    case Failure::Connect:
+        switch (result.kind) {
+        case FailureKind::NameNotFound:
+            return Format(ui, SendOperation::kNameNotFoundFormat, {result.server});
+        case FailureKind::ConnectionRefused:
+            return Format(ui, SendOperation::kConnectionRefusedFormat, {result.server, std::to_string(result.port)});
+        case FailureKind::Timeout:
+            return Format(ui, SendOperation::kNoAnswerFormat, {result.server});
+        default:
+            break;
+        }
+        break;
+    default:
+        break;
     }
-    return text;
+    return Translated(ui, result.connected ? SendOperation::kSendFailedText : SendOperation::kConnectFailedText);
 }
 
 // "Subject: " and the command: the header line the limit applies to.
@@ -287,7 +332,8 @@ SendOperation::TransferResult SendOperation::SettingRefused(const std::string& s
     result.failure = Failure::BadAddress;
     result.connected = false;
     result.server = server;
-    result.details = "Server " + server + ", port " + std::to_string(port) + ": " + why;
+    result.port = port;
+    result.details = why;
     return result;
 }
 
@@ -400,7 +446,7 @@ SendOperation::Failure SendOperation::Run(const FaxJob& job, const std::string& 
     if (result.Sent()) {
         return Failure::None;
     }
-    std::string text = FailureText(result);
+    std::string text = FailureText(result, ui);
     if (result.mailsSent > 0 && result.mailsSent < groups.size()) {
         std::vector<std::string> remaining;
         std::size_t sent = 0;
@@ -414,13 +460,15 @@ SendOperation::Failure SendOperation::Run(const FaxJob& job, const std::string& 
         if (ui.keepRecipients) {
             ui.keepRecipients(remaining);
         }
-        const std::string partly = Fill(kPartlySentFormat, {sent, job.recipients.size(), remaining.size()});
+        const std::string partly =
+            Format(ui, kPartlySentFormat,
+                   {std::to_string(sent), std::to_string(job.recipients.size()), std::to_string(remaining.size())});
         text = result.failure == Failure::Cancelled ? partly : text + "\n\n" + partly;
     } else if (result.failure == Failure::Cancelled) {
         ui.show();
         return result.failure;
     }
-    ui.message(text, kSendErrorCaption, Icon::None, result.details);
+    ui.message(text, Translated(ui, kSendErrorCaption), Icon::Exclamation, DetailsText(result, ui));
     ui.show();
     // As the missing account opens the account page, a refused login opens the
     // page where the login is set, over the dialog.

@@ -59,11 +59,20 @@ public:
         bool connected = true;
         // The mails the server accepted, counted from the first; the rest were not sent.
         std::size_t mailsSent = 0;
-        // The server and port tried, the client's error and the server's last reply.
+        // What went wrong in our words, when the server's reply does not say it: the
+        // client's account of it, or why a setting or the document stopped the send.
         std::string details;
-        // For the messages of the secure road's refusals: the server's name, why its
-        // certificate was refused, and the message's size against the server's limit.
+        // The server and port tried; empty and 0 when the transfer never got that far.
         std::string server;
+        unsigned port = 0;
+        // What the client met, for the finer choice of the message within the category.
+        CSmtpClient::FailureKind kind = CSmtpClient::FailureKind::None;
+        // The server's last reply as it said it (made printable), and the system's
+        // reason for a failure of the connection; each empty when there is none.
+        std::string reply;
+        std::string reason;
+        // For the messages of the secure road's refusals: why the server's certificate
+        // was refused, and the message's size against the server's limit.
         CSmtpClient::CertificateProblem certificate = CSmtpClient::CertificateProblem::None;
         std::uint64_t messageSize = 0;
         std::uint64_t sizeLimit = 0;
@@ -78,6 +87,9 @@ public:
         // details: what went wrong underneath; empty when there is nothing to add.
         std::function<void(const std::string& text, const std::string& caption, Icon icon, const std::string& details)>
             message;
+        // Puts one of this class's texts into the user's language, before its %1, %2
+        // are filled in. Unset: the texts as written.
+        std::function<std::string(const char* text)> translate;
         std::function<void()> runAccountSettings;
         // Opens the settings at the mail server's page, after a refused login.
         std::function<void()> runMailServerSettings;
@@ -144,6 +156,28 @@ public:
         "Error uploading your file to the server.  Please check your connection to the Internet and mail server "
         "settings, or see the online help.";
     static constexpr const char* kSendErrorCaption = "Error sending Fax";
+    // A 4xx reply: the server will take the fax another time.
+    static constexpr const char* kTemporaryText =
+        "The mail server refused the fax for now.  Please try again later, or see the online help.";
+    // No connection; %1 the server's name, %2 the port.
+    static constexpr const char* kNameNotFoundFormat =
+        "The mail server %1 could not be found.  Please check the server's name in your mail server settings and "
+        "your Internet connection, or see the online help.";
+    static constexpr const char* kConnectionRefusedFormat =
+        "The mail server %1 refused the connection on port %2.  Please check the port in your mail server "
+        "settings, or see the online help.";
+    static constexpr const char* kNoAnswerFormat =
+        "The mail server %1 did not answer in time.  Please check your Internet connection and mail server "
+        "settings, or try again later.";
+    // TLS from the first byte met a server that greets in plain text; %1 the port.
+    static constexpr const char* kPlainTextPortFormat =
+        "The mail server answers in plain text on port %1, where SSL/TLS was asked for.  Please choose STARTTLS as "
+        "the connection security in your mail server settings, or port 465 for SSL/TLS.";
+    // The lines of an error box's details.
+    static constexpr const char* kDetailsServerFormat = "Mail server %1, port %2.";
+    static constexpr const char* kDetailsPortRange = "The port must be a number from 1 to 65535.";
+    static constexpr const char* kDetailsReplyFormat = "The server's last reply: %1";
+    static constexpr const char* kDetailsReasonFormat = "The system's reason: %1.";
     // The secure road's refusals, under the same caption. %1 of the certificate's
     // text is one of the reasons below it, %2 the server's name.
     static constexpr const char* kCertificateFormat =
