@@ -44,4 +44,20 @@ TempSettingsHome::~TempSettingsHome() {
     }
 }
 
+TempDataHome::TempDataHome() {
+    if (const char* previous = std::getenv("XDG_DATA_HOME")) {
+        m_previous = previous;
+        m_hadPrevious = true;
+    }
+    setenv("XDG_DATA_HOME", m_dir.path().c_str(), 1);
+}
+
+TempDataHome::~TempDataHome() {
+    if (m_hadPrevious) {
+        setenv("XDG_DATA_HOME", m_previous.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+}
+
 } // namespace desklet::test

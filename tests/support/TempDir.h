@@ -39,4 +39,21 @@ private:
     bool m_hadPrevious = false;
 };
 
+// Points XDG_DATA_HOME at a temporary directory for the object's life, so that
+// the user's database (the phone book) is never the real one.
+class TempDataHome {
+public:
+    TempDataHome();
+    ~TempDataHome();
+    TempDataHome(const TempDataHome&) = delete;
+    TempDataHome& operator=(const TempDataHome&) = delete;
+
+    const std::filesystem::path& path() const { return m_dir.path(); }
+
+private:
+    TempDir m_dir;
+    std::string m_previous;
+    bool m_hadPrevious = false;
+};
+
 } // namespace desklet::test
