@@ -28,6 +28,13 @@ struct SearchRow {
 class ContactSearch {
 public:
     static constexpr int kAllRows = -1;
+    // What the number field's completion shows at most.
+    static constexpr int kCompletionRows = 50;
+    // What the phone book's window asks for at a key press, and asks again with
+    // one more page of when the user scrolls to the end: a page fills a screen
+    // many times over, and a look-up of all rows of a large phone book at the
+    // first letter would take a key press's time (see bench/phonebook).
+    static constexpr int kPageRows = 500;
 
     // The rows whose contact's name or company, or whose own number, holds `text`
     // (a group's row: whose name holds it), in any letter case but with accents

@@ -13,7 +13,6 @@
 #include <QUuid>
 #include <QVariant>
 
-#include <algorithm>
 #include <optional>
 
 namespace desklet {
@@ -187,12 +186,18 @@ private:
 // Members in order, each once.
 QList<qint64> distinct(const QList<qint64>& ids) {
     QList<qint64> out;
+    QSet<qint64> seen;
     for (const qint64 id : ids) {
-        if (!out.contains(id)) {
+        if (!seen.contains(id)) {
+            seen.insert(id);
             out.append(id);
         }
     }
     return out;
+}
+
+QSet<qint64> memberSet(const Group& group) {
+    return QSet<qint64>(group.memberIds.cbegin(), group.memberIds.cend());
 }
 
 } // namespace
@@ -412,6 +417,9 @@ bool PhoneBook::ReadFile(const QString& path, QByteArray& bytes) {
     if (!file.open(QIODevice::ReadOnly)) {
         return m_database.Fail(PhoneBookFailure{Kind::UnreadableFile, path, 0, file.errorString()});
     }
+    if (file.size() > kMaxImportBytes) {
+        return Fail(Kind::FileTooLarge, path);
+    }
     bytes = file.read(kMaxImportBytes + 1);
     if (bytes.size() > kMaxImportBytes) {
         return Fail(Kind::FileTooLarge, path);
@@ -471,9 +479,15 @@ bool PhoneBook::ImportBytes(const QByteArray& bytes, ImportReport& report) {
             idByUid.insert(uid, *id);
         }
     }
+    // The groups there are, by name: a group is present when one of its name has
+    // the same members.
+    QMultiHash<QString, QSet<qint64>> present;
     QList<Group> stored;
     if (!file.groups.isEmpty() && !Groups(stored)) {
         return false;
+    }
+    for (const Group& group : stored) {
+        present.insert(group.name, memberSet(group));
     }
     for (const GroupCard& card : file.groups) {
         Group group;
@@ -495,19 +509,15 @@ bool PhoneBook::ImportBytes(const QByteArray& bytes, ImportReport& report) {
             ++done.skippedNoFax;
             continue;
         }
-        const QSet<qint64> members(group.memberIds.cbegin(), group.memberIds.cend());
-        const bool present = std::any_of(stored.cbegin(), stored.cend(), [&](const Group& other) {
-            return other.name == group.name &&
-                   QSet<qint64>(other.memberIds.cbegin(), other.memberIds.cend()) == members;
-        });
-        if (present) {
+        const QSet<qint64> members = memberSet(group);
+        if (present.contains(group.name, members)) {
             ++done.groupsAlreadyPresent;
             continue;
         }
         if (!statements.InsertGroup(group)) {
             return false;
         }
-        stored.append(group);
+        present.insert(group.name, members);
         ++done.groupsImported;
     }
     if (!transaction.Commit()) {
