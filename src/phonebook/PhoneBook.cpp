@@ -611,20 +611,23 @@ bool PhoneBook::Resolve(const QString& name, Resolution& resolution) {
     if (contacts.size() + groups.size() > 1) {
         return Fail(Kind::AmbiguousName, wanted);
     }
-    Resolution resolved;
-    QList<qint64> members = contacts;
-    if (!groups.isEmpty()) {
-        Group group;
-        if (!GetGroup(groups.front(), group)) {
-            return false;
-        }
-        if (group.memberIds.isEmpty()) {
-            return Fail(Kind::EmptyGroup, group.name);
-        }
-        resolved.group = true;
-        resolved.name = group.name;
-        members = group.memberIds;
+    return groups.isEmpty() ? ResolveMembers(false, {contacts.front()}, {}, resolution)
+                            : ResolveGroup(groups.front(), resolution);
+}
+
+bool PhoneBook::ResolveGroup(qint64 id, Resolution& resolution) {
+    Group group;
+    if (!GetGroup(id, group)) {
+        return false;
     }
+    if (group.memberIds.isEmpty()) {
+        return Fail(Kind::EmptyGroup, group.name);
+    }
+    return ResolveMembers(true, group.memberIds, group.name, resolution);
+}
+
+bool PhoneBook::ResolveMembers(bool group, const QList<qint64>& members, const QString& name, Resolution& resolution) {
+    Resolution resolved{group, name, {}};
     for (const qint64 id : members) {
         Contact member;
         if (!GetContact(id, member)) {
@@ -634,7 +637,7 @@ bool PhoneBook::Resolve(const QString& name, Resolution& resolution) {
         if (number == nullptr) {
             return Fail(Kind::NoSendingNumber, member.name);
         }
-        resolved.name = resolved.group ? resolved.name : member.name;
+        resolved.name = group ? resolved.name : member.name;
         resolved.recipients.append({member.id, member.name, number->number});
     }
     resolution = resolved;

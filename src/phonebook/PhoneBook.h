@@ -92,12 +92,16 @@ public:
     // UnknownName, AmbiguousName (several contacts or groups of the name: the
     // subject is the name), NoSendingNumber (the subject is the contact), EmptyGroup.
     [[nodiscard]] bool Resolve(const QString& name, Resolution& resolution);
+    // The same for the group of a look-up's row, which a contact of the same name
+    // does not make ambiguous. NotFound, NoSendingNumber, EmptyGroup.
+    [[nodiscard]] bool ResolveGroup(qint64 id, Resolution& resolution);
 
     const PhoneBookFailure& LastFailure() const;
 
 private:
     bool Fail(PhoneBookFailure::Kind kind, const QString& subject = {}, int line = 0);
     bool ReadFile(const QString& path, QByteArray& bytes);
+    bool ResolveMembers(bool group, const QList<qint64>& members, const QString& name, Resolution& resolution);
 
     Database& m_database;
 };

@@ -53,9 +53,12 @@ QString windows1252(QByteArrayView bytes) {
     return text;
 }
 
-// False when the bytes are not UTF-8.
+// False when the bytes are not UTF-8. A byte order mark at the start of the bytes
+// is kept: here it begins a value (a number, a name), and only the file's own
+// mark, which AsUtf8 takes away, is not text.
 bool utf8(QByteArrayView bytes, QString& text) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     text = decoder.decode(bytes);
     return !decoder.hasError();
 }
@@ -74,7 +77,8 @@ QString Decode(QByteArrayView bytes, QByteArrayView charset) {
     if (sameName(charset, "system") || sameName(charset, "locale")) {
         return utf8(bytes, text) ? text : windows1252(bytes);
     }
-    QStringDecoder named(charset.toByteArray().constData(), QStringConverter::Flag::Stateless);
+    QStringDecoder named(charset.toByteArray().constData(),
+                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     if (named.isValid()) {
         return named.decode(bytes);
     }
@@ -88,7 +92,7 @@ QByteArray AsUtf8(const QByteArray& file) {
     const bool little = file.startsWith("\xFF\xFE");
     if (little || file.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                               QStringConverter::Flag::Stateless);
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
         return QString(decoder.decode(QByteArrayView(file).sliced(2))).toUtf8();
     }
     return file;

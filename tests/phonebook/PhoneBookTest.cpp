@@ -275,13 +275,16 @@ protected:
         }
         for (const auto& [name, members] :
              {std::pair{"Team", QList<qint64>{ann.id, bob.id}}, std::pair{"Broken Team", QList<qint64>{ann.id, cat.id}},
-              std::pair{"Empty", QList<qint64>{}}, std::pair{"Same", QList<qint64>{}}}) {
+              std::pair{"Empty", QList<qint64>{}}, std::pair{"Same", QList<qint64>{bob.id}}}) {
             Group group;
             group.name = QLatin1String(name);
             group.memberIds = members;
             ASSERT_TRUE(book.AddGroup(group));
+            sameGroup = group.id;
         }
     }
+
+    qint64 sameGroup = 0; // the last group, called as a contact is
 };
 
 struct ResolveCase {
@@ -323,6 +326,11 @@ TEST_F(Resolve, GivesEachRecipientsWorkOrOnlyNumberOrSaysWhyNot) {
         }
         EXPECT_EQ(text(result), c.result) << "resolving \"" << c.name << "\"";
     }
+    // Picked from the look-up's rows, the group is meant, not the contact.
+    Resolution resolution;
+    ASSERT_TRUE(book.ResolveGroup(sameGroup, resolution));
+    ASSERT_EQ(resolution.recipients.size(), 1);
+    EXPECT_EQ(resolution.recipients.front().number, QStringLiteral("222 home"));
 }
 
 TEST_F(PhoneBookTest, ARemovedContactLeavesItsGroupsAndATakenUidIsNotShared) {
