@@ -57,4 +57,11 @@ public:
     TempTmpDir() : TempEnvironmentDir("TMPDIR") {}
 };
 
+// XDG_DATA_HOME in a temporary directory, so that the user's database (the phone
+// book) is never the real one.
+class TempDataHome : public TempEnvironmentDir {
+public:
+    TempDataHome() : TempEnvironmentDir("XDG_DATA_HOME") {}
+};
+
 } // namespace desklet::test
