@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <utility>
 
 namespace desklet {
@@ -49,11 +50,29 @@ void CPropertyPage::OnOK() {}
 void CPropertyPage::OnCancel() {}
 
 QSize CPropertyPage::sizeHint() const {
-    const QSize own = CDialog::sizeHint();
+    const QSize own = layout() != nullptr ? CDialog::sizeHint() : m_measuredHint;
     if (m_templateSize.isEmpty()) {
         return own;
     }
     return own.expandedTo(DialogUnitsToPixels(m_templateSize.width(), m_templateSize.height()));
+}
+
+QSize CPropertyPage::minimumSizeHint() const {
+    return layout() != nullptr ? CDialog::minimumSizeHint() : m_measuredMinimum;
+}
+
+// The sheet's tabs ask every page, shown or not: a page without controls answers
+// with what they took when measured, at about the width the sheet gives it.
+int CPropertyPage::heightForWidth(int width) const {
+    int height = m_measuredHint.height();
+    if (const QLayout* own = layout()) {
+        height = own->hasHeightForWidth() ? own->totalHeightForWidth(width) : own->totalSizeHint().height();
+    }
+    return std::max(height, TemplateHeight());
+}
+
+int CPropertyPage::TemplateHeight() const {
+    return m_templateSize.isEmpty() ? 0 : DialogUnitsToPixels(0, m_templateSize.height()).height();
 }
 
 void CPropertyPage::SetTemplateSize(int width, int height) {
@@ -83,12 +102,7 @@ void CPropertyPage::CreatePageWindow() {
     if (m_bWindowCreated) {
         return;
     }
-    if (!ControlsCreated()) {
-        EnsureControlsCreated();
-    } else if (m_bWindowDestroyed) {
-        CreateControls();
-    }
-    m_bWindowDestroyed = false;
+    BuildControls();
     m_bWindowCreated = true;
     m_bModified = false;
     ConnectNotifications();
@@ -100,8 +114,49 @@ void CPropertyPage::DestroyPageWindow() {
         return;
     }
     m_bWindowCreated = false;
-    m_bWindowDestroyed = true;
     m_bModified = false;
+    TakeDownControls();
+}
+
+void CPropertyPage::MeasurePageWindow(int width) {
+    if (m_bWindowCreated) {
+        return;
+    }
+    BuildControls();
+    ensurePolished();
+    if (const QLayout* own = layout()) {
+        const QSize hint = own->totalSizeHint();
+        int height = hint.height();
+        if (own->hasHeightForWidth()) {
+            height = std::max(height, own->totalHeightForWidth(std::max(width, hint.width())));
+        }
+        m_measuredHint = QSize(hint.width(), height);
+        m_measuredMinimum = own->totalMinimumSize();
+    }
+    TakeDownControls();
+    updateGeometry();
+}
+
+void CPropertyPage::BuildControls() {
+    if (!ControlsCreated()) {
+        EnsureControlsCreated();
+    } else if (m_bWindowDestroyed) {
+        CreateControls();
+    }
+    m_bWindowDestroyed = false;
+    // Controls added to a page in sight would only appear a moment later, and until
+    // then take no room in the sheet's reckoning.
+    if (isVisible()) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+                child->show();
+            }
+        }
+    }
+}
+
+void CPropertyPage::TakeDownControls() {
+    m_bWindowDestroyed = true;
     // The widgets first: they leave the layout as they go.
     const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {

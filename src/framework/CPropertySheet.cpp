@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -127,6 +128,7 @@ int CPropertySheet::DoModal() {
     for (CPropertyPage* page : m_pages) {
         page->m_bModified = false;
     }
+    MeasurePages();
     PageModifiedChanged();
     const int result = CDialog::DoModal();
     // The page windows belong to one showing; the page objects and their fields stay.
@@ -140,9 +142,48 @@ int CPropertySheet::DoModal() {
 bool CPropertySheet::OnInitDialog() {
     CDialog::OnInitDialog();
     if (GetPageCount() > 0) {
-        ActivatePage(m_nStartPage >= 0 && m_nStartPage < GetPageCount() ? m_nStartPage : 0);
+        ActivatePage(StartIndex());
     }
+    // Every page is built or measured now. The size of an earlier showing is no
+    // guide to this one's pages, and the width a screen allows may cost a text
+    // another line.
+    adjustSize();
+    GrowToFit();
     return true;
+}
+
+int CPropertySheet::StartIndex() const {
+    return m_nStartPage >= 0 && m_nStartPage < GetPageCount() ? m_nStartPage : 0;
+}
+
+// The sheet opens as large as its largest page needs, not just the one in front:
+// a page first shown later must not find it too small. The page it opens on is
+// built for real at once and needs no trial.
+void CPropertySheet::MeasurePages() {
+    const int width = m_pTabs->tabBar()->sizeHint().width();
+    for (int i = 0; i < GetPageCount(); ++i) {
+        if (i != StartIndex()) {
+            GetPage(i)->MeasurePageWindow(width);
+        }
+    }
+}
+
+// Should a page need more than it took when measured (its texts changed since,
+// or the user made the sheet smaller), the sheet grows rather than squeeze it.
+void CPropertySheet::GrowToFit() {
+    QLayout* own = layout();
+    if (own == nullptr) {
+        return;
+    }
+    own->invalidate();
+    own->activate();
+    int needed = own->totalMinimumSize().height();
+    if (own->hasHeightForWidth()) {
+        needed = std::max(needed, own->totalHeightForWidth(width()));
+    }
+    if (height() < needed) {
+        resize(width(), needed);
+    }
 }
 
 void CPropertySheet::OnOK() {
@@ -246,7 +287,11 @@ void CPropertySheet::ActivatePage(int index) {
     if (page == nullptr) {
         return;
     }
+    const bool built = !page->IsWindowCreated();
     page->CreatePageWindow();
+    if (built) {
+        GrowToFit();
+    }
     const int previous = m_nActivePage;
     const bool accepted = page->OnSetActive();
     const int front = accepted || previous < 0 ? index : previous;

@@ -76,6 +76,9 @@ private:
     void OnTabChanged(int index);
     // Brings the page at index to the front without asking the previous one.
     void ActivatePage(int index);
+    int StartIndex() const;
+    void MeasurePages();
+    void GrowToFit();
     void AddTab(CPropertyPage* page);
     void PageModifiedChanged();
     void DestroyPageWindows();

@@ -3,6 +3,7 @@
 #include "framework/CPropertyPage.h"
 #include "support/DialogRecorder.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -262,7 +263,44 @@ TEST(CPropertySheet, PageWindowsExistOnlyForPagesDisplayedInTheCurrentShowing) {
     sheet.DoModal();
     EXPECT_EQ(b.creations, 2);
     EXPECT_EQ(b.initialisations, 2);
-    EXPECT_EQ(a.creations, 1);
+    EXPECT_EQ(a.initialisations, 1) << "a page not displayed in a showing is not initialised";
+}
+
+// A page with a wrapped text of as many words as it is told when it is built.
+class GrowingPage : public CPropertyPage {
+public:
+    GrowingPage() : CPropertyPage(901, "Growing") {}
+    int words = 1;
+    QLabel* Text() const { return findChild<QLabel*>(); }
+
+protected:
+    void CreateControls() override {
+        auto* layout = new QVBoxLayout(this);
+        auto* text = new QLabel(QStringLiteral("word ").repeated(words), this);
+        text->setWordWrap(true);
+        layout->addWidget(text);
+    }
+};
+
+// A text's lines are no part of any minimum size, so nothing but the sheet itself
+// makes room for them.
+TEST(CPropertySheet, APageThatNeedsMoreOnceShownThanWhenMeasuredGrowsTheSheet) {
+    DialogRecorder recorder;
+    std::vector<std::string> log;
+    LoggingPage small{"small", log};
+    GrowingPage growing;
+    LoggingSheet sheet{log};
+    sheet.AddPage(&small);
+    sheet.AddPage(&growing);
+    recorder.ExpectModal([&](QDialog&) {
+        growing.words = 400;
+        chooseTab(sheet, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        ASSERT_NE(growing.Text(), nullptr);
+        EXPECT_GE(growing.Text()->height(), growing.Text()->heightForWidth(growing.Text()->width()));
+        sheet.EndDialog(IDCANCEL);
+    });
+    sheet.DoModal();
 }
 
 TEST(CPropertySheet, PagesLeaveTheSheetWhicheverGoesFirst) {

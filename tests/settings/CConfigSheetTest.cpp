@@ -3,14 +3,17 @@
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
 #include "support/FakeKeyring.h"
+#include "support/ProgramRun.h"
 #include "support/UserPaste.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -483,6 +486,69 @@ TEST_F(SheetTest, AKeptPasswordFillsTheFieldAndOnlyOneFromTheVisitedPageMovesInt
         EXPECT_EQ(keyring->removes, 0);
         EXPECT_EQ(keyring->entries["ann@mail.example"], c.writes != 0 ? c.inFile : "pw");
     }
+}
+
+// Lets the layouts catch up with the pages that were just built.
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+}
+
+// Every control of the page in front has the height it needs: a field its size
+// hint, a wrapped text the height its lines take at its width, nothing less than
+// its minimum, and all of it inside the page.
+void ExpectRoomForEveryControl(CPropertyPage& page) {
+    for (QWidget* control : page.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&page) || qobject_cast<QGroupBox*>(control) != nullptr) {
+            continue;
+        }
+        const std::string name = page.GetCaption() + ": " + control->metaObject()->className() + " \"" +
+                                 control->accessibleName().toStdString() + "\"";
+        EXPECT_GE(control->height(), control->minimumSizeHint().height()) << name;
+        if (qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QComboBox*>(control) != nullptr) {
+            EXPECT_GE(control->height(), control->sizeHint().height()) << name;
+        }
+        if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->wordWrap()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name << " loses a line";
+        }
+        EXPECT_LE(control->mapTo(&page, QPoint(0, control->height())).y(), page.height()) << name;
+    }
+}
+
+TEST_F(SheetTest, EveryPageHasRoomForItsControlsTheFirstTimeItIsShown) {
+    settings["smtp_user"] = "ann";
+    for (int index = 0; index < sheet.GetPageCount(); ++index) {
+        // A sheet of its own for each page: one that showed another page before has
+        // grown for that one already.
+        CConfigSheet fresh{"Quillmark", nullptr, 0, settings, nullptr, CPasswordVault(keyring)};
+        recorder.ExpectModal([&](QDialog&) {
+            // It opens on the first page; the other is the first one clicked.
+            Settle();
+            QTabBar* tabs = fresh.GetTabControl()->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+            ASSERT_EQ(fresh.GetActiveIndex(), index);
+            Settle();
+            ExpectRoomForEveryControl(*fresh.GetPage(index));
+            PressCancel(fresh);
+        });
+        fresh.DoModal();
+    }
+}
+
+// The same at twice the scale, which Qt fixes when the application starts: the
+// test runs again in a program of its own.
+TEST(SheetAtDoubleScale, EveryPageHasRoomForItsControls) {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        GTEST_SKIP() << "runs the scaled sheet only from an unscaled run";
+    }
+    qputenv("QT_SCALE_FACTOR", "2");
+    const test::ProgramResult run =
+        test::RunProgram({QCoreApplication::applicationFilePath().toStdString(),
+                          "--gtest_filter=SheetTest.EveryPageHasRoomForItsControlsTheFirstTimeItIsShown"});
+    qunsetenv("QT_SCALE_FACTOR");
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
 }
 
 } // namespace
