@@ -3,6 +3,7 @@
 #include "framework/CPropertyPage.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -290,6 +291,7 @@ void CPropertySheet::ActivatePage(int index) {
     const bool built = !page->IsWindowCreated();
     page->CreatePageWindow();
     if (built) {
+        PutButtonsLastInFocusChain();
         GrowToFit();
     }
     const int previous = m_nActivePage;
@@ -299,6 +301,49 @@ void CPropertySheet::ActivatePage(int index) {
     m_pTabs->setCurrentIndex(front);
     m_bSwitching = false;
     m_nActivePage = front;
+    // Someone going through the tabs with the arrow keys stays on them; anyone
+    // else goes on in the page that came to the front, not on the page itself.
+    if (focusWidget() != m_pTabs->tabBar()) {
+        FocusFirstField(*GetPage(front));
+    }
+}
+
+// A page's controls are built after the sheet's buttons and would come after
+// them; Tab goes through the fields first, as it reads.
+void CPropertySheet::PutButtonsLastInFocusChain() {
+    for (QPushButton* button : {m_pOk, m_pCancel, m_pApply}) {
+        QWidget* last = previousInFocusChain();
+        if (last != button) {
+            setTabOrder(last, button);
+        }
+    }
+}
+
+void CPropertySheet::FocusFirstField(CPropertyPage& page) {
+    QWidget* at = this;
+    // The chain is a ring through every widget of the sheet; one round at most.
+    for (int steps = 0; steps < 10000 && (at = at->nextInFocusChain()) != this; ++steps) {
+        if (page.isAncestorOf(at) && (at->focusPolicy() & Qt::TabFocus) != 0 && at->isEnabled() &&
+            at->isVisibleTo(&page) && at->focusProxy() == nullptr) {
+            at->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    page.setFocus(Qt::TabFocusReason);
+}
+
+void CPropertySheet::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Tab turns the pages from anywhere in the sheet, not only from inside
+    // the tabs: from the buttons too.
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier) != 0;
+    if (control && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && GetPageCount() > 1) {
+        const int count = GetPageCount();
+        m_pTabs->setCurrentIndex((m_pTabs->currentIndex() + (back ? count - 1 : 1)) % count);
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
 }
 
 void CPropertySheet::AddTab(CPropertyPage* page) {

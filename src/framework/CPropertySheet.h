@@ -67,6 +67,7 @@ public:
 
 protected:
     void CreateControls() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class CPropertyPage;
@@ -79,6 +80,9 @@ private:
     int StartIndex() const;
     void MeasurePages();
     void GrowToFit();
+    void PutButtonsLastInFocusChain();
+    // The first control of the page that Tab would reach, else the page itself.
+    void FocusFirstField(CPropertyPage& page);
     void AddTab(CPropertyPage* page);
     void PageModifiedChanged();
     void DestroyPageWindows();

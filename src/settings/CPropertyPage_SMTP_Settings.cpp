@@ -61,12 +61,12 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     // The template breaks this text over two labels at a fixed width; one label
     // lets it wrap wherever the font and the sheet's width put the line ends.
     layout->addWidget(detail::NewLabel(
-        "Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service "
-        "Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to use "
-        "a specific mail server, please enter the address of that server below.",
+        tr("Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service "
+           "Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to "
+           "use a specific mail server, please enter the address of that server below."),
         this, true));
 
-    QLabel* serverLabel = detail::NewLabel("SMTP Server:", this);
+    QLabel* serverLabel = detail::NewLabel(tr("SMTP &Server:"), this);
     layout->addWidget(serverLabel);
     auto* fields = new QHBoxLayout;
     m_editSmtpServer = detail::NewFilterEdit(*this, this, IDC_SMTP_SERVER, true, kServerRejectedChars);
@@ -75,7 +75,7 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     m_editPort = detail::NewFilterEdit(*this, this, IDC_SMTP_PORT, false, kPortChars);
     m_editPort->setFixedWidth(DialogUnitsToPixels(46, 0).width());
     // The port has no label of its own on the page.
-    m_editPort->setAccessibleName(QStringLiteral("SMTP Port:"));
+    m_editPort->setAccessibleName(tr("SMTP Port:"));
     fields->addWidget(m_editSmtpServer);
     fields->addWidget(m_editPort);
     fields->addStretch();
@@ -83,7 +83,7 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
 
     // Created after the port, so that Tab goes on from there, top to bottom.
     auto* login = new QGridLayout;
-    QLabel* securityLabel = detail::NewLabel("Connection security:", this);
+    QLabel* securityLabel = detail::NewLabel(tr("&Connection security:"), this);
     m_comboSecurity = new QComboBox(this);
     for (const ConnectionSecurity security : kConnectionSecurityChoices) {
         m_comboSecurity->addItem(detail::ToQString(ChoiceCaption(security)));
@@ -92,11 +92,11 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     detail::NameByLabel(*securityLabel, *m_comboSecurity);
     connect(m_comboSecurity, &QComboBox::activated, this, [this](int index) { OnSecurityChosen(index); });
 
-    QLabel* userLabel = detail::NewLabel("User name:", this);
+    QLabel* userLabel = detail::NewLabel(tr("&User name:"), this);
     auto* user = new QLineEdit(this);
     SetDlgItemId(*user, IDC_SMTP_USER);
     detail::NameByLabel(*userLabel, *user);
-    QLabel* passwordLabel = detail::NewLabel("Password:", this);
+    QLabel* passwordLabel = detail::NewLabel(tr("&Password:"), this);
     auto* password = new QLineEdit(this);
     password->setEchoMode(QLineEdit::Password);
     SetDlgItemId(*password, IDC_SMTP_PASSWORD);
@@ -112,7 +112,7 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     login->setColumnStretch(1, 1);
     layout->addLayout(login);
 
-    m_labelPasswordPlace = detail::NewLabel("", this, true);
+    m_labelPasswordPlace = detail::NewLabel(QString(), this, true);
     SetDlgItemId(*m_labelPasswordPlace, IDC_PASSWORD_PLACE);
     layout->addWidget(m_labelPasswordPlace);
     layout->addStretch();

@@ -3,9 +3,11 @@
 #include "framework/CPropertyPage.h"
 #include "support/DialogRecorder.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
@@ -241,6 +243,7 @@ TEST(CPropertySheet, PageWindowsExistOnlyForPagesDisplayedInTheCurrentShowing) {
         ASSERT_NE(b.Field(), nullptr);
         EXPECT_EQ(b.Field()->text(), "field");
         EXPECT_EQ(b.userChanges, 0) << "the page's own writes are not changes";
+        b.Field()->end(false); // the focus came with the text selected
         QTest::keyClicks(b.Field(), "!");
         EXPECT_EQ(b.userChanges, 1);
         chooseTab(sheet, 0);
@@ -264,6 +267,87 @@ TEST(CPropertySheet, PageWindowsExistOnlyForPagesDisplayedInTheCurrentShowing) {
     EXPECT_EQ(b.creations, 2);
     EXPECT_EQ(b.initialisations, 2);
     EXPECT_EQ(a.initialisations, 1) << "a page not displayed in a showing is not initialised";
+}
+
+// A page of two fields named after the page: "A1", "A2".
+class TwoFieldPage : public CPropertyPage {
+public:
+    explicit TwoFieldPage(const std::string& name) : CPropertyPage(902, name) {}
+
+protected:
+    void CreateControls() override {
+        auto* layout = new QVBoxLayout(this);
+        for (const char* number : {"1", "2"}) {
+            auto* field = new QLineEdit(this);
+            field->setObjectName(QString::fromStdString(GetCaption()) + number);
+            layout->addWidget(field);
+        }
+    }
+};
+
+// What has the focus, by a short name: a field's, "tabs" or a button's text.
+std::string focusName(const CPropertySheet& sheet) {
+    const QWidget* focus = sheet.focusWidget();
+    if (focus == nullptr) {
+        return "nothing";
+    }
+    if (focus == sheet.GetTabControl()->tabBar()) {
+        return "tabs";
+    }
+    if (const auto* pushButton = qobject_cast<const QPushButton*>(focus)) {
+        return pushButton->text().remove('&').toStdString();
+    }
+    return focus->objectName().isEmpty() ? focus->metaObject()->className() : focus->objectName().toStdString();
+}
+
+TEST(CPropertySheet, TheKeyboardStartsInTheFirstFieldAndGoesThroughTheFieldsBeforeTheButtons) {
+    using Keys = std::vector<QKeyCombination>;
+    struct Case {
+        const char* name;
+        Keys keys;
+        std::vector<std::string> focus; // after opening, then after each key
+    };
+    const QKeyCombination tab(Qt::Key_Tab);
+    const QKeyCombination nextPage(Qt::ControlModifier, Qt::Key_Tab);
+    const QKeyCombination previousPage(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab);
+    const Case cases[] = {
+        {"Tab walks the fields, then OK and Cancel, then the tabs", Keys{tab, tab, tab, tab, tab},
+         {"A1", "A2", "OK", "Cancel", "tabs", "A1"}},
+        {"Shift+Tab walks back", Keys{QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {"A1", "tabs"}},
+        {"Ctrl+Tab lands in the next page's first field", Keys{tab, nextPage, nextPage, nextPage},
+         {"A1", "A2", "B1", "C1", "A1"}},
+        {"Ctrl+Shift+Tab from a button goes to the page before", Keys{tab, tab, previousPage},
+         {"A1", "A2", "OK", "C1"}},
+        {"a page first shown keeps its fields before the buttons", Keys{nextPage, tab, tab, tab},
+         {"A1", "B1", "B2", "OK", "Cancel"}},
+        {"the arrows on the tabs change the page and leave the focus on the tabs",
+         Keys{QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab), Qt::Key_Right, tab}, {"A1", "tabs", "tabs", "B1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DialogRecorder recorder;
+        TwoFieldPage a{"A"};
+        TwoFieldPage b{"B"};
+        TwoFieldPage cc{"C"};
+        std::vector<std::string> log;
+        LoggingSheet sheet{log};
+        for (CPropertyPage* page : {&a, &b, &cc}) {
+            sheet.AddPage(page);
+        }
+        std::vector<std::string> seen;
+        recorder.ExpectModal([&](QDialog&) {
+            sheet.activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &sheet; }));
+            seen.push_back(focusName(sheet));
+            for (const QKeyCombination key : c.keys) {
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+                seen.push_back(focusName(sheet));
+            }
+            sheet.EndDialog(IDCANCEL);
+        });
+        sheet.DoModal();
+        EXPECT_EQ(seen, c.focus);
+    }
 }
 
 // A page with a wrapped text of as many words as it is told when it is built.

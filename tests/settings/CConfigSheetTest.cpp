@@ -6,6 +6,7 @@
 #include "support/ProgramRun.h"
 #include "support/UserPaste.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -533,6 +534,78 @@ TEST_F(SheetTest, EveryPageHasRoomForItsControlsTheFirstTimeItIsShown) {
         });
         fresh.DoModal();
     }
+}
+
+// The letter that Alt takes with a text, lower case; none for a text without one.
+std::optional<QChar> Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (text[i + 1] != '&') {
+                return text[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return std::nullopt;
+}
+
+// From the keyboard alone: the sheet opens in the first field, Ctrl+Tab lands in
+// the next page's first field, and on every page each label's Alt letter, which
+// no other text in sight shares, reaches its field.
+void WalkThePagesByKeyboard(CConfigSheet& sheet) {
+    const int firstFields[] = {Page::IDC_LOGON, CPropertyPage_ConfirmationSettings::IDC_DELIVERED,
+                               Mail::IDC_SMTP_SERVER};
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&sheet] { return QApplication::activeWindow() == &sheet; }));
+    for (int index = 0; index < sheet.GetPageCount(); ++index) {
+        CPropertyPage& page = *sheet.GetPage(index);
+        if (index > 0) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        }
+        ASSERT_EQ(sheet.GetActiveIndex(), index);
+        EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(firstFields[index])) << page.GetCaption();
+
+        std::map<QChar, QString> inSight;
+        const auto take = [&](const QString& text) {
+            if (const std::optional<QChar> letter = Mnemonic(text)) {
+                const auto [at, added] = inSight.emplace(*letter, text);
+                EXPECT_TRUE(added) << page.GetCaption() << ": \"" << text.toStdString() << "\" and \""
+                                   << at->second.toStdString() << "\"";
+            }
+        };
+        for (int tab = 0; tab < sheet.GetTabControl()->count(); ++tab) {
+            take(sheet.GetTabControl()->tabText(tab));
+        }
+        for (QWidget* widget : sheet.findChildren<QWidget*>()) {
+            if (!widget->isVisible()) {
+                continue;
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                take(button->text());
+            } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+                take(group->title());
+            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+                take(label->text());
+            }
+        }
+        for (QLabel* label : page.findChildren<QLabel*>()) {
+            if (label->buddy() == nullptr) {
+                continue;
+            }
+            const std::optional<QChar> letter = Mnemonic(label->text());
+            ASSERT_TRUE(letter) << page.GetCaption() << ": \"" << label->text().toStdString() << "\"";
+            QTest::keyClick(QApplication::focusWidget(), static_cast<char>(letter->toLatin1()), Qt::AltModifier);
+            EXPECT_EQ(QApplication::focusWidget(), label->buddy()) << label->text().toStdString();
+        }
+    }
+}
+
+TEST_F(SheetTest, EveryLabelHasAnAltLetterOfItsOwnThatReachesItsField) {
+    recorder.ExpectModal([&](QDialog&) {
+        WalkThePagesByKeyboard(sheet);
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
 }
 
 // The same at twice the scale, which Qt fixes when the application starts: the
