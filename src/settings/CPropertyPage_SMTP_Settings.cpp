@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <iterator>
+#include <optional>
 #include <utility>
 
 namespace desklet {
@@ -157,10 +158,11 @@ void CPropertyPage_SMTP_Settings::OnSecurityChosen(int index) {
     if (index < 0 || index >= kChoiceCount) {
         return;
     }
-    if (m_editPort && m_nShownSecurity >= 0) {
+    if (m_editPort) {
+        const std::optional<ConnectionSecurity> shown =
+            m_nShownSecurity >= 0 ? std::optional(kConnectionSecurityChoices[m_nShownSecurity]) : std::nullopt;
         const std::string port = m_editPort->text().toStdString();
-        const std::string next = PortAfterSecurityChange(kConnectionSecurityChoices[m_nShownSecurity],
-                                                         kConnectionSecurityChoices[index], port);
+        const std::string next = PortAfterSecurityChange(shown, kConnectionSecurityChoices[index], port);
         if (next != port) {
             m_editPort->setText(detail::ToQString(next));
         }

@@ -379,7 +379,7 @@ TEST_F(SheetTest, FieldsAreNamedByTheirLabels) {
 struct SecurityCase {
     const char* stored;
     const char* port;
-    int chosen; // -1: the Down key instead of a pick; -2: no pick
+    int chosen; // -1: the Down key instead of a pick; -2: no pick; -3: the End key
     const char* portAfter;
     const char* storedAfter;
 };
@@ -390,6 +390,7 @@ TEST_F(SheetTest, ChoosingASecurityMovesAUsualPortAlongButNotATypedOne) {
         {"TLS", "465", 0, "25", "none"},      {"none", "", 2, "465", "tls"},
         {"", "2525", 1, "2525", "starttls"},  {"starttls", "465", 2, "465", "tls"},
         {"bogus", "25", 1, "25", "starttls"}, {"", "25", 0, "25", ""},
+        {"", "587", -3, "465", "tls"},
     };
     for (const SecurityCase& c : cases) {
         settings["smtp_security"] = c.stored;
@@ -401,7 +402,7 @@ TEST_F(SheetTest, ChoosingASecurityMovesAUsualPortAlongButNotATypedOne) {
                 EXPECT_EQ(combo->currentIndex(), -1) << "an unknown text shows no choice";
             } else if (c.chosen < 0) {
                 combo->setFocus();
-                QTest::keyClick(combo, Qt::Key_Down);
+                QTest::keyClick(combo, c.chosen == -3 ? Qt::Key_End : Qt::Key_Down);
             } else {
                 combo->setCurrentIndex(c.chosen);
                 emit combo->activated(c.chosen);
