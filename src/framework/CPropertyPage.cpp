@@ -61,12 +61,20 @@ QSize CPropertyPage::minimumSizeHint() const {
     return layout() != nullptr ? CDialog::minimumSizeHint() : m_measuredMinimum;
 }
 
-// The sheet's tabs ask every page, shown or not: a page without controls answers
-// with what they took when measured, at about the width the sheet gives it.
+// The sheet's tabs ask every page, shown or not. A page without controls answers
+// from what they took when measured; between the two widths measured, wrapped
+// text takes fewer lines the wider it is, and a straight line between the two
+// heights never promises less than it needs.
 int CPropertyPage::heightForWidth(int width) const {
     int height = m_measuredHint.height();
     if (const QLayout* own = layout()) {
         height = own->hasHeightForWidth() ? own->totalHeightForWidth(width) : own->totalSizeHint().height();
+    } else if (m_measuredNarrow.isValid() && width < m_measuredHint.width()) {
+        const int span = m_measuredHint.width() - m_measuredNarrow.width();
+        const int extra = m_measuredNarrow.height() - m_measuredHint.height();
+        height = width <= m_measuredNarrow.width() || span <= 0
+                     ? m_measuredNarrow.height()
+                     : m_measuredHint.height() + extra * (m_measuredHint.width() - width) / span;
     }
     return std::max(height, TemplateHeight());
 }
@@ -118,7 +126,7 @@ void CPropertyPage::DestroyPageWindow() {
     TakeDownControls();
 }
 
-void CPropertyPage::MeasurePageWindow(int width) {
+void CPropertyPage::MeasurePageWindow(int narrowest) {
     if (m_bWindowCreated) {
         return;
     }
@@ -126,11 +134,12 @@ void CPropertyPage::MeasurePageWindow(int width) {
     ensurePolished();
     if (const QLayout* own = layout()) {
         const QSize hint = own->totalSizeHint();
-        int height = hint.height();
-        if (own->hasHeightForWidth()) {
-            height = std::max(height, own->totalHeightForWidth(std::max(width, hint.width())));
-        }
-        m_measuredHint = QSize(hint.width(), height);
+        const auto heightAt = [&](int width) {
+            return own->hasHeightForWidth() ? std::max(hint.height(), own->totalHeightForWidth(width)) : hint.height();
+        };
+        m_measuredHint = QSize(hint.width(), heightAt(hint.width()));
+        const int narrow = std::min(narrowest, hint.width());
+        m_measuredNarrow = QSize(narrow, std::max(m_measuredHint.height(), heightAt(narrow)));
         m_measuredMinimum = own->totalMinimumSize();
     }
     TakeDownControls();

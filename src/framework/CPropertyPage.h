@@ -87,9 +87,10 @@ private:
     void CreatePageWindow();
     // For the sheet: takes the controls down at the end of a showing.
     void DestroyPageWindow();
-    // For the sheet, before a showing: notes the room the controls take when the
-    // page is about width pixels wide. Builds them for the moment if they do not exist.
-    void MeasurePageWindow(int width);
+    // For the sheet, before a showing: notes the room the controls take, also when
+    // the page is only narrowest pixels wide. Builds them for the moment if they do
+    // not exist.
+    void MeasurePageWindow(int narrowest);
     void BuildControls();
     void TakeDownControls();
     int TemplateHeight() const;
@@ -106,9 +107,11 @@ private:
     bool m_bWindowCreated = false;
     bool m_bWindowDestroyed = false;
     QSize m_templateSize;
-    // What the controls took when last measured; invalid before.
+    // What the controls took when last measured (invalid before): at the width
+    // they asked for, and the height they need at the narrowest width measured.
     QSize m_measuredHint;
     QSize m_measuredMinimum;
+    QSize m_measuredNarrow;
     std::vector<EditChangeEntry> m_editChangeTable;
 };
 

@@ -119,7 +119,7 @@ bool CPropertySheet::SetActivePage(CPropertyPage* page) {
 
 void CPropertySheet::SetTitle(const std::string& title, unsigned style) {
     const QString text = QString::fromStdString(title);
-    setWindowTitle((style & PSH_PROPTITLE) != 0 ? QStringLiteral("Properties for ") + text : text);
+    setWindowTitle((style & PSH_PROPTITLE) != 0 ? tr("Properties for ") + text : text);
 }
 
 int CPropertySheet::DoModal() {
@@ -161,6 +161,7 @@ int CPropertySheet::StartIndex() const {
 // a page first shown later must not find it too small. The page it opens on is
 // built for real at once and needs no trial.
 void CPropertySheet::MeasurePages() {
+    // No narrower than its row of tabs, or than the pages ask for.
     const int width = m_pTabs->tabBar()->sizeHint().width();
     for (int i = 0; i < GetPageCount(); ++i) {
         if (i != StartIndex()) {
@@ -176,6 +177,8 @@ void CPropertySheet::GrowToFit() {
     if (own == nullptr) {
         return;
     }
+    // The tabs keep what their pages asked for until told that a page changed.
+    m_pTabs->updateGeometry();
     own->invalidate();
     own->activate();
     int needed = own->totalMinimumSize().height();
@@ -227,14 +230,14 @@ void CPropertySheet::CreateControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk = new QPushButton(tr("OK"), this);
     // OK takes Enter from the fields; Cancel and Apply, left auto-default, take it
     // while they have the focus.
     m_pOk->setDefault(true);
     SetDlgItemId(*m_pOk, IDOK);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel = new QPushButton(tr("Cancel"), this);
     SetDlgItemId(*m_pCancel, IDCANCEL);
-    m_pApply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_pApply = new QPushButton(tr("&Apply"), this);
     SetDlgItemId(*m_pApply, static_cast<int>(ID_APPLY_NOW));
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnCommand(ID_APPLY_NOW, m_pApply); });
     for (QPushButton* button : {m_pOk, m_pCancel, m_pApply}) {

@@ -19,7 +19,8 @@ using detail::NewLabel;
 
 CPropertyPage_AccountSettingsLogon::CPropertyPage_AccountSettingsLogon(CMapStringToString& settings,
                                                                        std::function<void()> saveSettings)
-    : CPropertyPage(kTemplateId, "Account Settings"), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
+    : CPropertyPage(kTemplateId, tr("Account Settings").toStdString()), m_settings(settings),
+      m_saveSettings(std::move(saveSettings)) {
     SetTemplateSize(187, 115);
     // Confirm Password is left out: typing it alone changes no setting.
     for (const int id : {IDC_LOGON, IDC_PASSWORD, IDC_STATION_ID}) {

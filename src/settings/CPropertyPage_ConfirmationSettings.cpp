@@ -14,7 +14,8 @@ namespace desklet {
 
 CPropertyPage_ConfirmationSettings::CPropertyPage_ConfirmationSettings(CMapStringToString& settings,
                                                                        std::function<void()> saveSettings)
-    : CPropertyPage(kTemplateId, "Confirmations"), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
+    : CPropertyPage(kTemplateId, tr("Confirmations").toStdString()), m_settings(settings),
+      m_saveSettings(std::move(saveSettings)) {
     SetTemplateSize(188, 116);
     for (const int id : {IDC_DELIVERED, IDC_NOT_DELIVERED, IDC_QUEUED, IDC_NOT_QUEUED}) {
         MapEditChange(id, [this] { OnEditChange(); });

@@ -2,11 +2,13 @@
 
 #include "controls/CCharFilterEdit.h"
 #include "framework/CDataExchange.h"
+#include "settings/CSettingsStore.h"
 #include "settings/ConnectionSecurity.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsPage_p.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -24,7 +26,8 @@ constexpr std::string_view kServerRejectedChars = "\" ";
 
 constexpr int kChoiceCount = static_cast<int>(std::size(kConnectionSecurityChoices));
 
-std::string_view ChoiceCaption(ConnectionSecurity security) {
+// Protocol names stay as they are; "None" is translated where it is shown.
+const char* ChoiceCaption(ConnectionSecurity security) {
     switch (security) {
     case ConnectionSecurity::StartTls:
         return "STARTTLS";
@@ -33,7 +36,7 @@ std::string_view ChoiceCaption(ConnectionSecurity security) {
     case ConnectionSecurity::None:
         break;
     }
-    return "None";
+    return QT_TRANSLATE_NOOP("desklet::CPropertyPage_SMTP_Settings", "None");
 }
 
 int ChoiceIndex(std::string_view setting) {
@@ -49,8 +52,8 @@ int ChoiceIndex(std::string_view setting) {
 } // namespace
 
 CPropertyPage_SMTP_Settings::CPropertyPage_SMTP_Settings(CMapStringToString& settings, CPasswordVault vault)
-    : CPropertyPage(kTemplateId, "Mail Server Settings"), m_strSmtpPort(SettingsKeys::DefaultSmtpPort),
-      m_settings(settings), m_vault(std::move(vault)) {
+    : CPropertyPage(kTemplateId, tr("Mail Server Settings").toStdString()),
+      m_strSmtpPort(SettingsKeys::DefaultSmtpPort), m_settings(settings), m_vault(std::move(vault)) {
     SetTemplateSize(186, 150);
     for (const int id : {IDC_SMTP_SERVER, IDC_SMTP_PORT, IDC_SMTP_USER, IDC_SMTP_PASSWORD}) {
         MapEditChange(id, [this] { OnEditChange(); });
@@ -82,12 +85,18 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     fields->addStretch();
     layout->addLayout(fields);
 
+    layout->addWidget(detail::NewLabel(
+        tr("STARTTLS (usually port 587) and SSL/TLS (usually port 465) encrypt the connection; None sends everything "
+           "as plain text (port 25). Enter a user name and password only if the server asks you to log in; they "
+           "are sent over an encrypted connection only."),
+        this, true));
+
     // Created after the port, so that Tab goes on from there, top to bottom.
     auto* login = new QGridLayout;
     QLabel* securityLabel = detail::NewLabel(tr("&Connection security:"), this);
     m_comboSecurity = new QComboBox(this);
     for (const ConnectionSecurity security : kConnectionSecurityChoices) {
-        m_comboSecurity->addItem(detail::ToQString(ChoiceCaption(security)));
+        m_comboSecurity->addItem(tr(ChoiceCaption(security)));
     }
     SetDlgItemId(*m_comboSecurity, IDC_SMTP_SECURITY);
     detail::NameByLabel(*securityLabel, *m_comboSecurity);
@@ -173,6 +182,7 @@ void CPropertyPage_SMTP_Settings::OnSecurityChosen(int index) {
 
 void CPropertyPage_SMTP_Settings::LoadPassword() {
     // Nothing is known to be kept until the vault says so in this showing.
+    m_storagePlace.reset();
     m_strKeptKey.clear();
     m_strKeptPassword.clear();
     m_keptPlace = CPasswordVault::Place::None;
@@ -213,10 +223,15 @@ void CPropertyPage_SMTP_Settings::ShowPasswordPlace(CPasswordVault::Place place)
         return;
     }
     if (place == CPasswordVault::Place::None) {
-        place = m_vault.StoragePlace();
+        if (!m_storagePlace) {
+            m_storagePlace = m_vault.StoragePlace();
+        }
+        place = *m_storagePlace;
     }
     m_labelPasswordPlace->setText(
-        detail::ToQString(place == CPasswordVault::Place::Keyring ? kPasswordInKeyringText : kPasswordInFileText));
+        place == CPasswordVault::Place::Keyring
+            ? tr(kPasswordInKeyringText)
+            : tr(kPasswordInFileText).arg(QDir::toNativeSeparators(CSettingsStore::FilePath())));
 }
 
 bool CPropertyPage_SMTP_Settings::OnApply() {

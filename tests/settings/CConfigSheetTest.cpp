@@ -1,5 +1,7 @@
 #include "settings/CConfigSheet.h"
 
+#include "settings/CSettingsStore.h"
+
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
 #include "support/FakeKeyring.h"
@@ -95,7 +97,7 @@ protected:
 
 TEST_F(SheetTest, FirstRunOpensOnTheAccountPageWithOnlyThePortFilled) {
     recorder.ExpectModal([&](QDialog&) {
-        EXPECT_EQ(sheet.windowTitle().toStdString(), CConfigSheet::kTitle);
+        EXPECT_EQ(sheet.windowTitle(), "Quillmark Tarvel Setup") << "named like the main dialog";
         EXPECT_EQ(sheet.GetActiveIndex(), 0);
         for (const int id : {Page::IDC_LOGON, Page::IDC_PASSWORD, Page::IDC_CONFIRM_PASSWORD, Page::IDC_STATION_ID}) {
             ASSERT_NE(Field(sheet.m_pageAccount, id), nullptr) << id;
@@ -421,16 +423,18 @@ struct PasswordCase {
     const char* name;
     bool available;
     bool refuse;
-    std::string_view line;
+    std::string line;
     const char* inFile;
     std::optional<std::string> entry;
 };
 
 TEST_F(SheetTest, ThePasswordGoesToTheKeyringOrTheFileAndThePageSaysWhich) {
+    const std::string inFileLine = "The password is kept as plain text in the settings file " +
+                                   CSettingsStore::FilePath().toStdString() + ", as no desktop keyring takes it.";
     const PasswordCase cases[] = {
-        {"a keyring answers", true, false, Mail::kPasswordInKeyringText, "", "pw"},
-        {"no keyring", false, false, Mail::kPasswordInFileText, "pw", std::nullopt},
-        {"the keyring refuses", true, true, Mail::kPasswordInFileText, "pw", std::nullopt},
+        {"a keyring answers", true, false, "The password is kept in the desktop keyring.", "", "pw"},
+        {"no keyring", false, false, inFileLine, "pw", std::nullopt},
+        {"the keyring refuses", true, true, inFileLine, "pw", std::nullopt},
     };
     for (const PasswordCase& c : cases) {
         settings.RemoveAll();
