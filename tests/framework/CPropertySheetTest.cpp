@@ -269,91 +269,11 @@ TEST(CPropertySheet, PageWindowsExistOnlyForPagesDisplayedInTheCurrentShowing) {
     EXPECT_EQ(a.initialisations, 1) << "a page not displayed in a showing is not initialised";
 }
 
-// A page of two fields named after the page: "A1", "A2".
-class TwoFieldPage : public CPropertyPage {
+// A page of two fields named after the page ("A1", "A2") under a wrapped text of
+// as many words as it is told when it is built.
+class FieldsPage : public CPropertyPage {
 public:
-    explicit TwoFieldPage(const std::string& name) : CPropertyPage(902, name) {}
-
-protected:
-    void CreateControls() override {
-        auto* layout = new QVBoxLayout(this);
-        for (const char* number : {"1", "2"}) {
-            auto* field = new QLineEdit(this);
-            field->setObjectName(QString::fromStdString(GetCaption()) + number);
-            layout->addWidget(field);
-        }
-    }
-};
-
-// What has the focus, by a short name: a field's, "tabs" or a button's text.
-std::string focusName(const CPropertySheet& sheet) {
-    const QWidget* focus = sheet.focusWidget();
-    if (focus == nullptr) {
-        return "nothing";
-    }
-    if (focus == sheet.GetTabControl()->tabBar()) {
-        return "tabs";
-    }
-    if (const auto* pushButton = qobject_cast<const QPushButton*>(focus)) {
-        return pushButton->text().remove('&').toStdString();
-    }
-    return focus->objectName().isEmpty() ? focus->metaObject()->className() : focus->objectName().toStdString();
-}
-
-TEST(CPropertySheet, TheKeyboardStartsInTheFirstFieldAndGoesThroughTheFieldsBeforeTheButtons) {
-    using Keys = std::vector<QKeyCombination>;
-    struct Case {
-        const char* name;
-        Keys keys;
-        std::vector<std::string> focus; // after opening, then after each key
-    };
-    const QKeyCombination tab(Qt::Key_Tab);
-    const QKeyCombination nextPage(Qt::ControlModifier, Qt::Key_Tab);
-    const QKeyCombination previousPage(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab);
-    const Case cases[] = {
-        {"Tab walks the fields, then OK and Cancel, then the tabs", Keys{tab, tab, tab, tab, tab},
-         {"A1", "A2", "OK", "Cancel", "tabs", "A1"}},
-        {"Shift+Tab walks back", Keys{QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {"A1", "tabs"}},
-        {"Ctrl+Tab lands in the next page's first field", Keys{tab, nextPage, nextPage, nextPage},
-         {"A1", "A2", "B1", "C1", "A1"}},
-        {"Ctrl+Shift+Tab from a button goes to the page before", Keys{tab, tab, previousPage},
-         {"A1", "A2", "OK", "C1"}},
-        {"a page first shown keeps its fields before the buttons", Keys{nextPage, tab, tab, tab},
-         {"A1", "B1", "B2", "OK", "Cancel"}},
-        {"the arrows on the tabs change the page and leave the focus on the tabs",
-         Keys{QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab), Qt::Key_Right, tab}, {"A1", "tabs", "tabs", "B1"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DialogRecorder recorder;
-        TwoFieldPage a{"A"};
-        TwoFieldPage b{"B"};
-        TwoFieldPage cc{"C"};
-        std::vector<std::string> log;
-        LoggingSheet sheet{log};
-        for (CPropertyPage* page : {&a, &b, &cc}) {
-            sheet.AddPage(page);
-        }
-        std::vector<std::string> seen;
-        recorder.ExpectModal([&](QDialog&) {
-            sheet.activateWindow();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &sheet; }));
-            seen.push_back(focusName(sheet));
-            for (const QKeyCombination key : c.keys) {
-                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-                seen.push_back(focusName(sheet));
-            }
-            sheet.EndDialog(IDCANCEL);
-        });
-        sheet.DoModal();
-        EXPECT_EQ(seen, c.focus);
-    }
-}
-
-// A page with a wrapped text of as many words as it is told when it is built.
-class GrowingPage : public CPropertyPage {
-public:
-    GrowingPage() : CPropertyPage(901, "Growing") {}
+    explicit FieldsPage(const std::string& name) : CPropertyPage(902, name) {}
     int words = 1;
     QLabel* Text() const { return findChild<QLabel*>(); }
 
@@ -363,28 +283,88 @@ protected:
         auto* text = new QLabel(QStringLiteral("word ").repeated(words), this);
         text->setWordWrap(true);
         layout->addWidget(text);
+        for (const char* number : {"1", "2"}) {
+            auto* field = new QLineEdit(this);
+            field->setObjectName(QString::fromStdString(GetCaption()) + number);
+            layout->addWidget(field);
+        }
     }
 };
 
-// A text's lines are no part of any minimum size, so nothing but the sheet itself
-// makes room for them.
+struct FieldsSheet {
+    std::vector<std::string> log;
+    FieldsPage a{"A"}, b{"B"}, c{"C"};
+    LoggingSheet sheet{log};
+    FieldsSheet() {
+        for (CPropertyPage* page : {&a, &b, &c}) {
+            sheet.AddPage(page);
+        }
+    }
+};
+
+// What has the focus: a field's name, "tabs" or a button's text.
+std::string focusName(const CPropertySheet& sheet) {
+    const QWidget* focus = sheet.focusWidget();
+    if (const auto* pushButton = qobject_cast<const QPushButton*>(focus)) {
+        return pushButton->text().toStdString();
+    }
+    return focus == sheet.GetTabControl()->tabBar() ? "tabs" : focus->objectName().toStdString();
+}
+
+TEST(CPropertySheet, TheKeyboardStartsInTheFirstFieldAndGoesThroughTheFieldsBeforeTheButtons) {
+    const QKeyCombination tab(Qt::Key_Tab), back(Qt::ShiftModifier, Qt::Key_Backtab);
+    const QKeyCombination nextPage(Qt::ControlModifier, Qt::Key_Tab);
+    const QKeyCombination previousPage(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab);
+    const struct {
+        const char* name;
+        std::vector<QKeyCombination> keys;
+        std::vector<std::string> focus; // after opening, then after each key
+    } cases[] = {
+        {"Tab walks the fields, then OK and Cancel, then the tabs",
+         {tab, tab, tab, tab, tab},
+         {"A1", "A2", "OK", "Cancel", "tabs", "A1"}},
+        {"Ctrl+Tab lands in the next page's first field",
+         {tab, nextPage, nextPage, nextPage, tab, tab},
+         {"A1", "A2", "B1", "C1", "A1", "A2", "OK"}},
+        {"Ctrl+Shift+Tab from a button goes to the page before",
+         {back, back, previousPage},
+         {"A1", "tabs", "Cancel", "C1"}},
+        {"the arrows on the tabs leave the focus on the tabs",
+         {back, Qt::Key_Right, tab},
+         {"A1", "tabs", "tabs", "B1"}},
+    };
+    for (const auto& c : cases) {
+        DialogRecorder recorder;
+        FieldsSheet f;
+        std::vector<std::string> seen;
+        recorder.ExpectModal([&](QDialog&) {
+            f.sheet.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &f.sheet; }));
+            seen.push_back(focusName(f.sheet));
+            for (const QKeyCombination key : c.keys) {
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+                seen.push_back(focusName(f.sheet));
+            }
+            f.sheet.EndDialog(IDCANCEL);
+        });
+        f.sheet.DoModal();
+        EXPECT_EQ(seen, c.focus) << c.name;
+    }
+}
+
+// Wrapped lines are no part of any minimum size: the sheet alone makes room for
+// them, also when a page needs more once shown than when it was measured.
 TEST(CPropertySheet, APageThatNeedsMoreOnceShownThanWhenMeasuredGrowsTheSheet) {
     DialogRecorder recorder;
-    std::vector<std::string> log;
-    LoggingPage small{"small", log};
-    GrowingPage growing;
-    LoggingSheet sheet{log};
-    sheet.AddPage(&small);
-    sheet.AddPage(&growing);
+    FieldsSheet f;
     recorder.ExpectModal([&](QDialog&) {
-        growing.words = 400;
-        chooseTab(sheet, 1);
+        f.b.words = 400;
+        chooseTab(f.sheet, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        ASSERT_NE(growing.Text(), nullptr);
-        EXPECT_GE(growing.Text()->height(), growing.Text()->heightForWidth(growing.Text()->width()));
-        sheet.EndDialog(IDCANCEL);
+        EXPECT_GE(f.b.Text()->height(), f.b.Text()->heightForWidth(f.b.Text()->width()));
+        f.sheet.EndDialog(IDCANCEL);
     });
-    sheet.DoModal();
+    f.sheet.DoModal();
 }
 
 TEST(CPropertySheet, PagesLeaveTheSheetWhicheverGoesFirst) {

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -541,19 +542,6 @@ TEST_F(SheetTest, EveryPageHasRoomForItsControlsTheFirstTimeItIsShown) {
     }
 }
 
-// The letter that Alt takes with a text, lower case; none for a text without one.
-std::optional<QChar> Mnemonic(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '&') {
-            if (text[i + 1] != '&') {
-                return text[i + 1].toLower();
-            }
-            ++i;
-        }
-    }
-    return std::nullopt;
-}
-
 // From the keyboard alone: the sheet opens in the first field, Ctrl+Tab lands in
 // the next page's first field, and on every page each label's Alt letter, which
 // no other text in sight shares, reaches its field.
@@ -570,37 +558,34 @@ void WalkThePagesByKeyboard(CConfigSheet& sheet) {
         ASSERT_EQ(sheet.GetActiveIndex(), index);
         EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(firstFields[index])) << page.GetCaption();
 
-        std::map<QChar, QString> inSight;
-        const auto take = [&](const QString& text) {
-            if (const std::optional<QChar> letter = Mnemonic(text)) {
-                const auto [at, added] = inSight.emplace(*letter, text);
-                EXPECT_TRUE(added) << page.GetCaption() << ": \"" << text.toStdString() << "\" and \""
-                                   << at->second.toStdString() << "\"";
-            }
-        };
+        QStringList inSight;
         for (int tab = 0; tab < sheet.GetTabControl()->count(); ++tab) {
-            take(sheet.GetTabControl()->tabText(tab));
+            inSight << sheet.GetTabControl()->tabText(tab);
         }
         for (QWidget* widget : sheet.findChildren<QWidget*>()) {
-            if (!widget->isVisible()) {
-                continue;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && button->isVisible()) {
+                inSight << button->text();
+            } else if (auto* group = qobject_cast<QGroupBox*>(widget); group != nullptr && group->isVisible()) {
+                inSight << group->title();
+            } else if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->isVisible()) {
+                inSight << label->text();
             }
-            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                take(button->text());
-            } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-                take(group->title());
-            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-                take(label->text());
+        }
+        std::map<QKeySequence, QString> letters;
+        for (const QString& text : inSight) {
+            if (const QKeySequence alt = QKeySequence::mnemonic(text); !alt.isEmpty()) {
+                const auto [at, added] = letters.emplace(alt, text);
+                EXPECT_TRUE(added) << page.GetCaption() << ": " << text.toStdString() << " | "
+                                   << at->second.toStdString();
             }
         }
         for (QLabel* label : page.findChildren<QLabel*>()) {
-            if (label->buddy() == nullptr) {
-                continue;
+            if (label->buddy() != nullptr) {
+                const QKeySequence alt = QKeySequence::mnemonic(label->text());
+                EXPECT_FALSE(alt.isEmpty()) << page.GetCaption() << ": " << label->text().toStdString();
+                QTest::keySequence(QApplication::focusWidget(), alt);
+                EXPECT_EQ(QApplication::focusWidget(), label->buddy()) << label->text().toStdString();
             }
-            const std::optional<QChar> letter = Mnemonic(label->text());
-            ASSERT_TRUE(letter) << page.GetCaption() << ": \"" << label->text().toStdString() << "\"";
-            QTest::keyClick(QApplication::focusWidget(), static_cast<char>(letter->toLatin1()), Qt::AltModifier);
-            EXPECT_EQ(QApplication::focusWidget(), label->buddy()) << label->text().toStdString();
         }
     }
 }
