@@ -264,7 +264,8 @@ bool CPropertySheet::ApplyPages() {
         }
         if (!page->OnApply()) {
             if (i != m_nActivePage) {
-                ActivatePage(i);
+                // The refusing page has put the focus where the fault is.
+                ActivatePage(i, Focus::Keep);
             }
             return false;
         }
@@ -286,7 +287,7 @@ void CPropertySheet::OnTabChanged(int index) {
     ActivatePage(index);
 }
 
-void CPropertySheet::ActivatePage(int index) {
+void CPropertySheet::ActivatePage(int index, Focus focus) {
     CPropertyPage* page = GetPage(index);
     if (page == nullptr) {
         return;
@@ -305,8 +306,8 @@ void CPropertySheet::ActivatePage(int index) {
     m_bSwitching = false;
     m_nActivePage = front;
     // Someone going through the tabs with the arrow keys stays on them; anyone
-    // else goes on in the page that came to the front, not on the page itself.
-    if (focusWidget() != m_pTabs->tabBar()) {
+    // else goes on in the first field of the page that came to the front.
+    if (focus == Focus::FirstField && focusWidget() != m_pTabs->tabBar()) {
         FocusFirstField(*GetPage(front));
     }
 }

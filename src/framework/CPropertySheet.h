@@ -75,8 +75,9 @@ private:
     // The kill-active and apply steps of OK and Apply; false when a page refused.
     bool ApplyPages();
     void OnTabChanged(int index);
+    enum class Focus { FirstField, Keep };
     // Brings the page at index to the front without asking the previous one.
-    void ActivatePage(int index);
+    void ActivatePage(int index, Focus focus = Focus::FirstField);
     int StartIndex() const;
     void MeasurePages();
     void GrowToFit();
