@@ -22,6 +22,11 @@ class CPropertySheet;
 // closes. The page object and its fields outlive every showing. Code that keeps
 // pointers to the page's controls should hold them in QPointer.
 //
+// So that the sheet opens as large as its largest page needs, it also builds the
+// controls of each page it does not open on just before it appears, notes the room
+// they take, and takes them down again at once: CreateControls() may run more
+// often than OnInitDialog(), and must do no more than build.
+//
 // The sheet drives the page through OnSetActive(), OnKillActive(), OnApply() (whose
 // base runs OnOK()) and OnCancel(); the page never ends a modal run itself.
 class CPropertyPage : public CDialog {
@@ -57,7 +62,11 @@ public:
     // The sheet was cancelled; the base does nothing.
     void OnCancel() override;
 
+    // While the controls exist, what their layout asks for; otherwise what they
+    // asked for when last measured. Never less than the template.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
 
 protected:
     // The template's size in dialog units; the sheet is made large enough for it
@@ -78,6 +87,13 @@ private:
     void CreatePageWindow();
     // For the sheet: takes the controls down at the end of a showing.
     void DestroyPageWindow();
+    // For the sheet, before a showing: notes the room the controls take, also when
+    // the page is only narrowest pixels wide. Builds them for the moment if they do
+    // not exist.
+    void MeasurePageWindow(int narrowest);
+    void BuildControls();
+    void TakeDownControls();
+    int TemplateHeight() const;
     void ConnectNotifications();
 
     struct EditChangeEntry {
@@ -91,6 +107,11 @@ private:
     bool m_bWindowCreated = false;
     bool m_bWindowDestroyed = false;
     QSize m_templateSize;
+    // What the controls took when last measured (invalid before): at the width
+    // they asked for, and the height they need at the narrowest width measured.
+    QSize m_measuredHint;
+    QSize m_measuredMinimum;
+    QSize m_measuredNarrow;
     std::vector<EditChangeEntry> m_editChangeTable;
 };
 

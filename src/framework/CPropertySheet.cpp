@@ -3,8 +3,10 @@
 #include "framework/CPropertyPage.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -117,7 +119,7 @@ bool CPropertySheet::SetActivePage(CPropertyPage* page) {
 
 void CPropertySheet::SetTitle(const std::string& title, unsigned style) {
     const QString text = QString::fromStdString(title);
-    setWindowTitle((style & PSH_PROPTITLE) != 0 ? QStringLiteral("Properties for ") + text : text);
+    setWindowTitle((style & PSH_PROPTITLE) != 0 ? tr("Properties for ") + text : text);
 }
 
 int CPropertySheet::DoModal() {
@@ -127,6 +129,7 @@ int CPropertySheet::DoModal() {
     for (CPropertyPage* page : m_pages) {
         page->m_bModified = false;
     }
+    MeasurePages();
     PageModifiedChanged();
     const int result = CDialog::DoModal();
     // The page windows belong to one showing; the page objects and their fields stay.
@@ -140,9 +143,51 @@ int CPropertySheet::DoModal() {
 bool CPropertySheet::OnInitDialog() {
     CDialog::OnInitDialog();
     if (GetPageCount() > 0) {
-        ActivatePage(m_nStartPage >= 0 && m_nStartPage < GetPageCount() ? m_nStartPage : 0);
+        ActivatePage(StartIndex());
     }
+    // Every page is built or measured now. The size of an earlier showing is no
+    // guide to this one's pages, and the width a screen allows may cost a text
+    // another line.
+    adjustSize();
+    GrowToFit();
     return true;
+}
+
+int CPropertySheet::StartIndex() const {
+    return m_nStartPage >= 0 && m_nStartPage < GetPageCount() ? m_nStartPage : 0;
+}
+
+// The sheet opens as large as its largest page needs, not just the one in front:
+// a page first shown later must not find it too small. The page it opens on is
+// built for real at once and needs no trial.
+void CPropertySheet::MeasurePages() {
+    // No narrower than its row of tabs, or than the pages ask for.
+    const int width = m_pTabs->tabBar()->sizeHint().width();
+    for (int i = 0; i < GetPageCount(); ++i) {
+        if (i != StartIndex()) {
+            GetPage(i)->MeasurePageWindow(width);
+        }
+    }
+}
+
+// Should a page need more than it took when measured (its texts changed since,
+// or the user made the sheet smaller), the sheet grows rather than squeeze it.
+void CPropertySheet::GrowToFit() {
+    QLayout* own = layout();
+    if (own == nullptr) {
+        return;
+    }
+    // The tabs keep what their pages asked for until told that a page changed.
+    m_pTabs->updateGeometry();
+    own->invalidate();
+    own->activate();
+    int needed = own->totalMinimumSize().height();
+    if (own->hasHeightForWidth()) {
+        needed = std::max(needed, own->totalHeightForWidth(width()));
+    }
+    if (height() < needed) {
+        resize(width(), needed);
+    }
 }
 
 void CPropertySheet::OnOK() {
@@ -185,14 +230,14 @@ void CPropertySheet::CreateControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk = new QPushButton(tr("OK"), this);
     // OK takes Enter from the fields; Cancel and Apply, left auto-default, take it
     // while they have the focus.
     m_pOk->setDefault(true);
     SetDlgItemId(*m_pOk, IDOK);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel = new QPushButton(tr("Cancel"), this);
     SetDlgItemId(*m_pCancel, IDCANCEL);
-    m_pApply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_pApply = new QPushButton(tr("&Apply"), this);
     SetDlgItemId(*m_pApply, static_cast<int>(ID_APPLY_NOW));
     connect(m_pApply, &QPushButton::clicked, this, [this] { OnCommand(ID_APPLY_NOW, m_pApply); });
     for (QPushButton* button : {m_pOk, m_pCancel, m_pApply}) {
@@ -219,7 +264,8 @@ bool CPropertySheet::ApplyPages() {
         }
         if (!page->OnApply()) {
             if (i != m_nActivePage) {
-                ActivatePage(i);
+                // The refusing page has put the focus where the fault is.
+                ActivatePage(i, Focus::Keep);
             }
             return false;
         }
@@ -241,12 +287,17 @@ void CPropertySheet::OnTabChanged(int index) {
     ActivatePage(index);
 }
 
-void CPropertySheet::ActivatePage(int index) {
+void CPropertySheet::ActivatePage(int index, Focus focus) {
     CPropertyPage* page = GetPage(index);
     if (page == nullptr) {
         return;
     }
+    const bool built = !page->IsWindowCreated();
     page->CreatePageWindow();
+    if (built) {
+        PutButtonsLastInFocusChain();
+        GrowToFit();
+    }
     const int previous = m_nActivePage;
     const bool accepted = page->OnSetActive();
     const int front = accepted || previous < 0 ? index : previous;
@@ -254,6 +305,49 @@ void CPropertySheet::ActivatePage(int index) {
     m_pTabs->setCurrentIndex(front);
     m_bSwitching = false;
     m_nActivePage = front;
+    // Someone going through the tabs with the arrow keys stays on them; anyone
+    // else goes on in the first field of the page that came to the front.
+    if (focus == Focus::FirstField && focusWidget() != m_pTabs->tabBar()) {
+        FocusFirstField(*GetPage(front));
+    }
+}
+
+// A page's controls are built after the sheet's buttons and would come after
+// them; Tab goes through the fields first, as it reads.
+void CPropertySheet::PutButtonsLastInFocusChain() {
+    for (QPushButton* button : {m_pOk, m_pCancel, m_pApply}) {
+        QWidget* last = previousInFocusChain();
+        if (last != button) {
+            setTabOrder(last, button);
+        }
+    }
+}
+
+void CPropertySheet::FocusFirstField(CPropertyPage& page) {
+    QWidget* at = this;
+    // The chain is a ring through every widget of the sheet; one round at most.
+    for (int steps = 0; steps < 10000 && (at = at->nextInFocusChain()) != this; ++steps) {
+        if (page.isAncestorOf(at) && (at->focusPolicy() & Qt::TabFocus) != 0 && at->isEnabled() &&
+            at->isVisibleTo(&page) && at->focusProxy() == nullptr) {
+            at->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    page.setFocus(Qt::TabFocusReason);
+}
+
+void CPropertySheet::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Tab turns the pages from anywhere in the sheet, not only from inside
+    // the tabs: from the buttons too.
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier) != 0;
+    if (control && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && GetPageCount() > 1) {
+        const int count = GetPageCount();
+        m_pTabs->setCurrentIndex((m_pTabs->currentIndex() + (back ? count - 1 : 1)) % count);
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
 }
 
 void CPropertySheet::AddTab(CPropertyPage* page) {

@@ -67,6 +67,7 @@ public:
 
 protected:
     void CreateControls() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class CPropertyPage;
@@ -74,8 +75,15 @@ private:
     // The kill-active and apply steps of OK and Apply; false when a page refused.
     bool ApplyPages();
     void OnTabChanged(int index);
+    enum class Focus { FirstField, Keep };
     // Brings the page at index to the front without asking the previous one.
-    void ActivatePage(int index);
+    void ActivatePage(int index, Focus focus = Focus::FirstField);
+    int StartIndex() const;
+    void MeasurePages();
+    void GrowToFit();
+    void PutButtonsLastInFocusChain();
+    // The first control of the page that Tab would reach, else the page itself.
+    void FocusFirstField(CPropertyPage& page);
     void AddTab(CPropertyPage* page);
     void PageModifiedChanged();
     void DestroyPageWindows();

@@ -47,7 +47,7 @@ int CConfigSheet::DoModal() {
 
 bool CConfigSheet::OnInitDialog() {
     CPropertySheet::OnInitDialog();
-    SetTitle(std::string(kTitle));
+    SetTitle(tr(kTitle).toStdString());
     return true;
 }
 

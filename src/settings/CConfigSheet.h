@@ -25,7 +25,8 @@ namespace desklet {
 class CConfigSheet : public CPropertySheet {
     Q_OBJECT
 public:
-    static constexpr std::string_view kTitle = "Quillmark Desklet Setup";
+    // Named like the main dialog, "Quillmark Tarvel", as every window of the program.
+    static constexpr const char* kTitle = QT_TR_NOOP("Quillmark Tarvel Setup");
 
     // settings is the application's map, which must outlive the sheet; saveSettings
     // writes it to the store and reports its own failure (it may be empty). The

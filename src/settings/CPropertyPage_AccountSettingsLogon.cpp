@@ -19,7 +19,8 @@ using detail::NewLabel;
 
 CPropertyPage_AccountSettingsLogon::CPropertyPage_AccountSettingsLogon(CMapStringToString& settings,
                                                                        std::function<void()> saveSettings)
-    : CPropertyPage(kTemplateId, "Account Settings"), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
+    : CPropertyPage(kTemplateId, tr("Account Settings").toStdString()), m_settings(settings),
+      m_saveSettings(std::move(saveSettings)) {
     SetTemplateSize(187, 115);
     // Confirm Password is left out: typing it alone changes no setting.
     for (const int id : {IDC_LOGON, IDC_PASSWORD, IDC_STATION_ID}) {
@@ -34,17 +35,17 @@ bool CPropertyPage_AccountSettingsLogon::IsValidStationId(std::string_view stati
 void CPropertyPage_AccountSettingsLogon::CreateControls() {
     auto* layout = new QVBoxLayout(this);
 
-    auto* account = new QGroupBox(QStringLiteral("Quillmark Account"), this);
+    auto* account = new QGroupBox(tr("Quillmark Account"), this);
     auto* grid = new QGridLayout(account);
-    QLabel* logonLabel = NewLabel("Logon Name:", account);
+    QLabel* logonLabel = NewLabel(tr("&Logon Name:"), account);
     m_editLogon = detail::NewFilterEdit(*this, account, IDC_LOGON, true, detail::kQuote);
     NameByLabel(*logonLabel, *m_editLogon);
-    QLabel* passwordLabel = NewLabel("Password:", account);
+    QLabel* passwordLabel = NewLabel(tr("&Password:"), account);
     auto* password = new QLineEdit(account);
     password->setEchoMode(QLineEdit::Password);
     SetDlgItemId(*password, IDC_PASSWORD);
     NameByLabel(*passwordLabel, *password);
-    QLabel* confirmLabel = NewLabel("Confirm Password:", account);
+    QLabel* confirmLabel = NewLabel(tr("&Confirm Password:"), account);
     auto* confirm = new QLineEdit(account);
     confirm->setEchoMode(QLineEdit::Password);
     SetDlgItemId(*confirm, IDC_CONFIRM_PASSWORD);
@@ -60,7 +61,7 @@ void CPropertyPage_AccountSettingsLogon::CreateControls() {
     layout->addWidget(account);
 
     auto* station = new QHBoxLayout;
-    QLabel* stationLabel = NewLabel("Optional Fax Station ID:", this);
+    QLabel* stationLabel = NewLabel(tr("Optional Fax &Station ID:"), this);
     m_editStationID = detail::NewFilterEdit(*this, this, IDC_STATION_ID, true, detail::kQuote);
     m_editStationID->setFixedWidth(DialogUnitsToPixels(60, 0).width());
     NameByLabel(*stationLabel, *m_editStationID);
@@ -69,8 +70,8 @@ void CPropertyPage_AccountSettingsLogon::CreateControls() {
     station->addStretch();
     layout->addLayout(station);
 
-    layout->addWidget(NewLabel("If you chose to specify a fax station ID, this code will appear next to items that "
-                               "appear on your bill.",
+    layout->addWidget(NewLabel(tr("If you chose to specify a fax station ID, this code will appear next to items "
+                                  "that appear on your bill."),
                                this, true));
     layout->addStretch();
 }

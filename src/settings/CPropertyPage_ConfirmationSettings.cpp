@@ -14,7 +14,8 @@ namespace desklet {
 
 CPropertyPage_ConfirmationSettings::CPropertyPage_ConfirmationSettings(CMapStringToString& settings,
                                                                        std::function<void()> saveSettings)
-    : CPropertyPage(kTemplateId, "Confirmations"), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
+    : CPropertyPage(kTemplateId, tr("Confirmations").toStdString()), m_settings(settings),
+      m_saveSettings(std::move(saveSettings)) {
     SetTemplateSize(188, 116);
     for (const int id : {IDC_DELIVERED, IDC_NOT_DELIVERED, IDC_QUEUED, IDC_NOT_QUEUED}) {
         MapEditChange(id, [this] { OnEditChange(); });
@@ -23,9 +24,9 @@ CPropertyPage_ConfirmationSettings::CPropertyPage_ConfirmationSettings(CMapStrin
 
 void CPropertyPage_ConfirmationSettings::CreateControls() {
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(QStringLiteral("E-Mail Addresses"), this);
+    auto* group = new QGroupBox(tr("E-Mail Addresses"), this);
     auto* fields = new QVBoxLayout(group);
-    const auto addField = [&](int id, std::string_view labelText) {
+    const auto addField = [&](int id, const QString& labelText) {
         QLabel* label = detail::NewLabel(labelText, group);
         CCharFilterEdit* edit = detail::NewFilterEdit(*this, group, id, true, detail::kQuote);
         detail::NameByLabel(*label, *edit);
@@ -33,10 +34,10 @@ void CPropertyPage_ConfirmationSettings::CreateControls() {
         fields->addWidget(edit);
         return edit;
     };
-    m_editDelivered = addField(IDC_DELIVERED, "Notify when fax is delivered successfully:");
-    m_editNotDelivered = addField(IDC_NOT_DELIVERED, "Notify when a fax can't be delivered:");
-    m_editQueued = addField(IDC_QUEUED, "Notify when a fax is queued to be sent:");
-    m_editNotQueued = addField(IDC_NOT_QUEUED, "Notify when a fax can't be queued to be sent:");
+    m_editDelivered = addField(IDC_DELIVERED, tr("Notify when fax is &delivered successfully:"));
+    m_editNotDelivered = addField(IDC_NOT_DELIVERED, tr("Notify when a fax can'&t be delivered:"));
+    m_editQueued = addField(IDC_QUEUED, tr("Notify when a fax is &queued to be sent:"));
+    m_editNotQueued = addField(IDC_NOT_QUEUED, tr("Notify when a fax ca&n't be queued to be sent:"));
     layout->addWidget(group);
     layout->addStretch();
 }

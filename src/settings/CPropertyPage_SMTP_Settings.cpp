@@ -2,17 +2,20 @@
 
 #include "controls/CCharFilterEdit.h"
 #include "framework/CDataExchange.h"
+#include "settings/CSettingsStore.h"
 #include "settings/ConnectionSecurity.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsPage_p.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <iterator>
+#include <optional>
 #include <utility>
 
 namespace desklet {
@@ -23,7 +26,8 @@ constexpr std::string_view kServerRejectedChars = "\" ";
 
 constexpr int kChoiceCount = static_cast<int>(std::size(kConnectionSecurityChoices));
 
-std::string_view ChoiceCaption(ConnectionSecurity security) {
+// Protocol names stay as they are; "None" is translated where it is shown.
+const char* ChoiceCaption(ConnectionSecurity security) {
     switch (security) {
     case ConnectionSecurity::StartTls:
         return "STARTTLS";
@@ -32,7 +36,7 @@ std::string_view ChoiceCaption(ConnectionSecurity security) {
     case ConnectionSecurity::None:
         break;
     }
-    return "None";
+    return QT_TRANSLATE_NOOP("desklet::CPropertyPage_SMTP_Settings", "None");
 }
 
 int ChoiceIndex(std::string_view setting) {
@@ -48,8 +52,8 @@ int ChoiceIndex(std::string_view setting) {
 } // namespace
 
 CPropertyPage_SMTP_Settings::CPropertyPage_SMTP_Settings(CMapStringToString& settings, CPasswordVault vault)
-    : CPropertyPage(kTemplateId, "Mail Server Settings"), m_strSmtpPort(SettingsKeys::DefaultSmtpPort),
-      m_settings(settings), m_vault(std::move(vault)) {
+    : CPropertyPage(kTemplateId, tr("Mail Server Settings").toStdString()),
+      m_strSmtpPort(SettingsKeys::DefaultSmtpPort), m_settings(settings), m_vault(std::move(vault)) {
     SetTemplateSize(186, 150);
     for (const int id : {IDC_SMTP_SERVER, IDC_SMTP_PORT, IDC_SMTP_USER, IDC_SMTP_PASSWORD}) {
         MapEditChange(id, [this] { OnEditChange(); });
@@ -61,12 +65,12 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     // The template breaks this text over two labels at a fixed width; one label
     // lets it wrap wherever the font and the sheet's width put the line ends.
     layout->addWidget(detail::NewLabel(
-        "Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service "
-        "Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to use "
-        "a specific mail server, please enter the address of that server below.",
+        tr("Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service "
+           "Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to "
+           "use a specific mail server, please enter the address of that server below."),
         this, true));
 
-    QLabel* serverLabel = detail::NewLabel("SMTP Server:", this);
+    QLabel* serverLabel = detail::NewLabel(tr("SMTP &Server:"), this);
     layout->addWidget(serverLabel);
     auto* fields = new QHBoxLayout;
     m_editSmtpServer = detail::NewFilterEdit(*this, this, IDC_SMTP_SERVER, true, kServerRejectedChars);
@@ -75,28 +79,34 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     m_editPort = detail::NewFilterEdit(*this, this, IDC_SMTP_PORT, false, kPortChars);
     m_editPort->setFixedWidth(DialogUnitsToPixels(46, 0).width());
     // The port has no label of its own on the page.
-    m_editPort->setAccessibleName(QStringLiteral("SMTP Port:"));
+    m_editPort->setAccessibleName(tr("SMTP Port:"));
     fields->addWidget(m_editSmtpServer);
     fields->addWidget(m_editPort);
     fields->addStretch();
     layout->addLayout(fields);
 
+    layout->addWidget(detail::NewLabel(
+        tr("STARTTLS (usually port 587) and SSL/TLS (usually port 465) encrypt the connection; None sends everything "
+           "as plain text (port 25). Enter a user name and password only if the server asks you to log in; they "
+           "are sent over an encrypted connection only."),
+        this, true));
+
     // Created after the port, so that Tab goes on from there, top to bottom.
     auto* login = new QGridLayout;
-    QLabel* securityLabel = detail::NewLabel("Connection security:", this);
+    QLabel* securityLabel = detail::NewLabel(tr("&Connection security:"), this);
     m_comboSecurity = new QComboBox(this);
     for (const ConnectionSecurity security : kConnectionSecurityChoices) {
-        m_comboSecurity->addItem(detail::ToQString(ChoiceCaption(security)));
+        m_comboSecurity->addItem(tr(ChoiceCaption(security)));
     }
     SetDlgItemId(*m_comboSecurity, IDC_SMTP_SECURITY);
     detail::NameByLabel(*securityLabel, *m_comboSecurity);
     connect(m_comboSecurity, &QComboBox::activated, this, [this](int index) { OnSecurityChosen(index); });
 
-    QLabel* userLabel = detail::NewLabel("User name:", this);
+    QLabel* userLabel = detail::NewLabel(tr("&User name:"), this);
     auto* user = new QLineEdit(this);
     SetDlgItemId(*user, IDC_SMTP_USER);
     detail::NameByLabel(*userLabel, *user);
-    QLabel* passwordLabel = detail::NewLabel("Password:", this);
+    QLabel* passwordLabel = detail::NewLabel(tr("&Password:"), this);
     auto* password = new QLineEdit(this);
     password->setEchoMode(QLineEdit::Password);
     SetDlgItemId(*password, IDC_SMTP_PASSWORD);
@@ -112,7 +122,7 @@ void CPropertyPage_SMTP_Settings::CreateControls() {
     login->setColumnStretch(1, 1);
     layout->addLayout(login);
 
-    m_labelPasswordPlace = detail::NewLabel("", this, true);
+    m_labelPasswordPlace = detail::NewLabel(QString(), this, true);
     SetDlgItemId(*m_labelPasswordPlace, IDC_PASSWORD_PLACE);
     layout->addWidget(m_labelPasswordPlace);
     layout->addStretch();
@@ -157,10 +167,11 @@ void CPropertyPage_SMTP_Settings::OnSecurityChosen(int index) {
     if (index < 0 || index >= kChoiceCount) {
         return;
     }
-    if (m_editPort && m_nShownSecurity >= 0) {
+    if (m_editPort) {
+        const std::optional<ConnectionSecurity> shown =
+            m_nShownSecurity >= 0 ? std::optional(kConnectionSecurityChoices[m_nShownSecurity]) : std::nullopt;
         const std::string port = m_editPort->text().toStdString();
-        const std::string next = PortAfterSecurityChange(kConnectionSecurityChoices[m_nShownSecurity],
-                                                         kConnectionSecurityChoices[index], port);
+        const std::string next = PortAfterSecurityChange(shown, kConnectionSecurityChoices[index], port);
         if (next != port) {
             m_editPort->setText(detail::ToQString(next));
         }
@@ -171,6 +182,7 @@ void CPropertyPage_SMTP_Settings::OnSecurityChosen(int index) {
 
 void CPropertyPage_SMTP_Settings::LoadPassword() {
     // Nothing is known to be kept until the vault says so in this showing.
+    m_storagePlace.reset();
     m_strKeptKey.clear();
     m_strKeptPassword.clear();
     m_keptPlace = CPasswordVault::Place::None;
@@ -211,10 +223,15 @@ void CPropertyPage_SMTP_Settings::ShowPasswordPlace(CPasswordVault::Place place)
         return;
     }
     if (place == CPasswordVault::Place::None) {
-        place = m_vault.StoragePlace();
+        if (!m_storagePlace) {
+            m_storagePlace = m_vault.StoragePlace();
+        }
+        place = *m_storagePlace;
     }
     m_labelPasswordPlace->setText(
-        detail::ToQString(place == CPasswordVault::Place::Keyring ? kPasswordInKeyringText : kPasswordInFileText));
+        place == CPasswordVault::Place::Keyring
+            ? tr(kPasswordInKeyringText)
+            : tr(kPasswordInFileText).arg(QDir::toNativeSeparators(CSettingsStore::FilePath())));
 }
 
 bool CPropertyPage_SMTP_Settings::OnApply() {

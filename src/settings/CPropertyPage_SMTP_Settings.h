@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <optional>
+
 #include <string>
 #include <string_view>
 
@@ -41,8 +43,10 @@ public:
     // longer login would be saved and silently lost at the next start.
     static constexpr int kMaxLoginChars = 259;
 
-    static constexpr std::string_view kPasswordInKeyringText = "The password is kept in the desktop keyring.";
-    static constexpr std::string_view kPasswordInFileText = "The password is kept in the settings file.";
+    static constexpr const char* kPasswordInKeyringText = QT_TR_NOOP("The password is kept in the desktop keyring.");
+    // %1: the settings file's path.
+    static constexpr const char* kPasswordInFileText =
+        QT_TR_NOOP("The password is kept as plain text in the settings file %1, as no desktop keyring takes it.");
 
     explicit CPropertyPage_SMTP_Settings(CMapStringToString& settings, CPasswordVault vault = CPasswordVault());
 
@@ -87,6 +91,9 @@ private:
     std::string m_strKeptKey;
     std::string m_strKeptPassword;
     CPasswordVault::Place m_keptPlace = CPasswordVault::Place::None;
+    // Where the vault would keep a password, asked once a showing: the question
+    // may wait for the session bus.
+    std::optional<CPasswordVault::Place> m_storagePlace;
     // Whether this showing has handed a password to the vault yet.
     bool m_bHandedOver = false;
 };

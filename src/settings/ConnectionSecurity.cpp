@@ -55,8 +55,24 @@ std::string_view UsualPort(ConnectionSecurity security) {
     return "25";
 }
 
-std::string PortAfterSecurityChange(ConnectionSecurity from, ConnectionSecurity to, const std::string& port) {
-    if (from != to && (port.empty() || port == UsualPort(from))) {
+std::string PortAfterSecurityChange(std::optional<ConnectionSecurity> from, ConnectionSecurity to,
+                                    const std::string& port) {
+    if (from == to) {
+        return port;
+    }
+    const auto otherEncrypted = [](ConnectionSecurity security) -> std::optional<ConnectionSecurity> {
+        switch (security) {
+        case ConnectionSecurity::StartTls:
+            return ConnectionSecurity::Tls;
+        case ConnectionSecurity::Tls:
+            return ConnectionSecurity::StartTls;
+        case ConnectionSecurity::None:
+            break;
+        }
+        return std::nullopt;
+    };
+    const std::optional<ConnectionSecurity> other = otherEncrypted(to);
+    if (port.empty() || (from && port == UsualPort(*from)) || (other && port == UsualPort(*other))) {
         return std::string(UsualPort(to));
     }
     return port;

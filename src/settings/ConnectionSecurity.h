@@ -29,9 +29,12 @@ std::string_view ConnectionSecurityText(ConnectionSecurity security);
 // TLS (RFC 8314).
 std::string_view UsualPort(ConnectionSecurity security);
 
-// The port to show after the user picks another choice: the new choice's usual
-// port while the field still holds the old choice's usual port, or nothing (which
-// means the usual port); a port the user typed stays.
-std::string PortAfterSecurityChange(ConnectionSecurity from, ConnectionSecurity to, const std::string& port);
+// The port to show after the user picks another choice (from: the one shown
+// before, none when the setting named none): the new choice's usual port while
+// the field is empty, holds the old choice's usual port, or holds the usual port
+// of the other encrypted choice (587 is never right for TLS from the first byte,
+// nor 465 for STARTTLS). Any other port was the user's pick and stays.
+std::string PortAfterSecurityChange(std::optional<ConnectionSecurity> from, ConnectionSecurity to,
+                                    const std::string& port);
 
 } // namespace desklet

@@ -44,7 +44,7 @@ using namespace desklet::test;
 
 namespace {
 
-constexpr const char* kSheetTitle = "Quillmark Desklet Setup";
+constexpr const char* kSheetTitle = "Quillmark Tarvel Setup";
 
 std::string randomBytes(std::size_t size, unsigned seed) {
     std::mt19937 generator(seed);

@@ -3,8 +3,11 @@
 #include "framework/CPropertyPage.h"
 #include "support/DialogRecorder.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
@@ -240,6 +243,7 @@ TEST(CPropertySheet, PageWindowsExistOnlyForPagesDisplayedInTheCurrentShowing) {
         ASSERT_NE(b.Field(), nullptr);
         EXPECT_EQ(b.Field()->text(), "field");
         EXPECT_EQ(b.userChanges, 0) << "the page's own writes are not changes";
+        b.Field()->end(false); // the focus came with the text selected
         QTest::keyClicks(b.Field(), "!");
         EXPECT_EQ(b.userChanges, 1);
         chooseTab(sheet, 0);
@@ -262,7 +266,105 @@ TEST(CPropertySheet, PageWindowsExistOnlyForPagesDisplayedInTheCurrentShowing) {
     sheet.DoModal();
     EXPECT_EQ(b.creations, 2);
     EXPECT_EQ(b.initialisations, 2);
-    EXPECT_EQ(a.creations, 1);
+    EXPECT_EQ(a.initialisations, 1) << "a page not displayed in a showing is not initialised";
+}
+
+// A page of two fields named after the page ("A1", "A2") under a wrapped text of
+// as many words as it is told when it is built.
+class FieldsPage : public CPropertyPage {
+public:
+    explicit FieldsPage(const std::string& name) : CPropertyPage(902, name) {}
+    int words = 1;
+    QLabel* Text() const { return findChild<QLabel*>(); }
+
+protected:
+    void CreateControls() override {
+        auto* layout = new QVBoxLayout(this);
+        auto* text = new QLabel(QStringLiteral("word ").repeated(words), this);
+        text->setWordWrap(true);
+        layout->addWidget(text);
+        for (const char* number : {"1", "2"}) {
+            auto* field = new QLineEdit(this);
+            field->setObjectName(QString::fromStdString(GetCaption()) + number);
+            layout->addWidget(field);
+        }
+    }
+};
+
+struct FieldsSheet {
+    std::vector<std::string> log;
+    FieldsPage a{"A"}, b{"B"}, c{"C"};
+    LoggingSheet sheet{log};
+    FieldsSheet() {
+        for (CPropertyPage* page : {&a, &b, &c}) {
+            sheet.AddPage(page);
+        }
+    }
+};
+
+// What has the focus: a field's name, "tabs" or a button's text.
+std::string focusName(const CPropertySheet& sheet) {
+    const QWidget* focus = sheet.focusWidget();
+    if (const auto* pushButton = qobject_cast<const QPushButton*>(focus)) {
+        return pushButton->text().toStdString();
+    }
+    return focus == sheet.GetTabControl()->tabBar() ? "tabs" : focus->objectName().toStdString();
+}
+
+TEST(CPropertySheet, TheKeyboardStartsInTheFirstFieldAndGoesThroughTheFieldsBeforeTheButtons) {
+    const QKeyCombination tab(Qt::Key_Tab), back(Qt::ShiftModifier, Qt::Key_Backtab);
+    const QKeyCombination nextPage(Qt::ControlModifier, Qt::Key_Tab);
+    const QKeyCombination previousPage(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab);
+    const struct {
+        const char* name;
+        std::vector<QKeyCombination> keys;
+        std::vector<std::string> focus; // after opening, then after each key
+    } cases[] = {
+        {"Tab walks the fields, then OK and Cancel, then the tabs",
+         {tab, tab, tab, tab, tab},
+         {"A1", "A2", "OK", "Cancel", "tabs", "A1"}},
+        {"Ctrl+Tab lands in the next page's first field",
+         {tab, nextPage, nextPage, nextPage, tab, tab},
+         {"A1", "A2", "B1", "C1", "A1", "A2", "OK"}},
+        {"Ctrl+Shift+Tab from a button goes to the page before",
+         {back, back, previousPage},
+         {"A1", "tabs", "Cancel", "C1"}},
+        {"the arrows on the tabs leave the focus on the tabs",
+         {back, Qt::Key_Right, tab},
+         {"A1", "tabs", "tabs", "B1"}},
+    };
+    for (const auto& c : cases) {
+        DialogRecorder recorder;
+        FieldsSheet f;
+        std::vector<std::string> seen;
+        recorder.ExpectModal([&](QDialog&) {
+            f.sheet.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &f.sheet; }));
+            seen.push_back(focusName(f.sheet));
+            for (const QKeyCombination key : c.keys) {
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+                seen.push_back(focusName(f.sheet));
+            }
+            f.sheet.EndDialog(IDCANCEL);
+        });
+        f.sheet.DoModal();
+        EXPECT_EQ(seen, c.focus) << c.name;
+    }
+}
+
+// Wrapped lines are no part of any minimum size: the sheet alone makes room for
+// them, also when a page needs more once shown than when it was measured.
+TEST(CPropertySheet, APageThatNeedsMoreOnceShownThanWhenMeasuredGrowsTheSheet) {
+    DialogRecorder recorder;
+    FieldsSheet f;
+    recorder.ExpectModal([&](QDialog&) {
+        f.b.words = 400;
+        chooseTab(f.sheet, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        EXPECT_GE(f.b.Text()->height(), f.b.Text()->heightForWidth(f.b.Text()->width()));
+        f.sheet.EndDialog(IDCANCEL);
+    });
+    f.sheet.DoModal();
 }
 
 TEST(CPropertySheet, PagesLeaveTheSheetWhicheverGoesFirst) {

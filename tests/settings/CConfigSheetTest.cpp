@@ -1,16 +1,23 @@
 #include "settings/CConfigSheet.h"
 
+#include "settings/CSettingsStore.h"
+
 #include "framework/WinConstants.h"
 #include "support/DialogRecorder.h"
 #include "support/FakeKeyring.h"
+#include "support/ProgramRun.h"
 #include "support/UserPaste.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -91,7 +98,7 @@ protected:
 
 TEST_F(SheetTest, FirstRunOpensOnTheAccountPageWithOnlyThePortFilled) {
     recorder.ExpectModal([&](QDialog&) {
-        EXPECT_EQ(sheet.windowTitle().toStdString(), CConfigSheet::kTitle);
+        EXPECT_EQ(sheet.windowTitle(), "Quillmark Tarvel Setup") << "named like the main dialog";
         EXPECT_EQ(sheet.GetActiveIndex(), 0);
         for (const int id : {Page::IDC_LOGON, Page::IDC_PASSWORD, Page::IDC_CONFIRM_PASSWORD, Page::IDC_STATION_ID}) {
             ASSERT_NE(Field(sheet.m_pageAccount, id), nullptr) << id;
@@ -375,7 +382,7 @@ TEST_F(SheetTest, FieldsAreNamedByTheirLabels) {
 struct SecurityCase {
     const char* stored;
     const char* port;
-    int chosen; // -1: the Down key instead of a pick; -2: no pick
+    int chosen; // -1: the Down key instead of a pick; -2: no pick; -3: the End key
     const char* portAfter;
     const char* storedAfter;
 };
@@ -386,6 +393,7 @@ TEST_F(SheetTest, ChoosingASecurityMovesAUsualPortAlongButNotATypedOne) {
         {"TLS", "465", 0, "25", "none"},      {"none", "", 2, "465", "tls"},
         {"", "2525", 1, "2525", "starttls"},  {"starttls", "465", 2, "465", "tls"},
         {"bogus", "25", 1, "25", "starttls"}, {"", "25", 0, "25", ""},
+        {"", "587", -3, "465", "tls"},
     };
     for (const SecurityCase& c : cases) {
         settings["smtp_security"] = c.stored;
@@ -397,7 +405,7 @@ TEST_F(SheetTest, ChoosingASecurityMovesAUsualPortAlongButNotATypedOne) {
                 EXPECT_EQ(combo->currentIndex(), -1) << "an unknown text shows no choice";
             } else if (c.chosen < 0) {
                 combo->setFocus();
-                QTest::keyClick(combo, Qt::Key_Down);
+                QTest::keyClick(combo, c.chosen == -3 ? Qt::Key_End : Qt::Key_Down);
             } else {
                 combo->setCurrentIndex(c.chosen);
                 emit combo->activated(c.chosen);
@@ -416,16 +424,18 @@ struct PasswordCase {
     const char* name;
     bool available;
     bool refuse;
-    std::string_view line;
+    std::string line;
     const char* inFile;
     std::optional<std::string> entry;
 };
 
 TEST_F(SheetTest, ThePasswordGoesToTheKeyringOrTheFileAndThePageSaysWhich) {
+    const std::string inFileLine = "The password is kept as plain text in the settings file " +
+                                   CSettingsStore::FilePath().toStdString() + ", as no desktop keyring takes it.";
     const PasswordCase cases[] = {
-        {"a keyring answers", true, false, Mail::kPasswordInKeyringText, "", "pw"},
-        {"no keyring", false, false, Mail::kPasswordInFileText, "pw", std::nullopt},
-        {"the keyring refuses", true, true, Mail::kPasswordInFileText, "pw", std::nullopt},
+        {"a keyring answers", true, false, "The password is kept in the desktop keyring.", "", "pw"},
+        {"no keyring", false, false, inFileLine, "pw", std::nullopt},
+        {"the keyring refuses", true, true, inFileLine, "pw", std::nullopt},
     };
     for (const PasswordCase& c : cases) {
         settings.RemoveAll();
@@ -483,6 +493,125 @@ TEST_F(SheetTest, AKeptPasswordFillsTheFieldAndOnlyOneFromTheVisitedPageMovesInt
         EXPECT_EQ(keyring->removes, 0);
         EXPECT_EQ(keyring->entries["ann@mail.example"], c.writes != 0 ? c.inFile : "pw");
     }
+}
+
+// Lets the layouts catch up with the pages that were just built.
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+}
+
+// Every control of the page in front has the height it needs: a field its size
+// hint, a wrapped text the height its lines take at its width, nothing less than
+// its minimum, and all of it inside the page.
+void ExpectRoomForEveryControl(CPropertyPage& page) {
+    for (QWidget* control : page.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&page) || qobject_cast<QGroupBox*>(control) != nullptr) {
+            continue;
+        }
+        const std::string name = page.GetCaption() + ": " + control->metaObject()->className() + " \"" +
+                                 control->accessibleName().toStdString() + "\"";
+        EXPECT_GE(control->height(), control->minimumSizeHint().height()) << name;
+        if (qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QComboBox*>(control) != nullptr) {
+            EXPECT_GE(control->height(), control->sizeHint().height()) << name;
+        }
+        if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->wordWrap()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name << " loses a line";
+        }
+        EXPECT_LE(control->mapTo(&page, QPoint(0, control->height())).y(), page.height()) << name;
+    }
+}
+
+TEST_F(SheetTest, EveryPageHasRoomForItsControlsTheFirstTimeItIsShown) {
+    settings["smtp_user"] = "ann";
+    for (int index = 0; index < sheet.GetPageCount(); ++index) {
+        // A sheet of its own for each page: one that showed another page before has
+        // grown for that one already.
+        CConfigSheet fresh{"Quillmark", nullptr, 0, settings, nullptr, CPasswordVault(keyring)};
+        recorder.ExpectModal([&](QDialog&) {
+            // It opens on the first page; the other is the first one clicked.
+            Settle();
+            QTabBar* tabs = fresh.GetTabControl()->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+            ASSERT_EQ(fresh.GetActiveIndex(), index);
+            Settle();
+            ExpectRoomForEveryControl(*fresh.GetPage(index));
+            PressCancel(fresh);
+        });
+        fresh.DoModal();
+    }
+}
+
+// From the keyboard alone: the sheet opens in the first field, Ctrl+Tab lands in
+// the next page's first field, and on every page each label's Alt letter, which
+// no other text in sight shares, reaches its field.
+void WalkThePagesByKeyboard(CConfigSheet& sheet) {
+    const int firstFields[] = {Page::IDC_LOGON, CPropertyPage_ConfirmationSettings::IDC_DELIVERED,
+                               Mail::IDC_SMTP_SERVER};
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&sheet] { return QApplication::activeWindow() == &sheet; }));
+    for (int index = 0; index < sheet.GetPageCount(); ++index) {
+        CPropertyPage& page = *sheet.GetPage(index);
+        if (index > 0) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        }
+        ASSERT_EQ(sheet.GetActiveIndex(), index);
+        EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(firstFields[index])) << page.GetCaption();
+
+        QStringList inSight;
+        for (int tab = 0; tab < sheet.GetTabControl()->count(); ++tab) {
+            inSight << sheet.GetTabControl()->tabText(tab);
+        }
+        for (QWidget* widget : sheet.findChildren<QWidget*>()) {
+            if (auto* button = qobject_cast<QAbstractButton*>(widget); button != nullptr && button->isVisible()) {
+                inSight << button->text();
+            } else if (auto* group = qobject_cast<QGroupBox*>(widget); group != nullptr && group->isVisible()) {
+                inSight << group->title();
+            } else if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->isVisible()) {
+                inSight << label->text();
+            }
+        }
+        std::map<QKeySequence, QString> letters;
+        for (const QString& text : inSight) {
+            if (const QKeySequence alt = QKeySequence::mnemonic(text); !alt.isEmpty()) {
+                const auto [at, added] = letters.emplace(alt, text);
+                EXPECT_TRUE(added) << page.GetCaption() << ": " << text.toStdString() << " | "
+                                   << at->second.toStdString();
+            }
+        }
+        for (QLabel* label : page.findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) {
+                const QKeySequence alt = QKeySequence::mnemonic(label->text());
+                EXPECT_FALSE(alt.isEmpty()) << page.GetCaption() << ": " << label->text().toStdString();
+                QTest::keySequence(QApplication::focusWidget(), alt);
+                EXPECT_EQ(QApplication::focusWidget(), label->buddy()) << label->text().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(SheetTest, EveryLabelHasAnAltLetterOfItsOwnThatReachesItsField) {
+    recorder.ExpectModal([&](QDialog&) {
+        WalkThePagesByKeyboard(sheet);
+        PressCancel(sheet);
+    });
+    sheet.DoModal();
+}
+
+// The same at twice the scale, which Qt fixes when the application starts: the
+// test runs again in a program of its own.
+TEST(SheetAtDoubleScale, EveryPageHasRoomForItsControls) {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        GTEST_SKIP() << "runs the scaled sheet only from an unscaled run";
+    }
+    qputenv("QT_SCALE_FACTOR", "2");
+    const test::ProgramResult run =
+        test::RunProgram({QCoreApplication::applicationFilePath().toStdString(),
+                          "--gtest_filter=SheetTest.EveryPageHasRoomForItsControlsTheFirstTimeItIsShown"});
+    qunsetenv("QT_SCALE_FACTOR");
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
 }
 
 } // namespace
