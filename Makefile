@@ -32,7 +32,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/src/app/desklet $(ARGS)
+	$(BUILD_DIR)/src/desklet $(ARGS)
 
 $(TEST_BUILD_DIR)/build.ninja:
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDESKLET_SANITIZE=ON -DDESKLET_BUILD_TESTS=ON \
@@ -57,7 +57,7 @@ fuzz:
 	FUZZ_BUILD_DIR=$(FUZZ_BUILD_DIR) FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz $(FUZZ_TARGETS)
 
 demo: build
-	scripts/demo $(BUILD_DIR)/src/app/desklet
+	scripts/demo $(BUILD_DIR)/src/desklet
 
 # The README's and the metadata's pictures, drawn headless from the real dialogs.
 screenshots: configure

@@ -11,7 +11,7 @@
 
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
-#include "controls/CDocumentPreviewCtrl.h"
+#include "controls/DocumentPreviewCtrl.h"
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
 
@@ -86,10 +86,10 @@ void PrepareSettingsHome(const QTemporaryDir& home) {
 
 // Runs until the preview has shown its result, or for at most kWaitMs; the longest
 // gap between two turns of the event loop meanwhile, in milliseconds.
-double WaitForPreview(CDocumentPreviewCtrl& preview, bool* shown) {
+double WaitForPreview(DocumentPreviewCtrl& preview, bool* shown) {
     QEventLoop loop;
     *shown = false;
-    QObject::connect(&preview, &CDocumentPreviewCtrl::Shown, &loop, [&] {
+    QObject::connect(&preview, &DocumentPreviewCtrl::Shown, &loop, [&] {
         *shown = true;
         loop.quit();
     });
@@ -129,7 +129,7 @@ int Child(const std::string& mode, const std::string& pdf, const std::string& sm
     DialogServices::SetModalHandler([&](QDialog& running) {
         std::printf("shown %lld\n", NowNs());
         std::fflush(stdout);
-        auto* preview = dialog.findChild<CDocumentPreviewCtrl*>();
+        auto* preview = dialog.findChild<DocumentPreviewCtrl*>();
         auto* file = qobject_cast<QLineEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_FILE));
         bool shown = false;
         if (mode == "with") {

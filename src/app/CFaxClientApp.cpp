@@ -1,13 +1,13 @@
 #include "app/CFaxClientApp.h"
 
 #include "app/CFaxClientDlg.h"
-#include "app/core/CommandLine.h"
+#include "commandline/CommandLine.h"
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
-#include "print/CSpoolDelivery.h"
+#include "print/SpoolDelivery.h"
 #include "print/PrintInbox.h"
 #include "print/SpoolNames.h"
-#include "settings/CSettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -70,8 +70,8 @@ void TellHeldJobs(const std::string& inbox) {
         Translate("The fax printer holds these printed documents in the print queue because your fax inbox is full "
                   "(%1 documents or %2 GiB):\n\n%3\nSend or close the faxes that wait, then let the held documents "
                   "through with:\n\n%4")
-            .arg(CSpoolDelivery::kMaxInboxDocuments)
-            .arg(CSpoolDelivery::kMaxInboxBytes >> 30)
+            .arg(SpoolDelivery::kMaxInboxDocuments)
+            .arg(SpoolDelivery::kMaxInboxBytes >> 30)
             .arg(jobs, release);
     DialogServices::MessageBox(nullptr, text.toStdString(), Translate("Print to fax").toStdString(),
                                MB_OK | MB_ICONEXCLAMATION);
@@ -124,15 +124,15 @@ void CFaxClientApp::ReadCommandLine() {
 }
 
 bool CFaxClientApp::LoadSettings() {
-    CSettingsStore store;
+    SettingsStore store;
     return store.Load(Settings);
 }
 
 void CFaxClientApp::SaveSettings() {
-    CSettingsStore store;
+    SettingsStore store;
     if (!store.Save(Settings)) {
-        DialogServices::MessageBox(m_pMainWnd, std::string(CSettingsStore::kPermissionMessage),
-                                   std::string(CSettingsStore::kPermissionCaption), MB_OK, store.GetLastError());
+        DialogServices::MessageBox(m_pMainWnd, std::string(SettingsStore::kPermissionMessage),
+                                   std::string(SettingsStore::kPermissionCaption), MB_OK, store.GetLastError());
     }
 }
 

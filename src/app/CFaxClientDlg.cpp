@@ -1,22 +1,22 @@
 #include "app/CFaxClientDlg.h"
 
-#include "app/CDialogSend.h"
+#include "app/DialogSend.h"
 #include "app/CFaxClientApp.h"
-#include "app/core/FaxNumberList.h"
-#include "app/core/JobOptions.h"
+#include "fax/FaxNumberList.h"
+#include "fax/JobOptions.h"
 #include "controls/CAboutDlg.h"
 #include "controls/CColorLabel.h"
-#include "controls/CContactInfoCtrl.h"
-#include "controls/CCoverPageCtrl.h"
-#include "controls/CDocumentPreviewCtrl.h"
+#include "controls/ContactInfoCtrl.h"
+#include "controls/CoverPageCtrl.h"
+#include "controls/DocumentPreviewCtrl.h"
 #include "controls/COnlineHelpDlg.h"
-#include "controls/CRecipientPanel.h"
+#include "controls/RecipientPanel.h"
 #include "controls/DialogBackground.h"
 #include "controls/NameByLabel.h"
-#include "framework/CDataExchange.h"
+#include "framework/DataExchange.h"
 #include "framework/DialogServices.h"
 #include "print/TemporaryCopy.h"
-#include "settings/CConfigSheet.h"
+#include "settings/ui/CConfigSheet.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -118,16 +118,16 @@ void CFaxClientDlg::CreateControls() {
     };
 
     // Recipients: the list on the left, the entry and its buttons on the right.
-    m_recipients = new CRecipientPanel({.listLabel = IDC_RECIPIENTS_LABEL,
+    m_recipients = new RecipientPanel({.listLabel = IDC_RECIPIENTS_LABEL,
                                         .list = IDC_RECIPIENTS,
                                         .hint = IDC_HINT,
                                         .number = IDC_NUMBER,
                                         .add = IDC_ADD,
                                         .remove = IDC_REMOVE},
                                        FaxNumberRules::FaxNumberChars, this);
-    connect(m_recipients, &CRecipientPanel::AddClicked, this, [this] { OnAddRecipient(); });
+    connect(m_recipients, &RecipientPanel::AddClicked, this, [this] { OnAddRecipient(); });
     // The document's first page and page count, beside the list and as high.
-    auto* preview = new CDocumentPreviewCtrl(this);
+    auto* preview = new DocumentPreviewCtrl(this);
     preview->SetPictureHeight(DialogUnitsToPixels(0, kPreviewHeight).height());
     // By the model alone: it still reports while the dialog is being torn down.
     QAbstractItemModel* model = m_recipients->Model();
@@ -189,7 +189,7 @@ void CFaxClientDlg::CreateControls() {
     layout->addLayout(options);
 
     // The cover page.
-    m_cover = new CCoverPageCtrl({.coverPage = IDC_COVER_PAGE,
+    m_cover = new CoverPageCtrl({.coverPage = IDC_COVER_PAGE,
                                   .commentLabel = IDC_COMMENT_LABEL,
                                   .comment = IDC_COMMENT,
                                   .attentionLabel = IDC_ATTENTION_LABEL,
@@ -197,7 +197,7 @@ void CFaxClientDlg::CreateControls() {
                                   .fromLabel = IDC_FROM_LABEL,
                                   .from = IDC_FROM},
                                  this);
-    connect(m_cover, &CCoverPageCtrl::CoverPageClicked, this, [this] { OnCoverPage(); });
+    connect(m_cover, &CoverPageCtrl::CoverPageClicked, this, [this] { OnCoverPage(); });
     // Room for three lines of comment: a cover page note is rarely longer.
     m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
     // Built once and copied: assigning the one-character literal straight away trips
@@ -208,7 +208,7 @@ void CFaxClientDlg::CreateControls() {
 
     // Where to learn more.
     layout->addWidget(
-        new CContactInfoCtrl({.questions = IDC_QUESTIONS, .webSite = IDC_WEB_SITE, .phone = IDC_PHONE}, this));
+        new ContactInfoCtrl({.questions = IDC_QUESTIONS, .webSite = IDC_WEB_SITE, .phone = IDC_PHONE}, this));
 
     // Send Fax is the default button: Enter in a single-line field presses it, and
     // Ctrl+Enter in any field. The other buttons keep Qt's auto-default, so that
@@ -231,7 +231,7 @@ void CFaxClientDlg::CreateControls() {
     resize(DialogUnitsToPixels(240, 283).expandedTo(sizeHint()));
 }
 
-void CFaxClientDlg::DoDataExchange(CDataExchange* pDX) {
+void CFaxClientDlg::DoDataExchange(DataExchange* pDX) {
     DDX_Control(pDX, IDC_FONT_GROUP, *m_btnFontGroup);
     DDX_Control(pDX, IDC_FILE_LABEL, *m_labelFile);
     DDX_Control(pDX, IDC_BROWSE, *m_btnBrowse);
@@ -428,7 +428,7 @@ void CFaxClientDlg::OnOK() {
         return;
     }
 
-    const CDialogSend send(
+    const DialogSend send(
         *this, {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
                 [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
     if (send.Run(Job(), DocumentPath(m_strFile), app->Settings)) {

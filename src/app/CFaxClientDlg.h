@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/FaxJob.h"
-#include "app/core/FaxNumberRules.h"
+#include "fax/FaxJob.h"
+#include "fax/FaxNumberRules.h"
 #include "framework/CDialog.h"
 #include "framework/core/CMapStringToString.h"
 
@@ -21,8 +21,8 @@ namespace desklet {
 
 class CColorLabel;
 class CConfigSheet;
-class CCoverPageCtrl;
-class CRecipientPanel;
+class CoverPageCtrl;
+class RecipientPanel;
 
 // The program's only main window: the fax job's numbers, document and options,
 // and Send Fax. It owns the settings sheet, opens it by itself on a first run, and
@@ -105,7 +105,7 @@ public:
 
 protected:
     void CreateControls() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(DataExchange* pDX) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -122,8 +122,8 @@ private:
     std::string DocumentPath(const std::string& fieldText) const;
 
     std::unique_ptr<CConfigSheet> m_pConfigSheet;
-    CRecipientPanel* m_recipients = nullptr;
-    CCoverPageCtrl* m_cover = nullptr;
+    RecipientPanel* m_recipients = nullptr;
+    CoverPageCtrl* m_cover = nullptr;
     QGroupBox* m_btnFontGroup = nullptr;
     CColorLabel* m_labelFile = nullptr;
     QPushButton* m_btnBrowse = nullptr;

@@ -1,6 +1,6 @@
 #include "app/DisplayGuard.h"
 
-#include "app/core/ExitStatus.h"
+#include "submission/ExitStatus.h"
 
 #include <QByteArray>
 #include <QString>

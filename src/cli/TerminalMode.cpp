@@ -1,15 +1,15 @@
 #include "cli/TerminalMode.h"
 
 #include "DeskletConfig.h"
-#include "app/core/CommandLine.h"
-#include "app/core/ExitStatus.h"
-#include "app/core/FaxNumberRules.h"
-#include "app/core/JobOptions.h"
-#include "app/core/PasswordFile.h"
-#include "app/core/SendOperation.h"
+#include "commandline/CommandLine.h"
+#include "submission/ExitStatus.h"
+#include "fax/FaxNumberRules.h"
+#include "fax/JobOptions.h"
+#include "cli/PasswordFile.h"
+#include "submission/SendOperation.h"
 #include "cli/Mbox.h"
 #include "mail/CMailItem.h"
-#include "settings/CSettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "settings/MailServerLogin.h"
 #include "settings/SettingsKeys.h"
 #include "smtp/CSmtpClient.h"
@@ -172,7 +172,7 @@ std::string RefusalText(const LongOptions::Parsed& parsed) {
 std::string AccountHint() {
     return Text(TerminalMode::tr("start desklet once with a window to set up the account, or store logon and "
                                  "password in the [Config] section of %1")
-                    .arg(CSettingsStore::FilePath()));
+                    .arg(SettingsStore::FilePath()));
 }
 
 std::string PasswordFileText(const std::string& path, const PasswordFile::Result& read) {
@@ -284,7 +284,7 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     // As the dialog does: the stored values over the command line's, and with no
     // store the account has never been set up. A key given on the command line
     // that a stored value overrides is named, so that nobody believes it was used.
-    CSettingsStore store;
+    SettingsStore store;
     CMapStringToString stored{10};
     if (!store.Load(stored)) {
         Say(streams.err, SendOperation::kCheckPasswordText, store.GetLastError());
@@ -343,7 +343,7 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         transfer = [&streams, &settings](const std::vector<CMailItem*>& mails, const std::string& server,
                                          unsigned port) {
             CSmtpClient client("", 25);
-            CPasswordVault vault;
+            PasswordVault vault;
             const MailServerLogin login = MailServerLogin::Read(settings, vault);
             if (!login.ApplyTo(client)) {
                 return SendOperation::SettingRefused(server, port, login.UnknownText());

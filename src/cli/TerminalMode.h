@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/LongOptions.h"
+#include "commandline/LongOptions.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/CAttachable.h"
+#include "framework/Attachable.h"
 
 #include <QLineEdit>
 
@@ -12,7 +12,7 @@ namespace desklet {
 // characters vanish without a beep or a message. Keys that type no character
 // (arrows, Delete, Home), the dialog's own keys (Enter, Escape, Tab) and text that
 // the program sets or that is pasted from the context menu are not judged.
-class CCharFilterEdit : public QLineEdit, public CAttachable {
+class CCharFilterEdit : public QLineEdit, public Attachable {
     Q_OBJECT
 public:
     explicit CCharFilterEdit(QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/CAttachable.h"
+#include "framework/Attachable.h"
 
 #include <QColor>
 #include <QCursor>
@@ -22,7 +22,7 @@ namespace desklet {
 // Every setter returns the label, so that calls chain. The label takes its font
 // from the control when a dialog binds it with DDX_Control. Alignment and word wrap
 // are QLabel's own; a label starts top-left aligned and unwrapped.
-class CColorLabel : public QLabel, public CAttachable {
+class CColorLabel : public QLabel, public Attachable {
     Q_OBJECT
 public:
     static constexpr int kFlashPeriodMs = 500;

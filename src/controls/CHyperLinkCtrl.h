@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/DesktopServices.h"
-#include "framework/CAttachable.h"
+#include "framework/Attachable.h"
 
 #include <QColor>
 #include <QFont>
@@ -21,7 +21,7 @@ namespace desklet {
 //
 // The dialog binds it with DDX_Control, which attaches it (PreSubclassWindow):
 // only then are the caption, font, size, cursor and tooltip set up.
-class CHyperLinkCtrl : public QLabel, public CAttachable {
+class CHyperLinkCtrl : public QLabel, public Attachable {
     Q_OBJECT
 public:
     explicit CHyperLinkCtrl(QWidget* parent = nullptr);

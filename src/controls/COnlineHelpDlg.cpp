@@ -3,7 +3,7 @@
 #include "DeskletConfig.h"
 #include "controls/ApplicationIcon_p.h"
 #include "controls/DialogOwner_p.h"
-#include "framework/CDataExchange.h"
+#include "framework/DataExchange.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,7 +65,7 @@ void COnlineHelpDlg::CreateControls() {
     setMinimumSize(DialogUnitsToPixels(kWidthDlu, kHeightDlu));
 }
 
-void COnlineHelpDlg::DoDataExchange(CDataExchange* pDX) {
+void COnlineHelpDlg::DoDataExchange(DataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_HELP_LINK, m_linkHelp);
 }

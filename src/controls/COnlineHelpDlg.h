@@ -25,7 +25,7 @@ public:
     CHyperLinkCtrl m_linkHelp;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(DataExchange* pDX) override;
     void CreateControls() override;
 };
 

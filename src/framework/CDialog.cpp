@@ -1,6 +1,6 @@
 #include "framework/CDialog.h"
 
-#include "framework/CDataExchange.h"
+#include "framework/DataExchange.h"
 #include "framework/DialogServices.h"
 
 #include <QAbstractButton>
@@ -82,7 +82,7 @@ void CDialog::OnCancel() {
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {
     EnsureControlsCreated();
-    CDataExchange dx(this, bSaveAndValidate);
+    DataExchange dx(this, bSaveAndValidate);
     ++m_nExchangeDepth;
     DoDataExchange(&dx);
     --m_nExchangeDepth;
@@ -152,7 +152,7 @@ QSize CDialog::DialogUnitsToPixels(int width, int height) const {
     return {width * baseX / 4, height * baseY / 8};
 }
 
-void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
+void CDialog::DoDataExchange(DataExchange* /*pDX*/) {}
 
 void CDialog::CreateControls() {}
 

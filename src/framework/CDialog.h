@@ -10,7 +10,7 @@ class QEventLoop;
 
 namespace desklet {
 
-class CDataExchange;
+class DataExchange;
 
 // A modal dialog in the framework's manner.
 //
@@ -70,7 +70,7 @@ public:
     void SetShowDelay(int milliseconds) { m_nShowDelay = milliseconds; }
 
 protected:
-    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void DoDataExchange(DataExchange* pDX);
     // Builds the template's controls and layout. Called once, before the first
     // OnInitDialog(); a dialog that is never run never builds them.
     virtual void CreateControls();

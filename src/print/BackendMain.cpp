@@ -1,6 +1,6 @@
 #include "print/BackendMain.h"
 
-#include "print/CSpoolDelivery.h"
+#include "print/SpoolDelivery.h"
 #include "print/SpoolNames.h"
 #include "print/UniqueFd_p.h"
 
@@ -30,18 +30,18 @@ std::optional<std::string> Environment(const char* name) {
     return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
 }
 
-int ExitCodeFor(CSpoolDelivery::Result result) {
+int ExitCodeFor(SpoolDelivery::Result result) {
     switch (result) {
-    case CSpoolDelivery::Result::Delivered:
+    case SpoolDelivery::Result::Delivered:
         return kBackendOk;
-    case CSpoolDelivery::Result::Refused:
+    case SpoolDelivery::Result::Refused:
         return kBackendCancel;
-    case CSpoolDelivery::Result::DiskFull:
-    case CSpoolDelivery::Result::InboxFull:
+    case SpoolDelivery::Result::DiskFull:
+    case SpoolDelivery::Result::InboxFull:
         return kBackendHold;
-    case CSpoolDelivery::Result::SpoolUnsafe:
+    case SpoolDelivery::Result::SpoolUnsafe:
         return kBackendStop;
-    case CSpoolDelivery::Result::Failed:
+    case SpoolDelivery::Result::Failed:
         break;
     }
     return kBackendFailed;
@@ -73,14 +73,14 @@ int RunBackend(int argc, char** argv, bool trustEnvironment) {
         return kBackendFailed;
     }
 
-    CSpoolDelivery delivery;
+    SpoolDelivery delivery;
     delivery.SetStopFlag(&g_cancelled);
     // The print system sets AUTH_USERNAME, and AUTH_UID for a client on its local
-    // socket, for the run of a job whose user it authenticated (see CSpoolDelivery).
-    const CSpoolDelivery::Job job{SpoolRoot(trustEnvironment), argv[1], argv[2], argv[3], Environment("AUTH_USERNAME"),
+    // socket, for the run of a job whose user it authenticated (see SpoolDelivery).
+    const SpoolDelivery::Job job{SpoolRoot(trustEnvironment), argv[1], argv[2], argv[3], Environment("AUTH_USERNAME"),
                                   Environment("AUTH_UID")};
-    const CSpoolDelivery::Result result = delivery.Deliver(job, input.Get());
-    if (result == CSpoolDelivery::Result::Delivered) {
+    const SpoolDelivery::Result result = delivery.Deliver(job, input.Get());
+    if (result == SpoolDelivery::Result::Delivered) {
         std::fprintf(stderr, "INFO: Delivered to %s\n", delivery.GetDeliveredPath().c_str());
     } else if (ExitCodeFor(result) == kBackendHold) {
         std::fprintf(stderr, "ERROR: %s; the job is held: release it with \"lp -i %s -H resume\" once there is room\n",

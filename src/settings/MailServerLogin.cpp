@@ -5,7 +5,7 @@
 
 namespace desklet {
 
-MailServerLogin MailServerLogin::Read(const CMapStringToString& settings, CPasswordVault& vault) {
+MailServerLogin MailServerLogin::Read(const CMapStringToString& settings, PasswordVault& vault) {
     MailServerLogin login;
     login.securityText = settings.LookupOrEmpty(std::string(SettingsKeys::SmtpSecurity));
     const std::optional<ConnectionSecurity> security = ParseConnectionSecurity(login.securityText);

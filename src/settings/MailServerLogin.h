@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/core/CMapStringToString.h"
-#include "settings/CPasswordVault.h"
+#include "settings/PasswordVault.h"
 #include "smtp/CSmtpClient.h"
 
 #include <string>
@@ -21,7 +21,7 @@ struct MailServerLogin {
 
     // Reads smtp_security and smtp_user, and the password from the vault when a
     // user name is set (so a send without a login never asks the keyring).
-    static MailServerLogin Read(const CMapStringToString& settings, CPasswordVault& vault);
+    static MailServerLogin Read(const CMapStringToString& settings, PasswordVault& vault);
 
     // Gives the client the security and the credentials. False, and the client
     // untouched, when the security is unknown; UnknownText() then says why.

@@ -22,7 +22,7 @@ struct SettingsKeys {
     // The mail server's login; empty means no login.
     static constexpr std::string_view SmtpUser = "smtp_user";
     // The mail server's password, only when no desktop keyring holds it
-    // (CPasswordVault), or as a script wrote it.
+    // (PasswordVault), or as a script wrote it.
     static constexpr std::string_view SmtpPassword = "smtp_password";
 
     // Keys that the command line hands over and the main dialog reads.

@@ -1,9 +1,9 @@
 #include "app/CFaxClientDlg.h"
 #include "app/CFaxClientApp.h"
-#include "app/core/SendOperation.h"
-#include "controls/CDocumentPreviewCtrl.h"
-#include "settings/CConfigSheet.h"
-#include "settings/CSettingsStore.h"
+#include "submission/SendOperation.h"
+#include "controls/DocumentPreviewCtrl.h"
+#include "settings/ui/CConfigSheet.h"
+#include "settings/SettingsStore.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
 #include "support/FakeDesktop.h"
@@ -266,7 +266,7 @@ TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {
     app->Settings["logon"] = "acme";
     app->SaveSettings();
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].caption, CSettingsStore::kPermissionCaption);
+    EXPECT_EQ(recorder.messages[0].caption, SettingsStore::kPermissionCaption);
     EXPECT_NE(recorder.messages[0].details.find((home.path() / "Quillmark").string()), std::string::npos)
         << recorder.messages[0].details;
 }
@@ -574,9 +574,9 @@ TEST_F(MainDialog, ThePreviewFollowsTheCommandLineTheListAndBrowse) {
     Start({"desklet", "-file", pdf.string(), "-fax", "2125551212,3105550188"});
     CFaxClientDlg dialog;
     recorder.ExpectModal([&](QDialog& d) {
-        auto* preview = dialog.findChild<CDocumentPreviewCtrl*>();
+        auto* preview = dialog.findChild<DocumentPreviewCtrl*>();
         ASSERT_NE(preview, nullptr);
-        QSignalSpy shown(preview, &CDocumentPreviewCtrl::Shown);
+        QSignalSpy shown(preview, &DocumentPreviewCtrl::Shown);
         ASSERT_TRUE(shown.wait(10000));
         EXPECT_EQ(preview->Line()->text(), "3 pages to 2 recipients");
         list(dialog)->item(0)->setSelected(true);
@@ -736,7 +736,7 @@ TEST_P(Look, EveryTextReadsOnTheBackgroundDrawnBehindIt) {
     const ScopedPalette palette(c.whileOpen ? QApplication::style()->standardPalette() : c.palette);
     CFaxClientDlg dialog;
     recorder.ExpectModal([&](QDialog& d) {
-        QSignalSpy shown(dialog.findChild<CDocumentPreviewCtrl*>(), &CDocumentPreviewCtrl::Shown);
+        QSignalSpy shown(dialog.findChild<DocumentPreviewCtrl*>(), &DocumentPreviewCtrl::Shown);
         ASSERT_TRUE(shown.wait(10000));
         if (c.whileOpen) {
             // As the desktop's change reaches a window; the application object

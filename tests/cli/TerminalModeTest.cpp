@@ -1,5 +1,5 @@
-#include "app/core/ExitStatus.h"
-#include "app/core/SendOperation.h"
+#include "submission/ExitStatus.h"
+#include "submission/SendOperation.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/ProgramRun.h"
 #include "support/TempDir.h"

@@ -1,5 +1,5 @@
 #include "controls/CCharFilterEdit.h"
-#include "controls/CCharFilterPlainTextEdit.h"
+#include "controls/CharFilterPlainTextEdit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -183,9 +183,9 @@ template <> struct Flavour<CCharFilterEdit> {
     static void SetText(CCharFilterEdit& e, const std::string& t) { e.setText(QString::fromStdString(t)); }
 };
 
-template <> struct Flavour<CCharFilterPlainTextEdit> {
-    static std::string Text(const CCharFilterPlainTextEdit& e) { return e.toPlainText().toStdString(); }
-    static void SetText(CCharFilterPlainTextEdit& e, const std::string& t) {
+template <> struct Flavour<CharFilterPlainTextEdit> {
+    static std::string Text(const CharFilterPlainTextEdit& e) { return e.toPlainText().toStdString(); }
+    static void SetText(CharFilterPlainTextEdit& e, const std::string& t) {
         e.setPlainText(QString::fromStdString(t));
         e.moveCursor(QTextCursor::End);
     }
@@ -193,7 +193,7 @@ template <> struct Flavour<CCharFilterPlainTextEdit> {
 
 template <class Edit> class FilteredEdit : public testing::Test {};
 
-using Flavours = testing::Types<CCharFilterEdit, CCharFilterPlainTextEdit>;
+using Flavours = testing::Types<CCharFilterEdit, CharFilterPlainTextEdit>;
 TYPED_TEST_SUITE(FilteredEdit, Flavours);
 
 TYPED_TEST(FilteredEdit, TypingMeetsTheRule) {

@@ -1,5 +1,5 @@
 #include "framework/CDialog.h"
-#include "framework/CDataExchange.h"
+#include "framework/DataExchange.h"
 #include "framework/DialogServices.h"
 #include "support/DialogRecorder.h"
 #include "support/UserPaste.h"
@@ -72,7 +72,7 @@ protected:
         }
     }
 
-    void DoDataExchange(CDataExchange* pDX) override {
+    void DoDataExchange(DataExchange* pDX) override {
         DDX_Text(pDX, 1001, m_strName);
         DDV_MaxChars(pDX, m_strName, 10);
         DDX_Radio(pDX, 1005, m_nChoice);

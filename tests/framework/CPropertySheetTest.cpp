@@ -1,5 +1,5 @@
 #include "framework/CPropertySheet.h"
-#include "framework/CDataExchange.h"
+#include "framework/DataExchange.h"
 #include "framework/CPropertyPage.h"
 #include "support/DialogRecorder.h"
 
@@ -67,7 +67,7 @@ protected:
         SetDlgItemId(*edit, kFieldId);
         layout->addWidget(edit);
     }
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, kFieldId, m_strText); }
+    void DoDataExchange(DataExchange* pDX) override { DDX_Text(pDX, kFieldId, m_strText); }
 
 private:
     std::string m_name;

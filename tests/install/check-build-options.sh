@@ -48,7 +48,7 @@ rm -f "$build_dir.log"
 
 commands="$build_dir/compile_commands.json"
 [ -s "$commands" ] || fail "no compile commands in $build_dir"
-grep -q 'tests/app/FaxCommandTest.cpp' "$commands" || fail "the tests are not built by default"
+grep -q 'tests/fax/FaxCommandTest.cpp' "$commands" || fail "the tests are not built by default"
 # A bare -Werror, not Debian's -Werror=format-security.
 werror=$(grep -cE -- '-Werror( |")' "$commands" || true)
 case "$case_name" in

@@ -2,7 +2,7 @@
 // job id, user, title, copies, options and maybe a file; the document on the file
 // or on standard input; the user the print system authenticated, and the spool
 // root (the tests' build), in the environment.
-#include "print/CSpoolDelivery.h"
+#include "print/SpoolDelivery.h"
 #include "print/SpoolNames.h"
 #include "support/TempDir.h"
 #include "support/TestNames.h"
@@ -330,9 +330,9 @@ std::vector<std::pair<std::string, std::uint64_t>> ManyDocuments(std::size_t cou
 class BackendFullInbox : public Backend, public testing::WithParamInterface<FullInboxCase> {};
 
 const FullInboxCase kFullInboxCases[] = {
-    {"as many documents as an inbox holds", ManyDocuments(CSpoolDelivery::kMaxInboxDocuments)},
+    {"as many documents as an inbox holds", ManyDocuments(SpoolDelivery::kMaxInboxDocuments)},
     {"a document that would pass the bytes an inbox holds",
-     {{"QUILLTMP-100-big.pdf", CSpoolDelivery::kMaxInboxBytes - 1000}}},
+     {{"QUILLTMP-100-big.pdf", SpoolDelivery::kMaxInboxBytes - 1000}}},
 };
 
 TEST_P(BackendFullInbox, holdsTheJobTellsTheOwnerAndDeliversOnceThereIsRoom) {

@@ -27,12 +27,12 @@ TEST(MailServerLogin, ReadsTheSecurityAndTheLoginAndRefusesAnUnknownSecurity) {
     };
     for (const Row& row : rows) {
         auto keyring = std::make_shared<test::FakeKeyring>();
-        CPasswordVault vault(keyring);
+        PasswordVault vault(keyring);
         CMapStringToString settings;
         settings["smtp"] = "mail.example.org";
         settings["smtp_security"] = row.security;
         settings["smtp_user"] = row.user;
-        keyring->entries[CPasswordVault::EntryKey(settings)] = "from the keyring";
+        keyring->entries[PasswordVault::EntryKey(settings)] = "from the keyring";
         const MailServerLogin login = MailServerLogin::Read(settings, vault);
         EXPECT_EQ(login.known, row.known) << row.security;
         EXPECT_EQ(login.security, row.expected) << row.security;

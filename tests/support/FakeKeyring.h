@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/CKeyring.h"
+#include "settings/Keyring.h"
 
 #include <map>
 #include <optional>
@@ -10,7 +10,7 @@ namespace desklet::test {
 
 // A keyring in memory. `available` false plays a session without one; `refuse`
 // makes every answering operation fail as a locked or denying keyring would.
-class FakeKeyring : public CKeyring {
+class FakeKeyring : public Keyring {
 public:
     bool available = true;
     bool refuse = false;

@@ -12,11 +12,11 @@
 
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
-#include "controls/CDocumentPreviewCtrl.h"
+#include "controls/DocumentPreviewCtrl.h"
 #include "framework/CPropertySheet.h"
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
-#include "settings/CConfigSheet.h"
+#include "settings/ui/CConfigSheet.h"
 
 #include <QDialog>
 #include <QDir>
@@ -87,12 +87,12 @@ bool WriteReport(const QString& path) {
 
 // Lets the preview of the handed-over document arrive; five seconds at most.
 void WaitForPreview(QWidget& dialog) {
-    auto* preview = dialog.findChild<CDocumentPreviewCtrl*>();
+    auto* preview = dialog.findChild<DocumentPreviewCtrl*>();
     if (preview == nullptr) {
         return;
     }
     QEventLoop loop;
-    QObject::connect(preview, &CDocumentPreviewCtrl::Shown, &loop, &QEventLoop::quit);
+    QObject::connect(preview, &DocumentPreviewCtrl::Shown, &loop, &QEventLoop::quit);
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     loop.exec();
 }

@@ -1,0 +1,70 @@
+#include "fax/JobOptions.h"
+
+#include "fax/FaxNumberList.h"
+#include "settings/SettingsKeys.h"
+
+#include <string_view>
+
+namespace desklet {
+namespace {
+
+// A choice between two words: false, value unchanged, for any other text.
+bool Choose(const std::string& text, std::string_view first, std::string_view second, int& value) {
+    if (text == first) {
+        value = 0;
+    } else if (text == second) {
+        value = 1;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool JobOptions::Read(const CMapStringToString& settings, FaxJob& job, std::string& error) {
+    error.clear();
+    auto refuse = [&error](std::string_view key, const std::string& value) {
+        if (error.empty()) {
+            error = "unknown value of -" + std::string(key) + ": \"" + value + "\"";
+        }
+    };
+    std::string value;
+    if (settings.Lookup(std::string(SettingsKeys::Font), value) && !Choose(value, "regular", "bold", job.font)) {
+        refuse(SettingsKeys::Font, value);
+    }
+    if (settings.Lookup(std::string(SettingsKeys::Resolution), value) &&
+        !Choose(value, "low", "high", job.resolution)) {
+        refuse(SettingsKeys::Resolution, value);
+    }
+    int noCover = job.coverPage ? 0 : 1;
+    if (settings.Lookup(std::string(SettingsKeys::Cover), value)) {
+        if (Choose(value, "yes", "no", noCover)) {
+            job.coverPage = noCover == 0;
+        } else {
+            refuse(SettingsKeys::Cover, value);
+        }
+    }
+    for (auto [key, field] : {std::pair{SettingsKeys::Comment, &job.comment}, std::pair{SettingsKeys::From, &job.from},
+                              std::pair{SettingsKeys::Attention, &job.attention}}) {
+        if (!settings.Lookup(std::string(key), value)) {
+            continue;
+        }
+        if (value.find('"') != std::string::npos) {
+            refuse(key, value);
+        } else {
+            *field = value;
+        }
+    }
+    return error.empty();
+}
+
+std::vector<std::string> JobOptions::Recipients(const std::string& list) {
+    std::vector<std::string> sorted;
+    for (const std::string& entry : FaxNumberList::Load(list)) {
+        FaxNumberList::Insert(sorted, entry);
+    }
+    return sorted;
+}
+
+} // namespace desklet

@@ -1,0 +1,93 @@
+#include "settings/PasswordVault.h"
+
+#include "DeskletConfig.h"
+#include "settings/SecretServiceKeyring.h"
+#include "settings/SettingsKeys.h"
+
+#include <optional>
+#include <utility>
+
+namespace desklet {
+namespace {
+
+std::string Setting(const CMapStringToString& settings, std::string_view key) {
+    return settings.LookupOrEmpty(std::string(key));
+}
+
+} // namespace
+
+PasswordVault::PasswordVault() : m_keyring(std::make_shared<SecretServiceKeyring>()) {}
+
+PasswordVault::PasswordVault(std::shared_ptr<Keyring> keyring) : m_keyring(std::move(keyring)) {}
+
+std::string PasswordVault::EntryKey(const CMapStringToString& settings) {
+    const std::string user = Setting(settings, SettingsKeys::SmtpUser);
+    if (user.empty()) {
+        return {};
+    }
+    std::string server = Setting(settings, SettingsKeys::Smtp);
+    if (server.empty()) {
+        server = config::GatewayDomain;
+    }
+    for (char& c : server) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return user + "@" + server;
+}
+
+PasswordVault::Place PasswordVault::StoragePlace() {
+    return m_keyring && m_keyring->IsAvailable() ? Place::Keyring : Place::SettingsFile;
+}
+
+PasswordVault::Found PasswordVault::Lookup(const CMapStringToString& settings) {
+    m_strLastError.clear();
+    const std::string key = EntryKey(settings);
+    if (key.empty()) {
+        return {};
+    }
+    std::string inFile = Setting(settings, SettingsKeys::SmtpPassword);
+    if (!inFile.empty()) {
+        return {std::move(inFile), Place::SettingsFile};
+    }
+    if (StoragePlace() != Place::Keyring) {
+        return {};
+    }
+    std::optional<std::string> secret;
+    if (!m_keyring->Read(key, secret)) {
+        m_strLastError = m_keyring->GetLastError();
+        return {};
+    }
+    if (!secret || secret->empty()) {
+        return {};
+    }
+    return {std::move(*secret), Place::Keyring};
+}
+
+PasswordVault::Place PasswordVault::Store(CMapStringToString& settings, const std::string& password) {
+    m_strLastError.clear();
+    const std::string key = EntryKey(settings);
+    if (key.empty()) {
+        return Place::None;
+    }
+    const bool keyring = StoragePlace() == Place::Keyring;
+    if (password.empty()) {
+        if (keyring && !m_keyring->Remove(key)) {
+            m_strLastError = m_keyring->GetLastError();
+        }
+        settings[std::string(SettingsKeys::SmtpPassword)] = "";
+        return Place::None;
+    }
+    if (keyring) {
+        if (m_keyring->Write(key, password)) {
+            settings[std::string(SettingsKeys::SmtpPassword)] = "";
+            return Place::Keyring;
+        }
+        m_strLastError = m_keyring->GetLastError();
+    }
+    settings[std::string(SettingsKeys::SmtpPassword)] = password;
+    return Place::SettingsFile;
+}
+
+} // namespace desklet

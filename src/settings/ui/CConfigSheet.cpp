@@ -1,0 +1,68 @@
+#include "settings/ui/CConfigSheet.h"
+
+#include "settings/SettingsKeys.h"
+
+namespace desklet {
+
+CConfigSheet::CConfigSheet(const std::string& caption, QWidget* parent, int startPage, CMapStringToString& settings,
+                           std::function<void()> saveSettings, PasswordVault vault)
+    : CPropertySheet(caption, parent, startPage), m_pageAccount(settings, saveSettings),
+      m_pageConfirmations(settings, saveSettings), m_pageMailServer(settings, std::move(vault)), m_settings(settings),
+      m_saveSettings(std::move(saveSettings)) {
+    AddPage(&m_pageAccount);
+    AddPage(&m_pageConfirmations);
+    AddPage(&m_pageMailServer);
+}
+
+// The pages are members and go before the sheet's own parts do.
+CConfigSheet::~CConfigSheet() {
+    while (GetPageCount() != 0) {
+        RemovePage(0);
+    }
+}
+
+std::array<std::pair<std::string_view, std::string*>, 11> CConfigSheet::Fields() {
+    return {{{SettingsKeys::Logon, &m_pageAccount.m_strLogon},
+             {SettingsKeys::Password, &m_pageAccount.m_strPassword},
+             {SettingsKeys::StationId, &m_pageAccount.m_strStationID},
+             {SettingsKeys::EmailOnDelivered, &m_pageConfirmations.m_strEmailDelivered},
+             {SettingsKeys::EmailOnNotDelivered, &m_pageConfirmations.m_strEmailNotDelivered},
+             {SettingsKeys::EmailOnQueued, &m_pageConfirmations.m_strEmailQueued},
+             {SettingsKeys::EmailOnNotQueued, &m_pageConfirmations.m_strEmailNotQueued},
+             {SettingsKeys::Smtp, &m_pageMailServer.m_strSmtpServer},
+             {SettingsKeys::SmtpPort, &m_pageMailServer.m_strSmtpPort},
+             {SettingsKeys::SmtpSecurity, &m_pageMailServer.m_strSmtpSecurity},
+             {SettingsKeys::SmtpUser, &m_pageMailServer.m_strSmtpUser}}};
+}
+
+int CConfigSheet::DoModal() {
+    for (const auto& [key, field] : Fields()) {
+        m_settings.Lookup(std::string(key), *field);
+    }
+    // Both password fields open alike, so that an untouched password passes the check.
+    m_pageAccount.m_strConfirmPassword = m_pageAccount.m_strPassword;
+    m_pageMailServer.LoadPassword();
+    return CPropertySheet::DoModal();
+}
+
+bool CConfigSheet::OnInitDialog() {
+    CPropertySheet::OnInitDialog();
+    SetTitle(tr(kTitle).toStdString());
+    return true;
+}
+
+bool CConfigSheet::OnCommand(unsigned command, QWidget* control) {
+    if (command == IDOK) {
+        for (const auto& [key, field] : Fields()) {
+            m_settings[std::string(key)] = *field;
+        }
+        // Before the save, so that a password left in the settings map reaches the file.
+        m_pageMailServer.StorePassword();
+        if (m_saveSettings) {
+            m_saveSettings();
+        }
+    }
+    return CPropertySheet::OnCommand(command, control);
+}
+
+} // namespace desklet

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "framework/CPropertySheet.h"
+#include "framework/core/CMapStringToString.h"
+#include "settings/ui/CPropertyPage_AccountSettingsLogon.h"
+#include "settings/ui/CPropertyPage_ConfirmationSettings.h"
+#include "settings/ui/CPropertyPage_SMTP_Settings.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace desklet {
+
+// The settings sheet: the persisted settings on three tabs (account, confirmation
+// addresses, mail server). One object serves every showing.
+//
+// Each showing first copies the settings that are present into the pages' fields; a
+// field whose key is absent keeps what it held, the typed text of an earlier
+// showing included. OK stores all fields into the settings and saves them
+// before the pages are checked and applied, so a refused check leaves the typed
+// values stored all the same. Apply leaves that step out.
+class CConfigSheet : public CPropertySheet {
+    Q_OBJECT
+public:
+    // Named like the main dialog, "Quillmark Tarvel", as every window of the program.
+    static constexpr const char* kTitle = QT_TR_NOOP("Quillmark Tarvel Setup");
+
+    // settings is the application's map, which must outlive the sheet; saveSettings
+    // writes it to the store and reports its own failure (it may be empty). The
+    // mail server's password goes to vault, the desktop's keyring unless given.
+    CConfigSheet(const std::string& caption, QWidget* parent, int startPage, CMapStringToString& settings,
+                 std::function<void()> saveSettings, PasswordVault vault = PasswordVault());
+    ~CConfigSheet() override;
+
+    bool OnCommand(unsigned command, QWidget* control) override;
+    int DoModal() override;
+    bool OnInitDialog() override;
+
+    CPropertyPage_AccountSettingsLogon m_pageAccount;
+    CPropertyPage_ConfirmationSettings m_pageConfirmations;
+    CPropertyPage_SMTP_Settings m_pageMailServer;
+
+private:
+    // Every settings key with the field that edits it, in the store's order; the
+    // mail server's password is not among them (see CPropertyPage_SMTP_Settings).
+    std::array<std::pair<std::string_view, std::string*>, 11> Fields();
+
+    CMapStringToString& m_settings;
+    std::function<void()> m_saveSettings;
+};
+
+} // namespace desklet
