@@ -158,6 +158,33 @@ TEST(SettingsStoreSave, EmptyAccountValuesKeepTheStoredOnesAndTheOthersAreEmptie
     }
 }
 
+TEST(SettingsStoreSave, TheFileKeepsItsFormatByteForByte) {
+    TempSettingsHome home;
+    writeStore(home, "[Config]\nlogon=alice\npassword=secret\nsmtp=old.example\n");
+    CMapStringToString map;
+    map.SetAt("logon", "");
+    map.SetAt("stationid", "ACCT7");
+    map.SetAt("email_on_queued", "a@b.example, c@d.example");
+    map.SetAt("smtp_port", "2525");
+    map.SetAt("smtp_security", "starttls");
+    map.SetAt("fax", "5551234");
+    SettingsStore store;
+    ASSERT_TRUE(store.Save(map)) << store.GetLastError();
+    EXPECT_EQ(readStore(home), "[Config]\n"
+                               "email_on_delivered=\n"
+                               "email_on_not_delivered=\n"
+                               "email_on_not_queued=\n"
+                               "email_on_queued=\"a@b.example, c@d.example\"\n"
+                               "logon=alice\n"
+                               "password=secret\n"
+                               "smtp=\n"
+                               "smtp_password=\n"
+                               "smtp_port=2525\n"
+                               "smtp_security=starttls\n"
+                               "smtp_user=\n"
+                               "stationid=ACCT7\n");
+}
+
 TEST(SettingsStoreSave, KeysOutsideThePersistedNineAreNotWritten) {
     TempSettingsHome home;
     CMapStringToString map;
