@@ -7,6 +7,7 @@
 #include "print/SpoolDelivery.h"
 #include "print/PrintInbox.h"
 #include "print/SpoolNames.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -105,7 +106,7 @@ void CFaxClientApp::RunPrintJobs() {
                                        Translate("Print to fax").toStdString(), MB_OK | MB_ICONEXCLAMATION);
             continue;
         }
-        Settings["file"] = next->path;
+        SetSetting(Settings, SettingKey::File, next->path);
         const auto waiting = std::count_if(documents.begin(), documents.end(),
                                            [&](const PrintInbox::Document& d) { return offered.count(d.name) == 0; });
         m_printed = PrintedDocument{next->path, PrintedDocumentName(next->name), static_cast<std::size_t>(waiting)};

@@ -4,6 +4,7 @@
 #include "app/CFaxClientApp.h"
 #include "fax/FaxNumberList.h"
 #include "fax/JobOptions.h"
+#include "settings/SettingsKeys.h"
 #include "controls/CAboutDlg.h"
 #include "controls/CColorLabel.h"
 #include "controls/ContactInfoCtrl.h"
@@ -260,7 +261,7 @@ bool CFaxClientDlg::OnInitDialog() {
     CFaxClientApp* app = CFaxClientApp::Current();
     CMapStringToString* settings = app != nullptr ? &app->Settings : nullptr;
     if (settings != nullptr) {
-        const std::string& file = (*settings)["file"];
+        const std::string file = SettingValue(*settings, SettingKey::File);
         if (!file.empty()) {
             m_strFile = file;
             m_strHandedOverFile = file;
@@ -268,7 +269,7 @@ bool CFaxClientDlg::OnInitDialog() {
         if (const auto& printed = app->CurrentPrintedDocument()) {
             ShowPrintedDocument(printed->path, printed->name, printed->waiting);
         }
-        m_recipients->SetEntries(JobOptions::Recipients((*settings)["fax"]));
+        m_recipients->SetEntries(JobOptions::Recipients(SettingValue(*settings, SettingKey::Fax)));
         PresetJob(*settings);
     }
     UpdateData(false);

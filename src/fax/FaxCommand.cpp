@@ -1,5 +1,6 @@
 #include "fax/FaxCommand.h"
 
+#include "settings/SettingsKeys.h"
 #include "text/Ascii.h"
 
 namespace desklet {
@@ -70,15 +71,15 @@ FaxCommand FaxCommand::Compose(const FaxJob& job, const CMapStringToString& sett
     } else {
         words += " -nocover";
     }
-    appendIfSet(words, " -confsucc ", settings.LookupOrEmpty("email_on_delivered"));
-    appendIfSet(words, " -conffail ", settings.LookupOrEmpty("email_on_not_delivered"));
-    appendIfSet(words, " -queuesucc ", settings.LookupOrEmpty("email_on_queued"));
-    appendIfSet(words, " -queuefail ", settings.LookupOrEmpty("email_on_not_queued"));
-    words += " -code " + oneLine(settings.LookupOrEmpty("stationid"));
+    appendIfSet(words, " -confsucc ", SettingValue(settings, SettingKey::EmailOnDelivered));
+    appendIfSet(words, " -conffail ", SettingValue(settings, SettingKey::EmailOnNotDelivered));
+    appendIfSet(words, " -queuesucc ", SettingValue(settings, SettingKey::EmailOnQueued));
+    appendIfSet(words, " -queuefail ", SettingValue(settings, SettingKey::EmailOnNotQueued));
+    words += " -code " + oneLine(SettingValue(settings, SettingKey::StationId));
 
     result.command = "fax " + words + " -doca " + result.numberList + " " + oneLine(job.attention);
 
-    const std::string account = settings.LookupOrEmpty("logon");
+    const std::string account = SettingValue(settings, SettingKey::Logon);
     const std::size_t marker = ascii::FindNoCase(account, kConfigSuffix);
     if (marker == std::string::npos) {
         result.gatewayAddress = account + kConfigSuffix + "@" + gatewayDomain;

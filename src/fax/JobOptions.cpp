@@ -24,30 +24,29 @@ bool Choose(const std::string& text, std::string_view first, std::string_view se
 
 bool JobOptions::Read(const CMapStringToString& settings, FaxJob& job, std::string& error) {
     error.clear();
-    auto refuse = [&error](std::string_view key, const std::string& value) {
+    auto refuse = [&error](SettingKey key, const std::string& value) {
         if (error.empty()) {
-            error = "unknown value of -" + std::string(key) + ": \"" + value + "\"";
+            error = "unknown value of -" + std::string(SettingName(key)) + ": \"" + value + "\"";
         }
     };
     std::string value;
-    if (settings.Lookup(std::string(SettingsKeys::Font), value) && !Choose(value, "regular", "bold", job.font)) {
-        refuse(SettingsKeys::Font, value);
+    if (LookupSetting(settings, SettingKey::Font, value) && !Choose(value, "regular", "bold", job.font)) {
+        refuse(SettingKey::Font, value);
     }
-    if (settings.Lookup(std::string(SettingsKeys::Resolution), value) &&
-        !Choose(value, "low", "high", job.resolution)) {
-        refuse(SettingsKeys::Resolution, value);
+    if (LookupSetting(settings, SettingKey::Resolution, value) && !Choose(value, "low", "high", job.resolution)) {
+        refuse(SettingKey::Resolution, value);
     }
     int noCover = job.coverPage ? 0 : 1;
-    if (settings.Lookup(std::string(SettingsKeys::Cover), value)) {
+    if (LookupSetting(settings, SettingKey::Cover, value)) {
         if (Choose(value, "yes", "no", noCover)) {
             job.coverPage = noCover == 0;
         } else {
-            refuse(SettingsKeys::Cover, value);
+            refuse(SettingKey::Cover, value);
         }
     }
-    for (auto [key, field] : {std::pair{SettingsKeys::Comment, &job.comment}, std::pair{SettingsKeys::From, &job.from},
-                              std::pair{SettingsKeys::Attention, &job.attention}}) {
-        if (!settings.Lookup(std::string(key), value)) {
+    for (auto [key, field] : {std::pair{SettingKey::Comment, &job.comment}, std::pair{SettingKey::From, &job.from},
+                              std::pair{SettingKey::Attention, &job.attention}}) {
+        if (!LookupSetting(settings, key, value)) {
             continue;
         }
         if (value.find('"') != std::string::npos) {

@@ -1,5 +1,7 @@
 #include "settings/ConnectionSecurity.h"
 
+#include "settings/SettingsKeys.h"
+
 namespace desklet {
 namespace {
 
@@ -52,7 +54,8 @@ std::string_view UsualPort(ConnectionSecurity security) {
     case ConnectionSecurity::None:
         break;
     }
-    return "25";
+    // Plain SMTP's port is the setting's default, as plain text is the default security.
+    return SettingDefault(SettingKey::SmtpPort);
 }
 
 std::string PortAfterSecurityChange(std::optional<ConnectionSecurity> from, ConnectionSecurity to,

@@ -7,7 +7,7 @@ namespace desklet {
 
 MailServerLogin MailServerLogin::Read(const CMapStringToString& settings, PasswordVault& vault) {
     MailServerLogin login;
-    login.securityText = settings.LookupOrEmpty(std::string(SettingsKeys::SmtpSecurity));
+    login.securityText = SettingValue(settings, SettingKey::SmtpSecurity);
     const std::optional<ConnectionSecurity> security = ParseConnectionSecurity(login.securityText);
     login.known = security.has_value();
     switch (security.value_or(ConnectionSecurity::None)) {
@@ -21,7 +21,7 @@ MailServerLogin MailServerLogin::Read(const CMapStringToString& settings, Passwo
         login.security = CSmtpClient::Security::Tls;
         break;
     }
-    login.user = settings.LookupOrEmpty(std::string(SettingsKeys::SmtpUser));
+    login.user = SettingValue(settings, SettingKey::SmtpUser);
     if (!login.user.empty()) {
         login.password = vault.PasswordFor(settings);
     }

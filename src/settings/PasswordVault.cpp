@@ -8,24 +8,17 @@
 #include <utility>
 
 namespace desklet {
-namespace {
-
-std::string Setting(const CMapStringToString& settings, std::string_view key) {
-    return settings.LookupOrEmpty(std::string(key));
-}
-
-} // namespace
 
 PasswordVault::PasswordVault() : m_keyring(std::make_shared<SecretServiceKeyring>()) {}
 
 PasswordVault::PasswordVault(std::shared_ptr<Keyring> keyring) : m_keyring(std::move(keyring)) {}
 
 std::string PasswordVault::EntryKey(const CMapStringToString& settings) {
-    const std::string user = Setting(settings, SettingsKeys::SmtpUser);
+    const std::string user = SettingValue(settings, SettingKey::SmtpUser);
     if (user.empty()) {
         return {};
     }
-    std::string server = Setting(settings, SettingsKeys::Smtp);
+    std::string server = SettingValue(settings, SettingKey::Smtp);
     if (server.empty()) {
         server = config::GatewayDomain;
     }
@@ -47,7 +40,7 @@ PasswordVault::Found PasswordVault::Lookup(const CMapStringToString& settings) {
     if (key.empty()) {
         return {};
     }
-    std::string inFile = Setting(settings, SettingsKeys::SmtpPassword);
+    std::string inFile = SettingValue(settings, SettingKey::SmtpPassword);
     if (!inFile.empty()) {
         return {std::move(inFile), Place::SettingsFile};
     }
@@ -76,17 +69,17 @@ PasswordVault::Place PasswordVault::Store(CMapStringToString& settings, const st
         if (keyring && !m_keyring->Remove(key)) {
             m_strLastError = m_keyring->GetLastError();
         }
-        settings[std::string(SettingsKeys::SmtpPassword)] = "";
+        SetSetting(settings, SettingKey::SmtpPassword, "");
         return Place::None;
     }
     if (keyring) {
         if (m_keyring->Write(key, password)) {
-            settings[std::string(SettingsKeys::SmtpPassword)] = "";
+            SetSetting(settings, SettingKey::SmtpPassword, "");
             return Place::Keyring;
         }
         m_strLastError = m_keyring->GetLastError();
     }
-    settings[std::string(SettingsKeys::SmtpPassword)] = password;
+    SetSetting(settings, SettingKey::SmtpPassword, password);
     return Place::SettingsFile;
 }
 

@@ -1,47 +1,155 @@
 #pragma once
 
+#include "framework/core/CMapStringToString.h"
+
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace desklet {
 
-// Every persisted setting's name, in the order in which the store loads and saves
-// them, and the defaults that the map's users apply. No default is ever stored.
-struct SettingsKeys {
-    static constexpr std::string_view Logon = "logon";
-    static constexpr std::string_view Password = "password";
-    static constexpr std::string_view StationId = "stationid";
-    static constexpr std::string_view EmailOnDelivered = "email_on_delivered";
-    static constexpr std::string_view EmailOnNotDelivered = "email_on_not_delivered";
-    static constexpr std::string_view EmailOnQueued = "email_on_queued";
-    static constexpr std::string_view EmailOnNotQueued = "email_on_not_queued";
-    static constexpr std::string_view Smtp = "smtp";
-    static constexpr std::string_view SmtpPort = "smtp_port";
+// Every key of the settings map: the persisted settings, and the job's fields that
+// the command line hands over and the main dialog and the terminal read.
+enum class SettingKey {
+    Logon,
+    Password,
+    StationId,
+    EmailOnDelivered,
+    EmailOnNotDelivered,
+    EmailOnQueued,
+    EmailOnNotQueued,
+    Smtp,
+    SmtpPort,
     // Empty or "none", "starttls" or "tls" (ConnectionSecurity.h reads them).
-    static constexpr std::string_view SmtpSecurity = "smtp_security";
+    SmtpSecurity,
     // The mail server's login; empty means no login.
-    static constexpr std::string_view SmtpUser = "smtp_user";
+    SmtpUser,
     // The mail server's password, only when no desktop keyring holds it
     // (PasswordVault), or as a script wrote it.
-    static constexpr std::string_view SmtpPassword = "smtp_password";
+    SmtpPassword,
 
-    // Keys that the command line hands over and the main dialog reads.
-    static constexpr std::string_view File = "file";
-    static constexpr std::string_view Fax = "fax";
-    // The job's other fields, for a launching program and the send without a window.
-    static constexpr std::string_view Font = "font";
-    static constexpr std::string_view Resolution = "resolution";
-    static constexpr std::string_view Cover = "cover";
-    static constexpr std::string_view Comment = "comment";
-    static constexpr std::string_view From = "from";
-    static constexpr std::string_view Attention = "attention";
+    File,
+    Fax,
+    Font,
+    Resolution,
+    Cover,
+    Comment,
+    From,
+    Attention,
+};
 
-    static constexpr std::array<std::string_view, 12> Persisted = {
-        Logon, Password, StationId,    EmailOnDelivered, EmailOnNotDelivered, EmailOnQueued, EmailOnNotQueued,
-        Smtp,  SmtpPort, SmtpSecurity, SmtpUser,         SmtpPassword};
+// What a save does with a persisted value that is empty (or absent from the map).
+enum class WhenEmpty {
+    Write,      // the empty value is written over the stored one
+    KeepStored, // nothing is written, so that a stored value survives a form left blank
+};
 
-    // The port used, and shown, while none is configured.
-    static constexpr std::string_view DefaultSmtpPort = "25";
+struct SettingSpec {
+    SettingKey key;
+    // The key in the map, in the store's file and on the command line (-name).
+    std::string_view name;
+    // What an absent or empty value means. Applied on reading, never stored.
+    std::string_view defaultValue;
+    // Saved by SettingsStore, and a stored value wins over the command line's.
+    bool persisted;
+    // A value never to be shown or logged.
+    bool secret;
+    WhenEmpty whenEmpty;
+};
+
+// The one list of the keys. A feature adds its setting here and the store loads
+// and saves it; the names are those of files already on disk and never change.
+inline constexpr std::array kSettings = {
+    SettingSpec{SettingKey::Logon, "logon", "", true, false, WhenEmpty::KeepStored},
+    SettingSpec{SettingKey::Password, "password", "", true, true, WhenEmpty::KeepStored},
+    SettingSpec{SettingKey::StationId, "stationid", "", true, false, WhenEmpty::KeepStored},
+    SettingSpec{SettingKey::EmailOnDelivered, "email_on_delivered", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::EmailOnNotDelivered, "email_on_not_delivered", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::EmailOnQueued, "email_on_queued", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::EmailOnNotQueued, "email_on_not_queued", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::Smtp, "smtp", "", true, false, WhenEmpty::Write},
+    // Plain SMTP's port, as the default security is none.
+    SettingSpec{SettingKey::SmtpPort, "smtp_port", "25", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::SmtpSecurity, "smtp_security", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::SmtpUser, "smtp_user", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::SmtpPassword, "smtp_password", "", true, true, WhenEmpty::Write},
+
+    SettingSpec{SettingKey::File, "file", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::Fax, "fax", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::Font, "font", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::Resolution, "resolution", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::Cover, "cover", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::Comment, "comment", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::From, "from", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::Attention, "attention", "", false, false, WhenEmpty::Write},
+};
+
+namespace settings_detail {
+constexpr bool TableIsWellFormed() {
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        if (static_cast<std::size_t>(kSettings[i].key) != i || kSettings[i].name.empty()) {
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kSettings[j].name == kSettings[i].name) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+} // namespace settings_detail
+
+static_assert(settings_detail::TableIsWellFormed(),
+              "kSettings lists every SettingKey once, in the enum's order, each under a name of its own");
+
+constexpr const SettingSpec& Spec(SettingKey key) {
+    return kSettings[static_cast<std::size_t>(key)];
+}
+
+constexpr std::string_view SettingName(SettingKey key) {
+    return Spec(key).name;
+}
+
+constexpr std::string_view SettingDefault(SettingKey key) {
+    return Spec(key).defaultValue;
+}
+
+// The value in the map, or the key's default when the entry is absent or empty.
+std::string SettingValue(const CMapStringToString& settings, SettingKey key);
+
+// True and the value when the map holds the key, even empty; false, value
+// untouched, when not. No default: for callers that keep what they had.
+bool LookupSetting(const CMapStringToString& settings, SettingKey key, std::string& value);
+
+void SetSetting(CMapStringToString& settings, SettingKey key, const std::string& value);
+
+// The names of the persisted keys, in the table's order.
+inline constexpr auto kPersistedNames = [] {
+    constexpr std::size_t count = [] {
+        std::size_t n = 0;
+        for (const SettingSpec& spec : kSettings) {
+            n += spec.persisted ? 1 : 0;
+        }
+        return n;
+    }();
+    std::array<std::string_view, count> names{};
+    std::size_t at = 0;
+    for (const SettingSpec& spec : kSettings) {
+        if (spec.persisted) {
+            names[at++] = spec.name;
+        }
+    }
+    return names;
+}();
+
+// The former spelling, for the send in the terminal until it moves to SettingKey.
+struct SettingsKeys {
+    static constexpr std::string_view File = SettingName(SettingKey::File);
+    static constexpr std::string_view Fax = SettingName(SettingKey::Fax);
+    static constexpr std::string_view SmtpPassword = SettingName(SettingKey::SmtpPassword);
+    static constexpr const auto& Persisted = kPersistedNames;
 };
 
 } // namespace desklet

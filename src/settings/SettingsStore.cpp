@@ -124,8 +124,11 @@ bool SettingsStore::Load(CMapStringToString& settings) {
     }
 #endif
     store->beginGroup(QLatin1String(kGroup));
-    for (const std::string_view key : SettingsKeys::Persisted) {
-        const QVariant stored = store->value(keyName(key));
+    for (const SettingSpec& spec : kSettings) {
+        if (!spec.persisted) {
+            continue;
+        }
+        const QVariant stored = store->value(keyName(spec.name));
         if (!stored.isValid()) {
             continue;
         }
@@ -136,7 +139,7 @@ bool SettingsStore::Load(CMapStringToString& settings) {
         if (countChars(value) > kMaxValueChars) {
             continue;
         }
-        settings.SetAt(std::string(key), value);
+        settings.SetAt(std::string(spec.name), value);
     }
     store->endGroup();
     return true;
@@ -226,14 +229,16 @@ bool SettingsStore::Save(const CMapStringToString& settings) {
         return Fail("The settings file " + path.toStdString() + " is not writable.");
     }
     store->beginGroup(QLatin1String(kGroup));
-    for (const std::string_view key : SettingsKeys::Persisted) {
-        const std::string value = settings.LookupOrEmpty(std::string(key));
-        const bool keepStored =
-            key == SettingsKeys::Logon || key == SettingsKeys::Password || key == SettingsKeys::StationId;
-        if (keepStored && value.empty()) {
+    for (const SettingSpec& spec : kSettings) {
+        if (!spec.persisted) {
             continue;
         }
-        store->setValue(keyName(key), QString::fromStdString(value));
+        // The map's own value: a default is what an empty one means, never what is stored.
+        const std::string value = settings.LookupOrEmpty(std::string(spec.name));
+        if (value.empty() && spec.whenEmpty == WhenEmpty::KeepStored) {
+            continue;
+        }
+        store->setValue(keyName(spec.name), QString::fromStdString(value));
     }
     store->endGroup();
     store->sync();

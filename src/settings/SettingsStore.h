@@ -9,8 +9,8 @@
 
 namespace desklet {
 
-// The per-user store of the persisted settings: one text value per key of
-// SettingsKeys::Persisted, in the group "Config" of the application's native
+// The per-user store of the persisted settings: one text value per persisted key
+// of kSettings (SettingsKeys.h), in the group "Config" of the application's native
 // settings (on Linux $XDG_CONFIG_HOME/Quillmark/Desklet.conf). The store keeps no
 // state between calls; the map it is handed is the only copy in memory.
 class SettingsStore {
@@ -28,8 +28,9 @@ public:
     // (nothing saved yet, or the file cannot be read); the map is then unchanged.
     [[nodiscard]] bool Load(CMapStringToString& settings);
 
-    // Writes every persisted value, an absent entry counting as empty; logon, password
-    // and station ID only when not empty, so that a stored one survives. The file
+    // Writes every persisted value, an absent entry counting as empty; an empty one
+    // not at all where the key's rule keeps the stored value (logon, password and
+    // station ID), so that a stored one survives. The file
     // is replaced as a whole or not at all. False when the folder or file cannot be
     // created, made private or written; GetLastError() says why. The map is only read.
     // A file that is a symbolic link (as dotfile managers place it) is saved

@@ -111,11 +111,12 @@ TEST(SettingsStoreLoad, OnlyThePersistedKeysOfTheConfigGroupAreRead) {
     EXPECT_EQ(map.GetCount(), 0);
 }
 
+// Iterates the table, so that a key a feature adds there is held to the same round trip.
 TEST(SettingsStoreSave, WritesEveryPersistedValueThatLoadsBackUnchanged) {
     TempSettingsHome home;
     CMapStringToString map;
     const std::string hostile = std::string("line\r\nlogon=evil\n[Config]\x01\xc3\xa9") + "\"quoted\", comma";
-    for (const std::string_view key : SettingsKeys::Persisted) {
+    for (const std::string_view key : kPersistedNames) {
         map.SetAt(std::string(key), std::string(key) + "-value");
     }
     map.SetAt("email_on_queued", hostile);
@@ -127,8 +128,8 @@ TEST(SettingsStoreSave, WritesEveryPersistedValueThatLoadsBackUnchanged) {
     bool ok = false;
     const CMapStringToString back = loaded(&ok);
     ASSERT_TRUE(ok);
-    EXPECT_EQ(back.GetCount(), static_cast<int>(SettingsKeys::Persisted.size()));
-    for (const std::string_view key : SettingsKeys::Persisted) {
+    EXPECT_EQ(back.GetCount(), static_cast<int>(kPersistedNames.size()));
+    for (const std::string_view key : kPersistedNames) {
         EXPECT_EQ(back.LookupOrEmpty(std::string(key)), map.LookupOrEmpty(std::string(key))) << key;
     }
 }
@@ -183,6 +184,30 @@ TEST(SettingsStoreSave, TheFileKeepsItsFormatByteForByte) {
                                "smtp_security=starttls\n"
                                "smtp_user=\n"
                                "stationid=ACCT7\n");
+}
+
+TEST(SettingsStoreSave, EveryKeyOfTheTableFollowsItsRules) {
+    TempSettingsHome home;
+    std::string file = "[Config]\n";
+    for (const SettingSpec& spec : kSettings) {
+        file += std::string(spec.name) + "=stored\n";
+    }
+    writeStore(home, file);
+    CMapStringToString emptied;
+    for (const SettingSpec& spec : kSettings) {
+        emptied.SetAt(std::string(spec.name), "");
+    }
+    SettingsStore store;
+    ASSERT_TRUE(store.Save(emptied)) << store.GetLastError();
+
+    CMapStringToString back;
+    ASSERT_TRUE(store.Load(back));
+    for (const SettingSpec& spec : kSettings) {
+        std::string value = "absent";
+        back.Lookup(std::string(spec.name), value);
+        const char* expected = !spec.persisted ? "absent" : spec.whenEmpty == WhenEmpty::KeepStored ? "stored" : "";
+        EXPECT_EQ(value, expected) << spec.name;
+    }
 }
 
 TEST(SettingsStoreSave, KeysOutsideThePersistedNineAreNotWritten) {

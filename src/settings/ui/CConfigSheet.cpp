@@ -21,23 +21,23 @@ CConfigSheet::~CConfigSheet() {
     }
 }
 
-std::array<std::pair<std::string_view, std::string*>, 11> CConfigSheet::Fields() {
-    return {{{SettingsKeys::Logon, &m_pageAccount.m_strLogon},
-             {SettingsKeys::Password, &m_pageAccount.m_strPassword},
-             {SettingsKeys::StationId, &m_pageAccount.m_strStationID},
-             {SettingsKeys::EmailOnDelivered, &m_pageConfirmations.m_strEmailDelivered},
-             {SettingsKeys::EmailOnNotDelivered, &m_pageConfirmations.m_strEmailNotDelivered},
-             {SettingsKeys::EmailOnQueued, &m_pageConfirmations.m_strEmailQueued},
-             {SettingsKeys::EmailOnNotQueued, &m_pageConfirmations.m_strEmailNotQueued},
-             {SettingsKeys::Smtp, &m_pageMailServer.m_strSmtpServer},
-             {SettingsKeys::SmtpPort, &m_pageMailServer.m_strSmtpPort},
-             {SettingsKeys::SmtpSecurity, &m_pageMailServer.m_strSmtpSecurity},
-             {SettingsKeys::SmtpUser, &m_pageMailServer.m_strSmtpUser}}};
+std::array<std::pair<SettingKey, std::string*>, 11> CConfigSheet::Fields() {
+    return {{{SettingKey::Logon, &m_pageAccount.m_strLogon},
+             {SettingKey::Password, &m_pageAccount.m_strPassword},
+             {SettingKey::StationId, &m_pageAccount.m_strStationID},
+             {SettingKey::EmailOnDelivered, &m_pageConfirmations.m_strEmailDelivered},
+             {SettingKey::EmailOnNotDelivered, &m_pageConfirmations.m_strEmailNotDelivered},
+             {SettingKey::EmailOnQueued, &m_pageConfirmations.m_strEmailQueued},
+             {SettingKey::EmailOnNotQueued, &m_pageConfirmations.m_strEmailNotQueued},
+             {SettingKey::Smtp, &m_pageMailServer.m_strSmtpServer},
+             {SettingKey::SmtpPort, &m_pageMailServer.m_strSmtpPort},
+             {SettingKey::SmtpSecurity, &m_pageMailServer.m_strSmtpSecurity},
+             {SettingKey::SmtpUser, &m_pageMailServer.m_strSmtpUser}}};
 }
 
 int CConfigSheet::DoModal() {
     for (const auto& [key, field] : Fields()) {
-        m_settings.Lookup(std::string(key), *field);
+        LookupSetting(m_settings, key, *field);
     }
     // Both password fields open alike, so that an untouched password passes the check.
     m_pageAccount.m_strConfirmPassword = m_pageAccount.m_strPassword;
@@ -54,7 +54,7 @@ bool CConfigSheet::OnInitDialog() {
 bool CConfigSheet::OnCommand(unsigned command, QWidget* control) {
     if (command == IDOK) {
         for (const auto& [key, field] : Fields()) {
-            m_settings[std::string(key)] = *field;
+            SetSetting(m_settings, key, *field);
         }
         // Before the save, so that a password left in the settings map reaches the file.
         m_pageMailServer.StorePassword();

@@ -2,6 +2,7 @@
 
 #include "framework/CPropertySheet.h"
 #include "framework/core/CMapStringToString.h"
+#include "settings/SettingsKeys.h"
 #include "settings/ui/CPropertyPage_AccountSettingsLogon.h"
 #include "settings/ui/CPropertyPage_ConfirmationSettings.h"
 #include "settings/ui/CPropertyPage_SMTP_Settings.h"
@@ -46,7 +47,7 @@ public:
 private:
     // Every settings key with the field that edits it, in the store's order; the
     // mail server's password is not among them (see CPropertyPage_SMTP_Settings).
-    std::array<std::pair<std::string_view, std::string*>, 11> Fields();
+    std::array<std::pair<SettingKey, std::string*>, 11> Fields();
 
     CMapStringToString& m_settings;
     std::function<void()> m_saveSettings;

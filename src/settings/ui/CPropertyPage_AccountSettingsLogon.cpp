@@ -119,9 +119,9 @@ bool CPropertyPage_AccountSettingsLogon::OnApply() {
     if (!UpdateData(true)) {
         return false;
     }
-    m_settings[std::string(SettingsKeys::Logon)] = m_strLogon;
-    m_settings[std::string(SettingsKeys::Password)] = m_strPassword;
-    m_settings[std::string(SettingsKeys::StationId)] = m_strStationID;
+    SetSetting(m_settings, SettingKey::Logon, m_strLogon);
+    SetSetting(m_settings, SettingKey::Password, m_strPassword);
+    SetSetting(m_settings, SettingKey::StationId, m_strStationID);
     if (m_saveSettings) {
         m_saveSettings();
     }

@@ -72,10 +72,10 @@ bool CPropertyPage_ConfirmationSettings::OnApply() {
     if (!UpdateData(true)) {
         return false;
     }
-    m_settings[std::string(SettingsKeys::EmailOnDelivered)] = m_strEmailDelivered;
-    m_settings[std::string(SettingsKeys::EmailOnNotDelivered)] = m_strEmailNotDelivered;
-    m_settings[std::string(SettingsKeys::EmailOnQueued)] = m_strEmailQueued;
-    m_settings[std::string(SettingsKeys::EmailOnNotQueued)] = m_strEmailNotQueued;
+    SetSetting(m_settings, SettingKey::EmailOnDelivered, m_strEmailDelivered);
+    SetSetting(m_settings, SettingKey::EmailOnNotDelivered, m_strEmailNotDelivered);
+    SetSetting(m_settings, SettingKey::EmailOnQueued, m_strEmailQueued);
+    SetSetting(m_settings, SettingKey::EmailOnNotQueued, m_strEmailNotQueued);
     if (m_saveSettings) {
         m_saveSettings();
     }

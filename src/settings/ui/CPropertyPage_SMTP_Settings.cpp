@@ -2,9 +2,9 @@
 
 #include "controls/CCharFilterEdit.h"
 #include "framework/DataExchange.h"
-#include "settings/SettingsStore.h"
 #include "settings/ConnectionSecurity.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 #include "settings/ui/SettingsPage_p.h"
 
 #include <QComboBox>
@@ -53,7 +53,7 @@ int ChoiceIndex(std::string_view setting) {
 
 CPropertyPage_SMTP_Settings::CPropertyPage_SMTP_Settings(CMapStringToString& settings, PasswordVault vault)
     : CPropertyPage(kTemplateId, tr("Mail Server Settings").toStdString()),
-      m_strSmtpPort(SettingsKeys::DefaultSmtpPort), m_settings(settings), m_vault(std::move(vault)) {
+      m_strSmtpPort(SettingDefault(SettingKey::SmtpPort)), m_settings(settings), m_vault(std::move(vault)) {
     SetTemplateSize(186, 150);
     for (const int id : {IDC_SMTP_SERVER, IDC_SMTP_PORT, IDC_SMTP_USER, IDC_SMTP_PASSWORD}) {
         MapEditChange(id, [this] { OnEditChange(); });
@@ -189,7 +189,7 @@ void CPropertyPage_SMTP_Settings::LoadPassword() {
     m_bHandedOver = false;
     // As for every other field, an absent key keeps what the field holds.
     std::string user;
-    if (!m_settings.Lookup(std::string(SettingsKeys::SmtpUser), user)) {
+    if (!LookupSetting(m_settings, SettingKey::SmtpUser, user)) {
         return;
     }
     PasswordVault::Found found = m_vault.Lookup(m_settings);
@@ -238,10 +238,10 @@ bool CPropertyPage_SMTP_Settings::OnApply() {
     if (!UpdateData(true)) {
         return false;
     }
-    m_settings[std::string(SettingsKeys::Smtp)] = m_strSmtpServer;
-    m_settings[std::string(SettingsKeys::SmtpPort)] = m_strSmtpPort;
-    m_settings[std::string(SettingsKeys::SmtpSecurity)] = m_strSmtpSecurity;
-    m_settings[std::string(SettingsKeys::SmtpUser)] = m_strSmtpUser;
+    SetSetting(m_settings, SettingKey::Smtp, m_strSmtpServer);
+    SetSetting(m_settings, SettingKey::SmtpPort, m_strSmtpPort);
+    SetSetting(m_settings, SettingKey::SmtpSecurity, m_strSmtpSecurity);
+    SetSetting(m_settings, SettingKey::SmtpUser, m_strSmtpUser);
     StorePassword();
     return CPropertyPage::OnApply();
 }
