@@ -2,6 +2,7 @@
 #include "app/DisplayGuard.h"
 #include "commandline/LongOptions.h"
 #include "cli/TerminalMode.h"
+#include "i18n/Translations.h"
 
 #include <QCoreApplication>
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
         std::optional<desklet::DisplayGuard> guard(std::in_place);
         desklet::CFaxClientApp app(argc, argv);
         guard.reset();
+        (void)desklet::Translations::Install(*QCoreApplication::instance());
         if (parsed.mode == desklet::RunMode::PrintJobs) {
             app.SetPrintJobsMode();
         }
@@ -31,5 +33,6 @@ int main(int argc, char** argv) {
     }
     // No display is needed, or opened, from here on.
     QCoreApplication core(argc, argv);
+    (void)desklet::Translations::Install(core);
     return desklet::TerminalMode::Run(parsed, {std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1});
 }

@@ -48,10 +48,6 @@ void CFaxClientApp::RunMainDialog() {
 
 namespace {
 
-QString Translate(const char* text) {
-    return QCoreApplication::translate("PrintJobs", text);
-}
-
 // Tells of the jobs the print system holds because the inbox was full, and how to
 // let them through once there is room; each job is told of once.
 void TellHeldJobs(const std::string& inbox) {
@@ -63,18 +59,24 @@ void TellHeldJobs(const std::string& inbox) {
     QString release;
     for (const PrintInbox::HeldJob& job : held) {
         const QString id = QString::fromStdString(job.jobId);
-        jobs += job.name.empty() ? Translate("job %1").arg(id) + "\n"
-                                 : Translate("%1 (job %2)").arg(QString::fromStdString(job.name), id) + "\n";
+        jobs +=
+            job.name.empty()
+                ? QCoreApplication::translate("PrintJobs", "job %1").arg(id) + "\n"
+                : QCoreApplication::translate("PrintJobs", "%1 (job %2)").arg(QString::fromStdString(job.name), id) +
+                      "\n";
         release += "lp -i " + id + " -H resume\n";
     }
     const QString text =
-        Translate("The fax printer holds these printed documents in the print queue because your fax inbox is full "
-                  "(%1 documents or %2 GiB):\n\n%3\nSend or close the faxes that wait, then let the held documents "
-                  "through with:\n\n%4")
+        QCoreApplication::translate(
+            "PrintJobs",
+            "The fax printer holds these printed documents in the print queue because your fax inbox is full "
+            "(%1 documents or %2 GiB):\n\n%3\nSend or close the faxes that wait, then let the held documents "
+            "through with:\n\n%4")
             .arg(SpoolDelivery::kMaxInboxDocuments)
             .arg(SpoolDelivery::kMaxInboxBytes >> 30)
             .arg(jobs, release);
-    DialogServices::MessageBox(nullptr, text.toStdString(), Translate("Print to fax").toStdString(),
+    DialogServices::MessageBox(nullptr, text.toStdString(),
+                               QCoreApplication::translate("PrintJobs", "Print to fax").toStdString(),
                                MB_OK | MB_ICONEXCLAMATION);
     for (const PrintInbox::HeldJob& job : held) {
         (void)::unlink(job.notePath.c_str());
@@ -99,11 +101,13 @@ void CFaxClientApp::RunPrintJobs() {
         }
         offered.insert(next->name);
         if (!PrintInbox::CanOpen(next->path)) {
-            DialogServices::MessageBox(nullptr,
-                                       Translate("The printed document\n%1\ncannot be opened. It stays where it is.")
-                                           .arg(QString::fromStdString(next->path))
-                                           .toStdString(),
-                                       Translate("Print to fax").toStdString(), MB_OK | MB_ICONEXCLAMATION);
+            DialogServices::MessageBox(
+                nullptr,
+                QCoreApplication::translate("PrintJobs",
+                                            "The printed document\n%1\ncannot be opened. It stays where it is.")
+                    .arg(QString::fromStdString(next->path))
+                    .toStdString(),
+                QCoreApplication::translate("PrintJobs", "Print to fax").toStdString(), MB_OK | MB_ICONEXCLAMATION);
             continue;
         }
         SetSetting(Settings, SettingKey::File, next->path);
@@ -132,8 +136,10 @@ bool CFaxClientApp::LoadSettings() {
 void CFaxClientApp::SaveSettings() {
     SettingsStore store;
     if (!store.Save(Settings)) {
-        DialogServices::MessageBox(m_pMainWnd, std::string(SettingsStore::kPermissionMessage),
-                                   std::string(SettingsStore::kPermissionCaption), MB_OK, store.GetLastError());
+        DialogServices::MessageBox(
+            m_pMainWnd, QCoreApplication::translate("SettingsStore", SettingsStore::kPermissionMessage).toStdString(),
+            QCoreApplication::translate("SettingsStore", SettingsStore::kPermissionCaption).toStdString(), MB_OK,
+            store.GetLastError());
     }
 }
 

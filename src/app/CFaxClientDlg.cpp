@@ -36,24 +36,25 @@
 namespace desklet {
 namespace {
 
-constexpr const char* kTitle = "Quillmark Tarvel";
 constexpr const char* kIconPath = ":/desklet/icons/desklet.svg";
 // The texts the fax command puts in double quotes must not carry one.
 constexpr const char* kQuote = "\"";
 
-// The Browse filters: the same display texts, with Qt's pattern syntax.
-constexpr const char* kBrowseFilter = "MS Word Documents (*.doc) (*.doc *.rtf);;"
-                                      "Chart Files (*.xlc) (*.xlc);;"
-                                      "MS Excel Worksheet Files (*.xls) (*.xls);;"
-                                      "Adobe Acrobate Files (*.pdf) (*.pdf);;"
-                                      "Postscript Files (*.ps,*.prn,*.psa) (*.ps *.prn *.psa);;"
-                                      "All Files (*.*) (*)";
-constexpr const char* kBrowseFirstFilter = "MS Word Documents (*.doc) (*.doc *.rtf)";
+// The Browse filters: the same display texts, with Qt's pattern syntax. Each is
+// translated on its own, so that the first one is picked by its translated text.
+constexpr const char* kBrowseFilters[] = {
+    QT_TRANSLATE_NOOP("desklet::CFaxClientDlg", "MS Word Documents (*.doc) (*.doc *.rtf)"),
+    QT_TRANSLATE_NOOP("desklet::CFaxClientDlg", "Chart Files (*.xlc) (*.xlc)"),
+    QT_TRANSLATE_NOOP("desklet::CFaxClientDlg", "MS Excel Worksheet Files (*.xls) (*.xls)"),
+    QT_TRANSLATE_NOOP("desklet::CFaxClientDlg", "Adobe Acrobate Files (*.pdf) (*.pdf)"),
+    QT_TRANSLATE_NOOP("desklet::CFaxClientDlg", "Postscript Files (*.ps,*.prn,*.psa) (*.ps *.prn *.psa)"),
+    QT_TRANSLATE_NOOP("desklet::CFaxClientDlg", "All Files (*.*) (*)"),
+};
 
 } // namespace
 
 CFaxClientDlg::CFaxClientDlg(QWidget* parent) : CDialog(kTemplateId, parent), m_hIcon(QString::fromLatin1(kIconPath)) {
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(tr("Quillmark Tarvel"));
     // The template names its menu, so the dialog has it from creation on.
     CreateMenu();
 }
@@ -120,12 +121,12 @@ void CFaxClientDlg::CreateControls() {
 
     // Recipients: the list on the left, the entry and its buttons on the right.
     m_recipients = new RecipientPanel({.listLabel = IDC_RECIPIENTS_LABEL,
-                                        .list = IDC_RECIPIENTS,
-                                        .hint = IDC_HINT,
-                                        .number = IDC_NUMBER,
-                                        .add = IDC_ADD,
-                                        .remove = IDC_REMOVE},
-                                       FaxNumberRules::FaxNumberChars, this);
+                                       .list = IDC_RECIPIENTS,
+                                       .hint = IDC_HINT,
+                                       .number = IDC_NUMBER,
+                                       .add = IDC_ADD,
+                                       .remove = IDC_REMOVE},
+                                      FaxNumberRules::FaxNumberChars, this);
     connect(m_recipients, &RecipientPanel::AddClicked, this, [this] { OnAddRecipient(); });
     // The document's first page and page count, beside the list and as high.
     auto* preview = new DocumentPreviewCtrl(this);
@@ -144,7 +145,7 @@ void CFaxClientDlg::CreateControls() {
 
     // The document.
     m_labelFile = new CColorLabel(this);
-    m_labelFile->setText(QStringLiteral("File you would like to fax:"));
+    m_labelFile->setText(tr("File you would like to fax:"));
     SetDlgItemId(*m_labelFile, IDC_FILE_LABEL);
     auto* file = new QLineEdit(this);
     SetDlgItemId(*file, IDC_FILE);
@@ -152,7 +153,7 @@ void CFaxClientDlg::CreateControls() {
     connect(file, &QLineEdit::textChanged, preview, [this, preview](const QString& text) {
         preview->SetPath(QString::fromStdString(DocumentPath(text.toStdString())));
     });
-    m_btnBrowse = button(IDC_BROWSE, QStringLiteral("Browse"));
+    m_btnBrowse = button(IDC_BROWSE, tr("Browse"));
     connect(m_btnBrowse, &QPushButton::clicked, this, [this] { OnBrowse(); });
     layout->addWidget(m_labelFile);
     auto* fileRow = new QHBoxLayout;
@@ -179,11 +180,11 @@ void CFaxClientDlg::CreateControls() {
         boxLayout->addWidget(a);
         boxLayout->addWidget(b);
     };
-    m_btnFontGroup = new QGroupBox(QStringLiteral("Fax Page Font"), this);
+    m_btnFontGroup = new QGroupBox(tr("Fax Page Font"), this);
     SetDlgItemId(*m_btnFontGroup, IDC_FONT_GROUP);
-    radioGroup(m_btnFontGroup, IDC_REGULAR, QStringLiteral("Regular"), QStringLiteral("Bold"));
-    auto* resolution = new QGroupBox(QStringLiteral("Resolution"), this);
-    radioGroup(resolution, IDC_LOW_RES, QStringLiteral("Low Resolution"), QStringLiteral("High Resolution"));
+    radioGroup(m_btnFontGroup, IDC_REGULAR, tr("Regular"), tr("Bold"));
+    auto* resolution = new QGroupBox(tr("Resolution"), this);
+    radioGroup(resolution, IDC_LOW_RES, tr("Low Resolution"), tr("High Resolution"));
     auto* options = new QHBoxLayout;
     options->addWidget(m_btnFontGroup);
     options->addWidget(resolution);
@@ -191,13 +192,13 @@ void CFaxClientDlg::CreateControls() {
 
     // The cover page.
     m_cover = new CoverPageCtrl({.coverPage = IDC_COVER_PAGE,
-                                  .commentLabel = IDC_COMMENT_LABEL,
-                                  .comment = IDC_COMMENT,
-                                  .attentionLabel = IDC_ATTENTION_LABEL,
-                                  .attention = IDC_ATTENTION,
-                                  .fromLabel = IDC_FROM_LABEL,
-                                  .from = IDC_FROM},
-                                 this);
+                                 .commentLabel = IDC_COMMENT_LABEL,
+                                 .comment = IDC_COMMENT,
+                                 .attentionLabel = IDC_ATTENTION_LABEL,
+                                 .attention = IDC_ATTENTION,
+                                 .fromLabel = IDC_FROM_LABEL,
+                                 .from = IDC_FROM},
+                                this);
     connect(m_cover, &CoverPageCtrl::CoverPageClicked, this, [this] { OnCoverPage(); });
     // Room for three lines of comment: a cover page note is rarely longer.
     m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
@@ -217,16 +218,16 @@ void CFaxClientDlg::CreateControls() {
     // Fax as soon as the focus leaves it.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_btnSend = new QPushButton(QStringLiteral("Send Fax"), this);
+    m_btnSend = new QPushButton(tr("Send Fax"), this);
     m_btnSend->setDefault(true);
     SetDlgItemId(*m_btnSend, IDOK);
-    auto* cancel = button(IDCANCEL, QStringLiteral("Cancel"));
+    auto* cancel = button(IDCANCEL, tr("Cancel"));
     buttons->addWidget(m_btnSend);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 
     // Named for screen readers by what it is for, not only by its text.
-    m_btnBrowse->setAccessibleName(QStringLiteral("Browse for the file to fax"));
+    m_btnBrowse->setAccessibleName(tr("Browse for the file to fax"));
 
     // The template's size, or more where this desktop's font needs more room.
     resize(DialogUnitsToPixels(240, 283).expandedTo(sizeHint()));
@@ -276,8 +277,8 @@ bool CFaxClientDlg::OnInitDialog() {
     m_cover->EnableFields(m_bCoverPage);
 
     if (settings != nullptr) {
-        m_pConfigSheet =
-            std::make_unique<CConfigSheet>("Quillmark", nullptr, 0, *settings, [app] { app->SaveSettings(); });
+        m_pConfigSheet = std::make_unique<CConfigSheet>(tr("Quillmark").toStdString(), nullptr, 0, *settings,
+                                                        [app] { app->SaveSettings(); });
         if (!app->LoadSettings()) {
             OnAccountSettings();
         }
@@ -328,8 +329,12 @@ bool CFaxClientDlg::AddTypedNumber() {
 void CFaxClientDlg::OnBrowse() {
     DialogServices::FileDialogRequest request;
     request.owner = this;
-    request.filter = kBrowseFilter;
-    request.selectedFilter = kBrowseFirstFilter;
+    QStringList filters;
+    for (const char* filter : kBrowseFilters) {
+        filters.append(tr(filter));
+    }
+    request.filter = filters.join(QStringLiteral(";;")).toStdString();
+    request.selectedFilter = filters.first().toStdString();
     const std::optional<std::string> chosen = DialogServices::GetOpenFileName(request);
     if (!chosen) {
         return;
@@ -389,11 +394,10 @@ void CFaxClientDlg::ShowPrintedDocument(const std::string& path, const std::stri
     m_strFile = name;
     m_strHandedOverFile = path;
     m_strPrintedName = name;
-    m_printedNote->setText(
-        waiting == 0 ? tr("Printed to the fax printer.")
-        : waiting == 1
-            ? tr("Printed to the fax printer. 1 more printed document waits.")
-            : tr("Printed to the fax printer. %1 more printed documents wait.").arg(static_cast<qulonglong>(waiting)));
+    m_printedNote->setText(waiting == 0   ? tr("Printed to the fax printer.")
+                           : waiting == 1 ? tr("Printed to the fax printer. 1 more printed document waits.")
+                                          : tr("Printed to the fax printer. %n more printed documents wait.", nullptr,
+                                               static_cast<int>(waiting)));
     m_printedNote->show();
 }
 
@@ -429,9 +433,9 @@ void CFaxClientDlg::OnOK() {
         return;
     }
 
-    const DialogSend send(
-        *this, {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
-                [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
+    const DialogSend send(*this,
+                          {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
+                           [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
     if (send.Run(Job(), DocumentPath(m_strFile), app->Settings)) {
         CDialog::OnOK();
     }

@@ -107,9 +107,20 @@ void Say(std::ostream& err, const std::string& text, const std::string& details 
     err.flush();
 }
 
+// A translated text whose %1 takes the bytes of a user's value as they are: a
+// command line need not be UTF-8, and nothing in it is read as a format.
+std::string WithValue(const QString& text, const std::string& value) {
+    std::string line = Text(text);
+    const std::size_t at = line.find("%1");
+    if (at != std::string::npos) {
+        line.replace(at, 2, value);
+    }
+    return line;
+}
+
 int UsageError(const TerminalMode::Streams& streams, const std::string& why) {
     Say(streams.err, why);
-    streams.err << "Try 'desklet --help' for more information.\n";
+    streams.err << Text(TerminalMode::tr("Try 'desklet --help' for more information.")) << '\n';
     return ExitStatus::kUsage;
 }
 
@@ -252,10 +263,10 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     const std::string list = given.LookupOrEmpty(std::string(SettingsKeys::Fax));
     const std::string document = given.LookupOrEmpty(std::string(SettingsKeys::File));
     if (list.empty()) {
-        return UsageError(streams, "no fax number: give -fax NUMBER[,NUMBER...]");
+        return UsageError(streams, Text(TerminalMode::tr("no fax number: give -fax NUMBER[,NUMBER...]")));
     }
     if (document.empty()) {
-        return UsageError(streams, "no document: give -file DOCUMENT");
+        return UsageError(streams, Text(TerminalMode::tr("no document: give -file DOCUMENT")));
     }
     FaxJob job;
     std::string error;
@@ -264,7 +275,7 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     }
     job.recipients = JobOptions::Recipients(list);
     if (job.recipients.empty()) {
-        return UsageError(streams, "no fax number in -fax \"" + list + "\"");
+        return UsageError(streams, WithValue(TerminalMode::tr("no fax number in -fax \"%1\""), list));
     }
 
     const std::string passwordKey(SettingsKeys::SmtpPassword);
@@ -385,7 +396,7 @@ int TerminalMode::Run(const LongOptions::Parsed& parsed, const Streams& streams)
     case RunMode::PrintJobs:
         break;
     }
-    return UsageError(streams, "this mode needs a window");
+    return UsageError(streams, Text(TerminalMode::tr("this mode needs a window")));
 }
 
 } // namespace desklet

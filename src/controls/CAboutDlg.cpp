@@ -15,7 +15,7 @@ constexpr int kHeightDlu = 55;
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(kTemplateId, OwnerOrMainWindow(parent)) {
-    setWindowTitle(QStringLiteral("About Quillmark Tarvel"));
+    setWindowTitle(tr("About Quillmark Tarvel"));
     setWindowIcon(QIcon(QString::fromLatin1(kApplicationIconPath)));
 }
 
@@ -24,18 +24,18 @@ void CAboutDlg::CreateControls() {
     layout->addWidget(CreateIconLabel(this), 0, Qt::AlignTop);
 
     auto* texts = new QVBoxLayout;
-    auto* version = new QLabel(QStringLiteral("Desklet Version 1.12.4.a"), this);
+    auto* version = new QLabel(tr("Desklet Version %1").arg(QStringLiteral("1.12.4.a")), this);
     version->setObjectName(QStringLiteral("versionText"));
     version->setTextFormat(Qt::PlainText);
     texts->addWidget(version);
-    auto* notice = new QLabel(QStringLiteral("Copyright (c) 2026 Quillmark. All rights reserved."), this);
+    auto* notice = new QLabel(tr("Copyright (c) 2026 Quillmark. All rights reserved."), this);
     notice->setObjectName(QStringLiteral("legalNotice"));
     notice->setTextFormat(Qt::PlainText);
     texts->addWidget(notice);
     texts->addStretch();
     layout->addLayout(texts, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     SetDlgItemId(*ok, IDOK);
     layout->addWidget(ok, 0, Qt::AlignTop);

@@ -18,9 +18,6 @@
 #include <QUrl>
 
 namespace desklet {
-namespace {
-constexpr const char* kOpenErrorLead = "Unable to open hyperlink:";
-} // namespace
 
 CHyperLinkCtrl::CHyperLinkCtrl(QWidget* parent) : QLabel(parent), m_crHover(palette().color(QPalette::Highlight)) {
     // A caption is shown as it is, never read as markup.
@@ -121,7 +118,7 @@ void CHyperLinkCtrl::OpenURL(const std::string& url, int showCommand, DesktopSer
 }
 
 void CHyperLinkCtrl::ReportOpenError(int code) {
-    detail::ShowOpenError(window(), kOpenErrorLead, code);
+    detail::ShowOpenError(window(), tr("Unable to open hyperlink:\n\n%1"), code);
 }
 
 void CHyperLinkCtrl::OnClicked() {

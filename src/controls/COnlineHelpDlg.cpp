@@ -17,7 +17,7 @@ constexpr int kHeightDlu = 122;
 } // namespace
 
 COnlineHelpDlg::COnlineHelpDlg(QWidget* parent) : CDialog(kTemplateId, OwnerOrMainWindow(parent)) {
-    setWindowTitle(QStringLiteral("Online Help"));
+    setWindowTitle(tr("Online Help"));
     setWindowIcon(QIcon(QString::fromLatin1(kApplicationIconPath)));
 }
 
@@ -32,9 +32,9 @@ void COnlineHelpDlg::CreateControls() {
 
     auto* texts = new QVBoxLayout;
     auto* explanation = new QLabel(
-        QStringLiteral("Viewing the online help requires that you are connected to the Internet and you have a web "
-                       "browser installed.  If after reading the online help you require further assistance, or to "
-                       "subscribe to Quillmark services, call:"),
+        tr("Viewing the online help requires that you are connected to the Internet and you have a web "
+           "browser installed.  If after reading the online help you require further assistance, or to "
+           "subscribe to Quillmark services, call:"),
         this);
     explanation->setObjectName(QStringLiteral("explanation"));
     explanation->setTextFormat(Qt::PlainText);
@@ -50,14 +50,14 @@ void COnlineHelpDlg::CreateControls() {
     layout->addLayout(top);
 
     m_linkHelp.setParent(this);
-    m_linkHelp.setText(QStringLiteral("CLICK HERE TO VIEW THE ONLINE HELP"));
+    m_linkHelp.setText(tr("CLICK HERE TO VIEW THE ONLINE HELP"));
     SetDlgItemId(m_linkHelp, IDC_HELP_LINK);
     layout->addWidget(&m_linkHelp, 0, Qt::AlignHCenter);
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     SetDlgItemId(*cancel, IDCANCEL);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);

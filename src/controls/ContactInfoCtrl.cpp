@@ -23,15 +23,15 @@ QString Q(std::string_view text) {
 
 ContactInfoCtrl::ContactInfoCtrl(const Ids& ids, QWidget* parent) : QWidget(parent) {
     CColorLabel* questions = NewPanelLabel(
-        *this, ids.questions, QStringLiteral("If you have any questions or to sign up for Quillmark Fax Services,"));
+        *this, ids.questions, tr("If you have any questions or to sign up for Quillmark Fax Services,"));
     questions->setWordWrap(true);
     auto* webSite = new CHyperLinkCtrl(this);
-    webSite->setText(QStringLiteral("visit ") + Q(config::WebHost));
+    webSite->setText(tr("visit %1").arg(Q(config::WebHost)));
     CDialog::SetDlgCtrlID(*webSite, ids.webSite);
     // Named for screen readers, although its text says it.
     webSite->setAccessibleName(webSite->text());
     CColorLabel* phone =
-        NewPanelLabel(*this, ids.phone, QStringLiteral(" or call ") + Q(config::Telephone) + QStringLiteral("."));
+        NewPanelLabel(*this, ids.phone, tr(" or call %1.").arg(Q(config::Telephone)));
 
     auto* layout = new QVBoxLayout(this);
     // Set in line with the dialog's other rows: the block adds no frame of its own.

@@ -13,22 +13,22 @@
 namespace desklet {
 
 CoverPageCtrl::CoverPageCtrl(const Ids& ids, QWidget* parent)
-    : QGroupBox(QStringLiteral("Cover Page Options"), parent) {
-    m_checkCoverPage = new QCheckBox(QStringLiteral("Attach cover page"), this);
+    : QGroupBox(tr("Cover Page Options"), parent) {
+    m_checkCoverPage = new QCheckBox(tr("Attach cover page"), this);
     CDialog::SetDlgCtrlID(*m_checkCoverPage, ids.coverPage);
     connect(m_checkCoverPage, &QCheckBox::clicked, this, &CoverPageCtrl::CoverPageClicked);
     CColorLabel* commentLabel =
-        NewPanelLabel(*this, ids.commentLabel, QStringLiteral("Optional Comment for Cover Page:"));
+        NewPanelLabel(*this, ids.commentLabel, tr("Optional Comment for Cover Page:"));
     m_editComment = new CharFilterPlainTextEdit(this);
     m_editComment->setTabChangesFocus(true);
     CDialog::SetDlgCtrlID(*m_editComment, ids.comment);
     NameByLabel(*commentLabel, *m_editComment);
     CColorLabel* attentionLabel =
-        NewPanelLabel(*this, ids.attentionLabel, QStringLiteral("(Optional) Send fax Attention to:"));
+        NewPanelLabel(*this, ids.attentionLabel, tr("(Optional) Send fax Attention to:"));
     m_editAttention = new CCharFilterEdit(this);
     CDialog::SetDlgCtrlID(*m_editAttention, ids.attention);
     NameByLabel(*attentionLabel, *m_editAttention);
-    CColorLabel* fromLabel = NewPanelLabel(*this, ids.fromLabel, QStringLiteral("(Optional) Send Fax From:"));
+    CColorLabel* fromLabel = NewPanelLabel(*this, ids.fromLabel, tr("(Optional) Send Fax From:"));
     m_editFrom = new CCharFilterEdit(this);
     CDialog::SetDlgCtrlID(*m_editFrom, ids.from);
     NameByLabel(*fromLabel, *m_editFrom);

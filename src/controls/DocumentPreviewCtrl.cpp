@@ -41,16 +41,18 @@ protected:
 };
 
 constexpr int kDefaultPictureHeight = 120;
-// The line stays on one line up to this one.
-constexpr const char* kWidestLine = "999 pages to 99 recipients";
+// The line stays on one line up to this one, as the user's language says it.
+QString WidestLine() {
+    return DocumentPreview::Line({DocumentPreview::Outcome::Counted, 999, {}}, 99);
+}
 
 } // namespace
 
 DocumentPreviewCtrl::DocumentPreviewCtrl(QWidget* parent)
     : QWidget(parent), m_loader(new PreviewLoader(this)), m_picture(new PagePicture(this)), m_line(new QLabel(this)),
       m_watcher(new QFileSystemWatcher(this)) {
-    m_picture->setAccessibleName(QString::fromLatin1(kPictureName));
-    m_picture->setToolTip(QStringLiteral("Open the document"));
+    m_picture->setAccessibleName(tr(kPictureName));
+    m_picture->setToolTip(tr("Open the document"));
     m_picture->setAutoRaise(true);
     m_picture->setFocusPolicy(Qt::StrongFocus);
     m_picture->setCursor(Qt::PointingHandCursor);
@@ -84,8 +86,7 @@ void DocumentPreviewCtrl::SetPictureHeight(int pixels) {
     m_picture->setIconSize(QSize(pixels, pixels));
     // The picture's place is kept while a document loads, so that the dialog does
     // not jump when it arrives.
-    setMinimumWidth(
-        std::max(m_picture->sizeHint().width(), fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestLine))));
+    setMinimumWidth(std::max(m_picture->sizeHint().width(), fontMetrics().horizontalAdvance(WidestLine())));
 }
 
 void DocumentPreviewCtrl::SetPath(const QString& path) {
@@ -192,7 +193,7 @@ void DocumentPreviewCtrl::OpenDocument() {
                                      return;
                                  }
                                  QApplication::beep();
-                                 detail::ShowOpenError(self->window(), tr("Unable to open the document:").toStdString(),
+                                 detail::ShowOpenError(self->window(), tr("Unable to open the document:\n\n%1"),
                                                        result);
                              });
 }

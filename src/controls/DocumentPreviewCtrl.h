@@ -25,7 +25,7 @@ class PreviewLoader;
 class DocumentPreviewCtrl : public QWidget {
     Q_OBJECT
 public:
-    static constexpr const char* kPictureName = "First page of the document";
+    static constexpr const char* kPictureName = QT_TR_NOOP("First page of the document");
 
     explicit DocumentPreviewCtrl(QWidget* parent = nullptr);
     ~DocumentPreviewCtrl() override;

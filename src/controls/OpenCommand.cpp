@@ -1,5 +1,7 @@
 #include "controls/OpenCommand.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace desklet {
@@ -86,36 +88,49 @@ int OpenerExitResult(int exitStatus) {
     }
 }
 
+namespace {
+
+std::string Tr(const char* text) {
+    return QCoreApplication::translate("OpenCommand", text).toStdString();
+}
+
+} // namespace
+
 std::string FormatOpenError(int code) {
     switch (code) {
     case 0:
-        return "The operating system is out\nof memory or resources.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "The operating system is out\nof memory or resources."));
     case 2:
-        return "The specified file was not found.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "The specified file was not found."));
     case 3:
-        return "The specified path was not found.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "The specified path was not found."));
     case 5:
-        return "The operating system denied\naccess to the specified file.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "The operating system denied\naccess to the specified file."));
     case 8:
-        return "There was not enough memory to complete the operation.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "There was not enough memory to complete the operation."));
     case 11:
-        return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+        return Tr(
+            QT_TRANSLATE_NOOP("OpenCommand", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."));
     case 26:
-        return "A sharing violation occurred. ";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "A sharing violation occurred. "));
     case 27:
-        return "The filename association is\nincomplete or invalid.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "The filename association is\nincomplete or invalid."));
     case 28:
-        return "The DDE transaction could not\nbe completed because the request timed out.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand",
+                                    "The DDE transaction could not\nbe completed because the request timed out."));
     case 29:
-        return "The DDE transaction failed.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "The DDE transaction failed."));
     case 30:
-        return "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";
+        return Tr(QT_TRANSLATE_NOOP(
+            "OpenCommand",
+            "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."));
     case 31:
-        return "There is no application associated\nwith the given filename extension.";
+        return Tr(
+            QT_TRANSLATE_NOOP("OpenCommand", "There is no application associated\nwith the given filename extension."));
     case 32:
-        return "The specified dynamic-link library was not found.";
+        return Tr(QT_TRANSLATE_NOOP("OpenCommand", "The specified dynamic-link library was not found."));
     default:
-        return "Unknown Error (" + std::to_string(code) + ") occurred.";
+        return QCoreApplication::translate("OpenCommand", "Unknown Error (%1) occurred.").arg(code).toStdString();
     }
 }
 

@@ -6,6 +6,8 @@
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
 
+#include <QString>
+
 #include <string>
 
 class QWidget;
@@ -15,10 +17,11 @@ namespace desklet::detail {
 // The caption of the failure message: the application's name.
 inline constexpr const char* kOpenErrorCaption = "Desklet";
 
-// lead names what was to be opened; below it, after a blank line, what the launch
-// result code means.
-inline void ShowOpenError(QWidget* owner, const std::string& lead, int code) {
-    DialogServices::MessageBox(owner, lead + "\n\n" + FormatOpenError(code), kOpenErrorCaption, MB_ICONEXCLAMATION);
+// text names what was to be opened and holds %1 where the meaning of the launch
+// result code goes (after a blank line, in English), so that a translation places it.
+inline void ShowOpenError(QWidget* owner, const QString& text, int code) {
+    DialogServices::MessageBox(owner, text.arg(QString::fromStdString(FormatOpenError(code))).toStdString(),
+                               kOpenErrorCaption, MB_ICONEXCLAMATION);
 }
 
 } // namespace desklet::detail

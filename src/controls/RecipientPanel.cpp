@@ -19,23 +19,23 @@ RecipientPanel::RecipientPanel(const Ids& ids, std::string_view numberChars, QWi
         CDialog::SetDlgCtrlID(*b, id);
         return b;
     };
-    CColorLabel* listLabel = NewPanelLabel(*this, ids.listLabel, QStringLiteral("Fax Recipients:"));
+    CColorLabel* listLabel = NewPanelLabel(*this, ids.listLabel, tr("Fax Recipients:"));
     m_listRecipients = new QListWidget(this);
     m_listRecipients->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_listRecipients->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     CDialog::SetDlgCtrlID(*m_listRecipients, ids.list);
     NameByLabel(*listLabel, *m_listRecipients);
     CColorLabel* hint =
-        NewPanelLabel(*this, ids.hint, QStringLiteral("To add recipients, enter the number here and click Add"));
+        NewPanelLabel(*this, ids.hint, tr("To add recipients, enter the number here and click Add"));
     hint->setWordWrap(true);
     auto* number = new CCharFilterEdit(this);
     number->m_bRejectListed = false;
     number->m_strFilterChars = std::string(numberChars);
     CDialog::SetDlgCtrlID(*number, ids.number);
     NameByLabel(*hint, *number);
-    auto* add = button(ids.add, QStringLiteral("<< Add"));
+    auto* add = button(ids.add, tr("<< Add"));
     connect(add, &QPushButton::clicked, this, &RecipientPanel::AddClicked);
-    auto* remove = button(ids.remove, QStringLiteral(">> Remove"));
+    auto* remove = button(ids.remove, tr(">> Remove"));
     connect(remove, &QPushButton::clicked, this, [this] { RemoveSelected(); });
 
     auto* layout = new QGridLayout(this);

@@ -1,5 +1,7 @@
 #include "fax/FaxNumberRules.h"
 
+#include <QCoreApplication>
+
 namespace desklet {
 
 FaxNumberRules::Rule FaxNumberRules::Check(std::string_view number) {
@@ -30,39 +32,58 @@ int FaxNumberRules::Number(Rule rule) {
     return static_cast<int>(rule);
 }
 
-std::string_view FaxNumberRules::Text(Rule rule) {
+namespace {
+
+std::string Translated(const char* text) {
+    return QCoreApplication::translate("FaxNumberRules", text).toStdString();
+}
+
+} // namespace
+
+std::string FaxNumberRules::Text(Rule rule) {
     switch (rule) {
     case Rule::None:
         return {};
     case Rule::LeadingOneNeedsElevenChars:
-        return "A fax number that begins with 1 must be followed by exactly 10 digits";
+        return Translated(QT_TRANSLATE_NOOP("FaxNumberRules",
+                                            "A fax number that begins with 1 must be followed by exactly 10 digits"));
     case Rule::LeadingOneBadSecondDigit:
-        return "A fax telephone number that begins with a 1 can not have either a 0 or 1 as its second digit";
+        return Translated(QT_TRANSLATE_NOOP("FaxNumberRules", "A fax telephone number that begins with a 1 can not "
+                                                              "have either a 0 or 1 as its second digit"));
     case Rule::LeadingZeroLength:
-        return "A fax telephone number that begins with a 0 must be between 8 and 35 digits long";
+        return Translated(QT_TRANSLATE_NOOP(
+            "FaxNumberRules", "A fax telephone number that begins with a 0 must be between 8 and 35 digits long"));
     case Rule::LeadingZeroNeedsElevenPrefix:
-        return "A fax telephone number that begins with a 0 must be followed by 11";
+        return Translated(
+            QT_TRANSLATE_NOOP("FaxNumberRules", "A fax telephone number that begins with a 0 must be followed by 11"));
     case Rule::OtherLeadNeedsTenChars:
-        return "A fax number that doesn't begin with 0 or 1 must be exactly 10 digits long";
+        return Translated(QT_TRANSLATE_NOOP(
+            "FaxNumberRules", "A fax number that doesn't begin with 0 or 1 must be exactly 10 digits long"));
     }
     return {};
 }
 
-std::string_view FaxNumberRules::AddCaption(Rule rule) {
+std::string FaxNumberRules::AddCaption(Rule rule) {
     switch (rule) {
     case Rule::None:
         return {};
     case Rule::OtherLeadNeedsTenChars:
-        return "Incorrectly formatted fax telephone number";
+        return Translated(QT_TRANSLATE_NOOP("FaxNumberRules", "Incorrectly formatted fax telephone number"));
     default:
-        return "Please verify the fax telephone number";
+        return Translated(QT_TRANSLATE_NOOP("FaxNumberRules", "Please verify the fax telephone number"));
     }
 }
 
 std::string FaxNumberRules::SendCaption(std::string_view entry) {
-    // The entry is user text: it is appended, never used as a format.
-    std::string caption = "Please verify fax telephone number ";
-    caption.append(entry);
+    // The entry is user text: its bytes take the place of %1 as they are (a number
+    // from the command line need not be UTF-8), and nothing in it is read as a format.
+    std::string caption = Translated(QT_TRANSLATE_NOOP("FaxNumberRules", "Please verify fax telephone number %1"));
+    const std::size_t at = caption.find("%1");
+    if (at == std::string::npos) {
+        caption.append(entry);
+    } else {
+        caption.replace(at, 2, entry);
+    }
     return caption;
 }
 

@@ -31,10 +31,10 @@ struct FaxNumberRules {
     // 1 to 5 for a violation, 0 for None.
     static int Number(Rule rule);
 
-    // The message box text of a violation; empty for None.
-    static std::string_view Text(Rule rule);
-    // The caption Add shows with the text; empty for None.
-    static std::string_view AddCaption(Rule rule);
+    // The message box text of a violation, translated; empty for None.
+    static std::string Text(Rule rule);
+    // The caption Add shows with the text, translated; empty for None.
+    static std::string AddCaption(Rule rule);
     // The caption the send operation shows for the entry that failed.
     static std::string SendCaption(std::string_view entry);
 };

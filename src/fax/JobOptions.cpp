@@ -3,6 +3,8 @@
 #include "fax/FaxNumberList.h"
 #include "settings/SettingsKeys.h"
 
+#include <QCoreApplication>
+
 #include <string_view>
 
 namespace desklet {
@@ -26,7 +28,15 @@ bool JobOptions::Read(const CMapStringToString& settings, FaxJob& job, std::stri
     error.clear();
     auto refuse = [&error](SettingKey key, const std::string& value) {
         if (error.empty()) {
-            error = "unknown value of -" + std::string(SettingName(key)) + ": \"" + value + "\"";
+            // The value's bytes take the place of %2 as they are: they need not be UTF-8.
+            error =
+                QCoreApplication::translate("JobOptions", "unknown value of -%1: \"%2\"")
+                    .arg(QString::fromLatin1(SettingName(key).data(), static_cast<qsizetype>(SettingName(key).size())))
+                    .toStdString();
+            const std::size_t at = error.find("%2");
+            if (at != std::string::npos) {
+                error.replace(at, 2, value);
+            }
         }
     };
     std::string value;

@@ -119,7 +119,7 @@ bool CPropertySheet::SetActivePage(CPropertyPage* page) {
 
 void CPropertySheet::SetTitle(const std::string& title, unsigned style) {
     const QString text = QString::fromStdString(title);
-    setWindowTitle((style & PSH_PROPTITLE) != 0 ? tr("Properties for ") + text : text);
+    setWindowTitle((style & PSH_PROPTITLE) != 0 ? tr("Properties for %1").arg(text) : text);
 }
 
 int CPropertySheet::DoModal() {

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -166,7 +167,9 @@ void DDV_MaxChars(DataExchange* pDX, const std::string& value, int maxChars) {
     QWidget* control = pDX->m_pLastControl;
     if (pDX->m_bSaveAndValidate) {
         if (CountChars(value) > maxChars) {
-            pDX->Fail("Please enter no more than " + std::to_string(maxChars) + " characters.");
+            pDX->Fail(QCoreApplication::translate("DataExchange", "Please enter no more than %1 characters.")
+                          .arg(maxChars)
+                          .toStdString());
         }
         return;
     }

@@ -176,6 +176,7 @@ void addRow(const Columns& columns, const QStringList& fields, ContactFile& file
     }
 }
 
+// what is marked with QT_TRANSLATE_NOOP("CsvReader", ...), so that lupdate finds it.
 bool fail(PhoneBookFailure& failure, int line, const char* what) {
     failure = PhoneBookFailure{
         PhoneBookFailure::Kind::NotContactFile, {}, line, QCoreApplication::translate("CsvReader", what)};
@@ -189,10 +190,10 @@ bool CsvReader::Read(const QByteArray& bytes, ContactFile& file, PhoneBookFailur
     QList<csv::Record> records;
     int badLine = 0;
     if (!csv::Split(text, csv::GuessSeparator(text), records, badLine)) {
-        return fail(failure, badLine, "a quoted field is not closed");
+        return fail(failure, badLine, QT_TRANSLATE_NOOP("CsvReader", "a quoted field is not closed"));
     }
     if (records.isEmpty()) {
-        return fail(failure, 1, "the file is empty");
+        return fail(failure, 1, QT_TRANSLATE_NOOP("CsvReader", "the file is empty"));
     }
     Columns columns;
     QHash<QString, std::pair<qsizetype, qsizetype>> pairs;
@@ -220,7 +221,8 @@ bool CsvReader::Read(const QByteArray& bytes, ContactFile& file, PhoneBookFailur
     std::sort(columns.phones.begin(), columns.phones.end(),
               [](const auto& a, const auto& b) { return a.second < b.second; });
     if (columns.plain.isEmpty() && columns.phones.isEmpty()) {
-        return fail(failure, records.front().line, "the first line is no header of contact columns");
+        return fail(failure, records.front().line,
+                    QT_TRANSLATE_NOOP("CsvReader", "the first line is no header of contact columns"));
     }
     ContactFile read;
     for (qsizetype i = 1; i < records.size(); ++i) {

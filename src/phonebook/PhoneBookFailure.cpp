@@ -5,59 +5,65 @@
 namespace desklet {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PhoneBookFailure", text);
-}
-
 QString sentence(PhoneBookFailure::Kind kind) {
     using Kind = PhoneBookFailure::Kind;
     switch (kind) {
     case Kind::None:
         return {};
     case Kind::NoSqlDriver:
-        return tr("The phone book needs Qt's SQLite driver, which is not installed.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The phone book needs Qt's SQLite driver, which is not installed.");
     case Kind::CannotCreateFolder:
-        return tr("The phone book's folder %1 cannot be created.");
+        return QCoreApplication::translate("PhoneBookFailure", "The phone book's folder %1 cannot be created.");
     case Kind::FolderNotPrivate:
-        return tr("The phone book's folder %1 cannot be made private to you.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The phone book's folder %1 cannot be made private to you.");
     case Kind::LinkInsteadOfFile:
-        return tr("The phone book %1 is a symbolic link; it is left alone.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The phone book %1 is a symbolic link; it is left alone.");
     case Kind::NotOwnFile:
-        return tr("The phone book %1 is not a file of yours that only you can read.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The phone book %1 is not a file of yours that only you can read.");
     case Kind::CannotOpen:
-        return tr("The phone book %1 cannot be opened.");
+        return QCoreApplication::translate("PhoneBookFailure", "The phone book %1 cannot be opened.");
     case Kind::NewerSchema:
-        return tr("The phone book %1 was written by a newer version of Desklet.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The phone book %1 was written by a newer version of Desklet.");
     case Kind::MigrationFailed:
-        return tr("The phone book %1 cannot be brought up to date.");
+        return QCoreApplication::translate("PhoneBookFailure", "The phone book %1 cannot be brought up to date.");
     case Kind::Busy:
-        return tr("The phone book is in use by another program; try again.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The phone book is in use by another program; try again.");
     case Kind::DiskFull:
-        return tr("The disk is full; nothing was changed in the phone book.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The disk is full; nothing was changed in the phone book.");
     case Kind::WriteFailed:
-        return tr("The phone book cannot be written; nothing was changed.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "The phone book cannot be written; nothing was changed.");
     case Kind::ReadFailed:
-        return tr("The phone book cannot be read.");
+        return QCoreApplication::translate("PhoneBookFailure", "The phone book cannot be read.");
     case Kind::NotFound:
-        return tr("That entry is no longer in the phone book.");
+        return QCoreApplication::translate("PhoneBookFailure", "That entry is no longer in the phone book.");
     case Kind::NoFaxNumber:
-        return tr("A contact needs at least one fax number.");
+        return QCoreApplication::translate("PhoneBookFailure", "A contact needs at least one fax number.");
     case Kind::UnreadableFile:
-        return tr("The file %1 cannot be read.");
+        return QCoreApplication::translate("PhoneBookFailure", "The file %1 cannot be read.");
     case Kind::FileTooLarge:
-        return tr("The file %1 is too large for a contact file.");
+        return QCoreApplication::translate("PhoneBookFailure", "The file %1 is too large for a contact file.");
     case Kind::NotContactFile:
-        return tr("Line %2 of %1 is not part of a vCard or CSV contact file.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "Line %2 of %1 is not part of a vCard or CSV contact file.");
     case Kind::CannotWriteFile:
-        return tr("The file %1 cannot be written.");
+        return QCoreApplication::translate("PhoneBookFailure", "The file %1 cannot be written.");
     case Kind::UnknownName:
-        return tr("No contact or group is called \"%1\".");
+        return QCoreApplication::translate("PhoneBookFailure", "No contact or group is called \"%1\".");
     case Kind::AmbiguousName:
-        return tr("Several contacts or groups are called \"%1\".");
+        return QCoreApplication::translate("PhoneBookFailure", "Several contacts or groups are called \"%1\".");
     case Kind::NoSendingNumber:
-        return tr("\"%1\" has several fax numbers and none of them is for work.");
+        return QCoreApplication::translate("PhoneBookFailure",
+                                           "\"%1\" has several fax numbers and none of them is for work.");
     case Kind::EmptyGroup:
-        return tr("The group \"%1\" has no members.");
+        return QCoreApplication::translate("PhoneBookFailure", "The group \"%1\" has no members.");
     }
     return {};
 }

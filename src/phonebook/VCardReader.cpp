@@ -240,10 +240,6 @@ QList<Line> logicalLines(const QByteArray& bytes) {
     return logical;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("VCardReader", text);
-}
-
 struct Card {
     int beginLine = 0;
     bool group = false;
@@ -355,8 +351,10 @@ void finishCard(const Card& card, ContactFile& file) {
     }
 }
 
+// what is marked with QT_TRANSLATE_NOOP("VCardReader", ...), so that lupdate finds it.
 bool fail(PhoneBookFailure& failure, int line, const char* what) {
-    failure = PhoneBookFailure{PhoneBookFailure::Kind::NotContactFile, {}, line, tr(what)};
+    failure = PhoneBookFailure{
+        PhoneBookFailure::Kind::NotContactFile, {}, line, QCoreApplication::translate("VCardReader", what)};
     return false;
 }
 
@@ -379,20 +377,23 @@ bool VCardReader::Read(const QByteArray& bytes, ContactFile& file, PhoneBookFail
     for (const Line& line : logicalLines(textdecoding::AsUtf8(bytes))) {
         const std::optional<Property> property = parseProperty(line.text);
         if (!property) {
-            return fail(failure, line.number, "the line is not a vCard property");
+            return fail(failure, line.number, QT_TRANSLATE_NOOP("VCardReader", "the line is not a vCard property"));
         }
         const bool cardWord = equalNoCase(trimmedBlanks(property->value), "VCARD");
         if (property->name == "BEGIN") {
             if (card || !cardWord) {
-                return fail(failure, line.number, card ? "a card begins inside another" : "only cards may begin here");
+                return fail(failure, line.number,
+                            card ? QT_TRANSLATE_NOOP("VCardReader", "a card begins inside another")
+                                 : QT_TRANSLATE_NOOP("VCardReader", "only cards may begin here"));
             }
             card = Card{};
             card->beginLine = line.number;
         } else if (!card) {
-            return fail(failure, line.number, "the line is outside a card");
+            return fail(failure, line.number, QT_TRANSLATE_NOOP("VCardReader", "the line is outside a card"));
         } else if (property->name == "END") {
             if (!cardWord) {
-                return fail(failure, line.number, "the card ends with something else");
+                return fail(failure, line.number,
+                            QT_TRANSLATE_NOOP("VCardReader", "the card ends with something else"));
             }
             finishCard(*card, read);
             card.reset();
@@ -402,10 +403,10 @@ bool VCardReader::Read(const QByteArray& bytes, ContactFile& file, PhoneBookFail
         }
     }
     if (card) {
-        return fail(failure, card->beginLine, "the card has no END");
+        return fail(failure, card->beginLine, QT_TRANSLATE_NOOP("VCardReader", "the card has no END"));
     }
     if (cards == 0) {
-        return fail(failure, 1, "the file holds no card");
+        return fail(failure, 1, QT_TRANSLATE_NOOP("VCardReader", "the file holds no card"));
     }
     file.contacts.append(read.contacts);
     file.groups.append(read.groups);

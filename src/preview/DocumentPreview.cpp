@@ -1,5 +1,6 @@
 #include "preview/DocumentPreview.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -110,20 +111,24 @@ DocumentPreview::Result DocumentPreview::Inspect(const QString& path, QSize box,
 QString DocumentPreview::Line(const Result& result, int recipients) {
     switch (result.outcome) {
     case Outcome::Unreadable:
-        return QStringLiteral("The file cannot be read");
+        return QCoreApplication::translate("DocumentPreview", "The file cannot be read");
     case Outcome::Unknown:
-        return QStringLiteral("Pages: unknown");
+        return QCoreApplication::translate("DocumentPreview", "Pages: unknown");
     case Outcome::Counted:
         break;
     }
-    QString line =
-        result.pages == 1 ? QStringLiteral("1 page") : QString::number(result.pages) + QStringLiteral(" pages");
+    // One is a text of its own, so that the English source texts read right without
+    // a translation; a translation gives every other count its plural forms.
+    const QString pages = result.pages == 1
+                              ? QCoreApplication::translate("DocumentPreview", "1 page")
+                              : QCoreApplication::translate("DocumentPreview", "%n pages", nullptr, result.pages);
     if (recipients == 1) {
-        line += QStringLiteral(" to 1 recipient");
-    } else if (recipients > 1) {
-        line += QStringLiteral(" to ") + QString::number(recipients) + QStringLiteral(" recipients");
+        return QCoreApplication::translate("DocumentPreview", "%1 to 1 recipient").arg(pages);
     }
-    return line;
+    if (recipients > 1) {
+        return QCoreApplication::translate("DocumentPreview", "%1 to %n recipients", nullptr, recipients).arg(pages);
+    }
+    return pages;
 }
 
 } // namespace desklet

@@ -19,9 +19,11 @@ public:
     // 259 characters and its terminating zero. A longer value is left unread.
     static constexpr int kMaxValueChars = 259;
 
-    static constexpr std::string_view kPermissionMessage =
-        "You don't have permission to store information in the Windows Registry";
-    static constexpr std::string_view kPermissionCaption = "Insuffucient security clearance";
+    // The English source texts of the failed save's box; shown translated.
+    static constexpr const char* kPermissionMessage =
+        QT_TRANSLATE_NOOP("SettingsStore", "You don't have permission to store information in the Windows Registry");
+    static constexpr const char* kPermissionCaption =
+        QT_TRANSLATE_NOOP("SettingsStore", "Insuffucient security clearance");
 
     // Copies every stored value into the map; entries of values that are not
     // stored, or are too long, keep what they had. False when there is no store

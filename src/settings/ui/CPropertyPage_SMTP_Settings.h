@@ -43,10 +43,12 @@ public:
     // longer login would be saved and silently lost at the next start.
     static constexpr int kMaxLoginChars = 259;
 
-    static constexpr const char* kPasswordInKeyringText = QT_TR_NOOP("The password is kept in the desktop keyring.");
+    static constexpr const char* kPasswordInKeyringText =
+        QT_TRANSLATE_NOOP("desklet::CPropertyPage_SMTP_Settings", "The password is kept in the desktop keyring.");
     // %1: the settings file's path.
-    static constexpr const char* kPasswordInFileText =
-        QT_TR_NOOP("The password is kept as plain text in the settings file %1, as no desktop keyring takes it.");
+    static constexpr const char* kPasswordInFileText = QT_TRANSLATE_NOOP(
+        "desklet::CPropertyPage_SMTP_Settings",
+        "The password is kept as plain text in the settings file %1, as no desktop keyring takes it.");
 
     explicit CPropertyPage_SMTP_Settings(CMapStringToString& settings, PasswordVault vault = PasswordVault());
 
