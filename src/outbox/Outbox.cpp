@@ -363,23 +363,41 @@ bool Outbox::RecordMail(const ClaimedJob& claim, std::size_t index, MailState st
     if (!Claimed(claim)) {
         return false;
     }
-    Statement update(m_database,
-                     reply != nullptr
-                         ? QStringLiteral("UPDATE fax_mail SET state = ?, at = ?, final_reply = ? WHERE job_id = ? "
-                                          "AND attempt = ? AND position = ?")
-                         : QStringLiteral("UPDATE fax_mail SET state = ?, at = ? WHERE job_id = ? AND attempt = ? "
-                                          "AND position = ?"));
-    update.Bind(text(Name(state))).Bind(ms(now));
-    if (reply != nullptr) {
-        update.Bind(sqlText(*reply));
+    const bool started =
+        m_starting && m_starting->job == claim.id && m_starting->attempt == claim.attempt && m_starting->index == index;
+    // The mail's row is written with its first mark, from what MailStarting said.
+    Statement write(m_database,
+                    started ? QStringLiteral("INSERT INTO fax_mail (job_id, attempt, position, numbers, message_id, "
+                                             "server, state, final_reply, at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                                             "ON CONFLICT (job_id, attempt, position) DO UPDATE SET state = "
+                                             "excluded.state, final_reply = excluded.final_reply, at = excluded.at")
+                            : QStringLiteral("UPDATE fax_mail SET state = ?, at = ?, final_reply = CASE WHEN ? THEN ? "
+                                             "ELSE final_reply END WHERE job_id = ? AND attempt = ? AND position = ?"));
+    if (started) {
+        write.Bind(static_cast<qint64>(claim.id))
+            .Bind(claim.attempt)
+            .Bind(static_cast<qint64>(index))
+            .Bind(numbersText(m_starting->numbers))
+            .Bind(sqlText(m_starting->messageId))
+            .Bind(sqlText(m_starting->server))
+            .Bind(text(Name(state)))
+            .Bind(sqlText(reply != nullptr ? *reply : std::string()))
+            .Bind(ms(now));
+    } else {
+        write.Bind(text(Name(state)))
+            .Bind(ms(now))
+            .Bind(reply != nullptr ? 1 : 0)
+            .Bind(sqlText(reply != nullptr ? *reply : std::string()))
+            .Bind(static_cast<qint64>(claim.id))
+            .Bind(claim.attempt)
+            .Bind(static_cast<qint64>(index));
     }
-    update.Bind(static_cast<qint64>(claim.id)).Bind(claim.attempt).Bind(static_cast<qint64>(index));
     Statement renew(m_database, QStringLiteral("UPDATE fax_job SET lease_until = ? WHERE id = ?"));
     renew.Bind(ms(now + kLease)).Bind(static_cast<qint64>(claim.id));
-    if (!update.Run() || !renew.Run()) {
+    if (!write.Run() || !renew.Run()) {
         return FailDatabase(PhoneBookFailure::Kind::WriteFailed);
     }
-    if (update.Query().numRowsAffected() != 1) {
+    if (write.Query().numRowsAffected() != 1) {
         return Fail(OutboxFailure::Kind::WrongState, QString::number(claim.id));
     }
     return transaction.Commit() || FailDatabase(PhoneBookFailure::Kind::WriteFailed);
@@ -387,32 +405,10 @@ bool Outbox::RecordMail(const ClaimedJob& claim, std::size_t index, MailState st
 
 bool Outbox::MailStarting(const ClaimedJob& claim, std::size_t index, const std::vector<std::string>& numbers,
                           const std::string& messageId, const std::string& server) {
+    // Nothing is committed yet: a mail without a row had not reached its end of
+    // data, which is all a recovery needs to know. One sync less per mail.
     m_failure = {};
-    const TimePoint now = m_clock.Now();
-    Database::Transaction transaction(m_database);
-    if (!transaction.Began()) {
-        return FailDatabase(PhoneBookFailure::Kind::WriteFailed);
-    }
-    if (!Claimed(claim)) {
-        return false;
-    }
-    Statement insert(
-        m_database,
-        QStringLiteral(
-            "INSERT OR REPLACE INTO fax_mail (job_id, attempt, position, numbers, message_id, server, state, "
-            "final_reply, at) VALUES (?, ?, ?, ?, ?, ?, 'sending', '', ?)"));
-    insert.Bind(static_cast<qint64>(claim.id))
-        .Bind(claim.attempt)
-        .Bind(static_cast<qint64>(index))
-        .Bind(numbersText(numbers))
-        .Bind(sqlText(messageId))
-        .Bind(sqlText(server))
-        .Bind(ms(now));
-    Statement renew(m_database, QStringLiteral("UPDATE fax_job SET lease_until = ? WHERE id = ?"));
-    renew.Bind(ms(now + kLease)).Bind(static_cast<qint64>(claim.id));
-    if (!insert.Run() || !renew.Run() || !transaction.Commit()) {
-        return FailDatabase(PhoneBookFailure::Kind::WriteFailed);
-    }
+    m_starting = StartingMail{claim.id, claim.attempt, index, numbers, messageId, server};
     return true;
 }
 

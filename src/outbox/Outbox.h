@@ -111,9 +111,12 @@ public:
     // Claims a waiting job now, due or not (a person's "try now"). NotFound, WrongState.
     std::optional<ClaimedJob> Claim(std::int64_t id);
 
-    // The steps of a try. index counts the try's mails from 0. EndOfDataNext is
-    // called right before the end-of-data line goes: from then on the mail may
-    // have been faxed. Each fails with WrongState when the claim is no longer ours.
+    // The steps of a try. index counts the try's mails from 0. MailStarting names
+    // the mail (kept until its first mark: it commits nothing); EndOfDataNext is
+    // called right before the end-of-data line goes, and has committed when it
+    // returns: from then on the mail may have been faxed. MailAnswered records the
+    // server's reply (or a refusal before the end of data). The marks fail with
+    // WrongState when the claim is no longer ours: the sender must stop.
     [[nodiscard]] bool MailStarting(const ClaimedJob& claim, std::size_t index, const std::vector<std::string>& numbers,
                                     const std::string& messageId, const std::string& server);
     [[nodiscard]] bool EndOfDataNext(const ClaimedJob& claim, std::size_t index);
@@ -161,6 +164,16 @@ private:
     DocumentCopy m_copies;
     long long m_pid;
     OutboxFailure m_failure;
+    // The mail a try is handing over, written with its first mark.
+    struct StartingMail {
+        std::int64_t job = 0;
+        int attempt = 0;
+        std::size_t index = 0;
+        std::vector<std::string> numbers;
+        std::string messageId;
+        std::string server;
+    };
+    std::optional<StartingMail> m_starting;
 };
 
 } // namespace desklet

@@ -161,10 +161,12 @@ TEST_F(OutboxTest, TwoSendersNeverTakeTheSameJob) {
     const auto taken = second.ClaimDue();
     ASSERT_TRUE(taken);
     EXPECT_EQ(taken->attempt, 2);
-    EXPECT_FALSE(outbox().MailStarting(*claim, 0, {"2125551212"}, "<a@x>", "mail.example"));
+    EXPECT_TRUE(outbox().MailStarting(*claim, 0, {"2125551212"}, "<a@x>", "mail.example"));
+    EXPECT_FALSE(outbox().EndOfDataNext(*claim, 0)) << "the old sender must stop before its end of data";
     EXPECT_FALSE(outbox().Finish(*claim, AttemptResult{K::Sent, {}, {}, 0, {}}));
     EXPECT_EQ(outbox().LastFailure().kind, OutboxFailure::Kind::WrongState);
-    EXPECT_TRUE(second.MailStarting(*taken, 0, {"2125551212"}, "<a@x>", "mail.example"));
+    ASSERT_TRUE(second.MailStarting(*taken, 0, {"2125551212"}, "<a@x>", "mail.example"));
+    EXPECT_TRUE(second.EndOfDataNext(*taken, 0));
 }
 
 TEST_F(OutboxTest, ThePersonDecidesAnUnknownJob) {
