@@ -12,6 +12,9 @@ namespace desklet {
 // times in ISO 8601 with their zone, a field's own tabs and line breaks turned
 // into blanks so that one record stays one line for a script.
 struct OutboxFormat {
+    // The jobs --sent prints without a count.
+    static constexpr int kDefaultSentJobs = 20;
+
     // id, state, queued at, numbers, document, attempts, next attempt, last error
     static std::string OutboxLine(const OutboxEntry& entry, const QTimeZone& zone = QTimeZone::systemTimeZone());
     // time, numbers, document, outcome, Message-ID, server reply
