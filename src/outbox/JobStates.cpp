@@ -152,6 +152,11 @@ std::vector<std::string> UnsentNumbers(const std::vector<std::string>& jobNumber
     std::set<std::string> gone;
     for (const auto& [numbers, state] : mails) {
         if (NumbersGone(state)) {
+            if (numbers.empty()) {
+                // A mail that may have gone without saying to whom: none of the
+                // job's numbers may go again by itself.
+                return {};
+            }
             gone.insert(numbers.begin(), numbers.end());
         }
     }

@@ -70,7 +70,7 @@ Recovery RecoverInterrupted(const std::vector<MailState>& tryMails, bool anyUnse
                             TimePoint now);
 
 // The job's numbers that still have to go: those of no mail whose numbers are gone,
-// in the job's order.
+// in the job's order; none when a mail that may have gone does not name its numbers.
 std::vector<std::string> UnsentNumbers(const std::vector<std::string>& jobNumbers,
                                        const std::vector<std::pair<std::vector<std::string>, MailState>>& mails);
 

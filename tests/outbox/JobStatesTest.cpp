@@ -128,6 +128,8 @@ TEST(JobStates, UnsentNumbersLeaveOutEveryMailThatWentOrMayHave) {
         {{"4"}, S::Refused},  {{"5"}, S::MarkedSent}, {{"4"}, S::NotTried},
     };
     EXPECT_EQ(UnsentNumbers(job, mails), (std::vector<std::string>{"3", "4"}));
+    EXPECT_TRUE(UnsentNumbers(job, {{{}, S::Unknown}}).empty()) << "a possibly sent mail that names no number";
+    EXPECT_EQ(UnsentNumbers(job, {{{}, S::Refused}}), job);
 }
 
 TEST(JobStates, EveryStoredNameReadsBack) {
