@@ -3,6 +3,8 @@
 #include "text/Ascii.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -293,6 +295,20 @@ void DocumentCopy::Remove(const QString& copyName) const {
     if (!path.isEmpty()) {
         ::unlink(QFile::encodeName(path).constData());
     }
+}
+
+int DocumentCopy::RemoveOrphans(const QStringList& named, std::chrono::seconds minAge) const {
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAge.count());
+    int removed = 0;
+    const QFileInfoList entries = QDir(m_folder).entryInfoList({QLatin1String(kCopyPrefix) + QLatin1Char('*')},
+                                                               QDir::Files | QDir::System | QDir::Hidden);
+    for (const QFileInfo& entry : entries) {
+        if (!named.contains(entry.fileName()) && entry.lastModified().toUTC() < before) {
+            Remove(entry.fileName());
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 } // namespace desklet

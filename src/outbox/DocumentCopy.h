@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <chrono>
 
 #include <cstdint>
 #include <string>
@@ -42,6 +45,10 @@ public:
     QString PathOf(const QString& copyName) const;
     // Removes a copy; a copy already gone is no failure.
     void Remove(const QString& copyName) const;
+    // Removes the copies no job names (left by a sender that died between its copy
+    // and its record) once they are older than minAge, so that a sender between
+    // the two keeps its own. Returns how many went.
+    int RemoveOrphans(const QStringList& named, std::chrono::seconds minAge) const;
 
     Failure LastFailure() const { return m_failure; }
     const QString& LastError() const { return m_error; }

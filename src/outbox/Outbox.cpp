@@ -661,6 +661,16 @@ int Outbox::RecoverAbandoned() {
         FailDatabase(PhoneBookFailure::Kind::WriteFailed);
         return -1;
     }
+    Statement named(m_database, QStringLiteral("SELECT copy_name FROM fax_job WHERE copy_name IS NOT NULL"));
+    if (!named.Run(PhoneBookFailure::Kind::ReadFailed)) {
+        FailDatabase(PhoneBookFailure::Kind::ReadFailed);
+        return -1;
+    }
+    QStringList names;
+    while (named.Query().next()) {
+        names.append(named.Query().value(0).toString());
+    }
+    m_copies.RemoveOrphans(names, kOrphanAge);
     return count;
 }
 

@@ -136,8 +136,10 @@ public:
     [[nodiscard]] bool MarkSent(std::int64_t id);
     [[nodiscard]] bool SendAgain(std::int64_t id);
 
-    // Puts back the jobs whose sender is gone. The number put back, or -1.
+    // Puts back the jobs whose sender is gone, and removes the copies no job names
+    // that are older than kOrphanAge. The number of jobs put back, or -1.
     int RecoverAbandoned();
+    static constexpr std::chrono::seconds kOrphanAge = std::chrono::hours(1);
 
     // The outbox: waiting, sending and unknown jobs, oldest first.
     std::vector<OutboxEntry> Pending();

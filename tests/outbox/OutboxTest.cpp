@@ -246,6 +246,23 @@ TEST_F(OutboxTest, TheDatabaseAndTheCopiesAreTheUsersAloneAndHoldNoPassword) {
     EXPECT_EQ(outbox().LastFailure().document, DocumentCopy::Failure::LinkInsteadOfFolder);
 }
 
+TEST_F(OutboxTest, ACopyNoJobNamesGoesOnceItIsAnHourOld) {
+    const auto claim = outbox().Record(JobTo({"2125551212"}), m_document.string(), CMapStringToString());
+    ASSERT_TRUE(claim);
+    const std::filesystem::path folder = std::filesystem::path(claim->documentPath).parent_path();
+    const auto old = folder / "doc-orphan1.pdf";   // left by a dead sender
+    const auto fresh = folder / "doc-orphan2.pdf"; // a sender between its copy and its record
+    std::ofstream(old) << "x";
+    std::ofstream(fresh) << "x";
+    const auto hoursAgo = std::filesystem::file_time_type::clock::now() - 2h;
+    std::filesystem::last_write_time(old, hoursAgo);
+    std::filesystem::last_write_time(claim->documentPath, hoursAgo);
+    ASSERT_EQ(outbox().RecoverAbandoned(), 0);
+    EXPECT_FALSE(std::filesystem::exists(old));
+    EXPECT_TRUE(std::filesystem::exists(fresh));
+    EXPECT_TRUE(std::filesystem::exists(claim->documentPath)) << "the copy of a job that may still go";
+}
+
 TEST_F(OutboxTest, TheTerminalLines) {
     const TimePoint at = TimePoint(std::chrono::milliseconds(1796731200000)); // 2026-12-08T12:00:00Z
     OutboxEntry entry{7,         JobState::Waiting,       at, {"2125551212", "3125550000"}, "Report\tQ4.pdf", 3,
