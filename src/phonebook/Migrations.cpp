@@ -41,8 +41,53 @@ constexpr std::array<std::string_view, 8> kPhoneBook = {
     "CREATE INDEX group_member_contact ON group_member (contact_id)",
 };
 
-constexpr std::array<Migration, 1> kMigrations = {
+// The sent log and the outbox. Times are milliseconds since the epoch, UTC; the
+// number lists are JSON arrays of text. A job's copy_name names its document's
+// copy in the copies' folder beside the database while the job may still go.
+// fax_job_value holds the job's fields ('job') and the settings that shape its
+// fax ('setting'), never a password. A mail is one try's one message.
+constexpr std::array<std::string_view, 4> kOutbox = {
+    R"(CREATE TABLE fax_job (
+        id INTEGER PRIMARY KEY,
+        state TEXT NOT NULL CHECK (state IN ('waiting', 'sending', 'sent', 'failed', 'cancelled', 'unknown')),
+        queued_at INTEGER NOT NULL,
+        changed_at INTEGER NOT NULL,
+        numbers TEXT NOT NULL,
+        document_name TEXT NOT NULL,
+        document_size INTEGER NOT NULL,
+        document_sha256 TEXT NOT NULL,
+        page_count INTEGER NOT NULL,
+        copy_name TEXT,
+        attempts INTEGER NOT NULL,
+        next_attempt_at INTEGER,
+        last_error TEXT NOT NULL,
+        claimer_pid INTEGER,
+        lease_until INTEGER))",
+    "CREATE INDEX fax_job_due ON fax_job (state, next_attempt_at)",
+    R"(CREATE TABLE fax_job_value (
+        job_id INTEGER NOT NULL REFERENCES fax_job (id) ON DELETE CASCADE,
+        section TEXT NOT NULL CHECK (section IN ('job', 'setting')),
+        key TEXT NOT NULL,
+        value TEXT NOT NULL,
+        PRIMARY KEY (job_id, section, key)))",
+    R"(CREATE TABLE fax_mail (
+        id INTEGER PRIMARY KEY,
+        job_id INTEGER NOT NULL REFERENCES fax_job (id) ON DELETE CASCADE,
+        attempt INTEGER NOT NULL,
+        position INTEGER NOT NULL,
+        numbers TEXT NOT NULL,
+        message_id TEXT NOT NULL,
+        server TEXT NOT NULL,
+        state TEXT NOT NULL CHECK (state IN ('sending', 'data-sent', 'accepted', 'refused', 'not-tried', 'unknown',
+                                             'send-again', 'marked-sent')),
+        final_reply TEXT NOT NULL,
+        at INTEGER NOT NULL,
+        UNIQUE (job_id, attempt, position)))",
+};
+
+constexpr std::array<Migration, 2> kMigrations = {
     Migration{"phone book: contacts, fax numbers and groups", kPhoneBook},
+    Migration{"sent log and outbox: fax jobs, their mails and kept settings", kOutbox},
 };
 
 } // namespace
