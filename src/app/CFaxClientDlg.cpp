@@ -1,20 +1,25 @@
 #include "app/CFaxClientDlg.h"
 
-#include "app/DialogSend.h"
 #include "app/CFaxClientApp.h"
-#include "fax/FaxNumberList.h"
-#include "fax/JobOptions.h"
+#include "app/DialogSend.h"
 #include "controls/CAboutDlg.h"
 #include "controls/CColorLabel.h"
+#include "controls/COnlineHelpDlg.h"
 #include "controls/ContactInfoCtrl.h"
 #include "controls/CoverPageCtrl.h"
-#include "controls/DocumentPreviewCtrl.h"
-#include "controls/COnlineHelpDlg.h"
-#include "controls/RecipientPanel.h"
 #include "controls/DialogBackground.h"
+#include "controls/DocumentPreviewCtrl.h"
 #include "controls/NameByLabel.h"
+#include "controls/RecipientPanel.h"
+#include "fax/FaxNumberList.h"
+#include "fax/JobOptions.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogServices.h"
+#include "phonebook/Database.h"
+#include "phonebook/PhoneBook.h"
+#include "phonebook/RecipientNames.h"
+#include "phonebook/ui/PhoneBookCompletion.h"
+#include "phonebook/ui/PhoneBookDlg.h"
 #include "print/TemporaryCopy.h"
 #include "settings/ui/CConfigSheet.h"
 
@@ -23,6 +28,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -119,13 +125,18 @@ void CFaxClientDlg::CreateControls() {
 
     // Recipients: the list on the left, the entry and its buttons on the right.
     m_recipients = new RecipientPanel({.listLabel = IDC_RECIPIENTS_LABEL,
-                                        .list = IDC_RECIPIENTS,
-                                        .hint = IDC_HINT,
-                                        .number = IDC_NUMBER,
-                                        .add = IDC_ADD,
-                                        .remove = IDC_REMOVE},
-                                       FaxNumberRules::FaxNumberChars, this);
+                                       .list = IDC_RECIPIENTS,
+                                       .hint = IDC_HINT,
+                                       .number = IDC_NUMBER,
+                                       .add = IDC_ADD,
+                                       .remove = IDC_REMOVE},
+                                      FaxNumberRules::FaxNumberChars, this);
     connect(m_recipients, &RecipientPanel::AddClicked, this, [this] { OnAddRecipient(); });
+    // The number field completes names, companies and numbers from the phone book;
+    // its database opens at the first look-up.
+    m_recipients->AcceptNames();
+    m_completion = new PhoneBookCompletion(*m_recipients->NumberField(), Database::DefaultPath(), this);
+    connect(m_completion, &PhoneBookCompletion::NumberChosen, m_recipients, &RecipientPanel::AddChosenNumber);
     // The document's first page and page count, beside the list and as high.
     auto* preview = new DocumentPreviewCtrl(this);
     preview->SetPictureHeight(DialogUnitsToPixels(0, kPreviewHeight).height());
@@ -190,13 +201,13 @@ void CFaxClientDlg::CreateControls() {
 
     // The cover page.
     m_cover = new CoverPageCtrl({.coverPage = IDC_COVER_PAGE,
-                                  .commentLabel = IDC_COMMENT_LABEL,
-                                  .comment = IDC_COMMENT,
-                                  .attentionLabel = IDC_ATTENTION_LABEL,
-                                  .attention = IDC_ATTENTION,
-                                  .fromLabel = IDC_FROM_LABEL,
-                                  .from = IDC_FROM},
-                                 this);
+                                 .commentLabel = IDC_COMMENT_LABEL,
+                                 .comment = IDC_COMMENT,
+                                 .attentionLabel = IDC_ATTENTION_LABEL,
+                                 .attention = IDC_ATTENTION,
+                                 .fromLabel = IDC_FROM_LABEL,
+                                 .from = IDC_FROM},
+                                this);
     connect(m_cover, &CoverPageCtrl::CoverPageClicked, this, [this] { OnCoverPage(); });
     // Room for three lines of comment: a cover page note is rarely longer.
     m_cover->SetCommentHeight(DialogUnitsToPixels(0, 30).height());
@@ -215,6 +226,10 @@ void CFaxClientDlg::CreateControls() {
     // Enter on a focused button presses that button; the default returns to Send
     // Fax as soon as the focus leaves it.
     auto* buttons = new QHBoxLayout;
+    auto* phoneBook = button(IDC_PHONE_BOOK, tr("Phone Book..."));
+    phoneBook->setShortcut(QKeySequence(tr("Ctrl+B")));
+    connect(phoneBook, &QPushButton::clicked, this, [this] { OnPhoneBook(); });
+    buttons->addWidget(phoneBook);
     buttons->addStretch();
     m_btnSend = new QPushButton(QStringLiteral("Send Fax"), this);
     m_btnSend->setDefault(true);
@@ -269,6 +284,9 @@ bool CFaxClientDlg::OnInitDialog() {
             ShowPrintedDocument(printed->path, printed->name, printed->waiting);
         }
         m_recipients->SetEntries(JobOptions::Recipients((*settings)["fax"]));
+        if (const std::string& names = (*settings)["to"]; !names.empty()) {
+            AddNamedRecipients(names);
+        }
         PresetJob(*settings);
     }
     UpdateData(false);
@@ -322,6 +340,45 @@ bool CFaxClientDlg::AddTypedNumber() {
     m_strNumber.clear();
     UpdateData(false);
     return true;
+}
+
+void CFaxClientDlg::AddNamedRecipients(const std::string& names) {
+    Database database;
+    QStringList numbers;
+    PhoneBookFailure failure;
+    if (!database.Open(Database::DefaultPath())) {
+        failure = database.LastFailure();
+    } else {
+        PhoneBook phoneBook(database);
+        (void)RecipientNames::Resolve(phoneBook, QString::fromStdString(names), numbers, failure);
+    }
+    if (failure.kind != PhoneBookFailure::Kind::None) {
+        MessageBox(failure.Text().toStdString(), tr("Phone Book").toStdString(), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    for (const QString& number : numbers) {
+        const std::string entry = number.toStdString();
+        m_recipients->InsertEntry(FaxNumberList::InsertPosition(m_recipients->Entries(), entry), entry);
+    }
+}
+
+void CFaxClientDlg::AddNumbers(const QStringList& numbers) {
+    for (const QString& number : numbers) {
+        const std::string entry = number.toStdString();
+        const FaxNumberRules::Rule rule = CheckFaxNumber(entry);
+        if (rule != FaxNumberRules::Rule::None) {
+            MessageBox(std::string(FaxNumberRules::Text(rule)), std::string(FaxNumberRules::AddCaption(rule)),
+                       MB_OK | MB_ICONEXCLAMATION);
+            continue;
+        }
+        m_recipients->InsertEntry(FaxNumberList::InsertPosition(m_recipients->Entries(), entry), entry);
+    }
+}
+
+void CFaxClientDlg::OnPhoneBook() {
+    PhoneBookDlg phoneBook(Database::DefaultPath(), this);
+    phoneBook.SetAddToRecipients([this](const QStringList& numbers) { AddNumbers(numbers); });
+    phoneBook.DoModal();
 }
 
 void CFaxClientDlg::OnBrowse() {
@@ -428,9 +485,9 @@ void CFaxClientDlg::OnOK() {
         return;
     }
 
-    const DialogSend send(
-        *this, {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
-                [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
+    const DialogSend send(*this,
+                          {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
+                           [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
     if (send.Run(Job(), DocumentPath(m_strFile), app->Settings)) {
         CDialog::OnOK();
     }
