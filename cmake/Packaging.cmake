@@ -26,9 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION comm)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads the SVG icon engine as a plug-in at run time, so the libraries the binary
-# links against do not show it; without it the program's icon stays blank.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt loads the SVG icon engine and the SQL drivers as plug-ins at run time, so the
+# libraries the binary links against do not show them; without the first the
+# program's icon stays blank, without SQLite's the phone book cannot open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # xdg-open opens the web pages, and xdg-mime names the desktop's browser when it fails;
 # Qt's TIFF reader, a plug-in too, lets the preview count a TIFF's pages;
 # the print system and its PDF filters make the fax printer. QtKeychain loads

@@ -1,22 +1,27 @@
 #include "app/CFaxClientDlg.h"
 
-#include "app/DialogSend.h"
 #include "app/CFaxClientApp.h"
-#include "fax/FaxNumberList.h"
-#include "fax/JobOptions.h"
-#include "settings/SettingsKeys.h"
+#include "app/DialogSend.h"
 #include "controls/CAboutDlg.h"
 #include "controls/CColorLabel.h"
+#include "controls/COnlineHelpDlg.h"
 #include "controls/ContactInfoCtrl.h"
 #include "controls/CoverPageCtrl.h"
-#include "controls/DocumentPreviewCtrl.h"
-#include "controls/COnlineHelpDlg.h"
-#include "controls/RecipientPanel.h"
 #include "controls/DialogBackground.h"
+#include "controls/DocumentPreviewCtrl.h"
 #include "controls/NameByLabel.h"
+#include "controls/RecipientPanel.h"
+#include "fax/FaxNumberList.h"
+#include "fax/JobOptions.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogServices.h"
+#include "phonebook/Database.h"
+#include "phonebook/PhoneBook.h"
+#include "phonebook/RecipientNames.h"
+#include "phonebook/ui/PhoneBookCompletion.h"
+#include "phonebook/ui/PhoneBookDlg.h"
 #include "print/TemporaryCopy.h"
+#include "settings/SettingsKeys.h"
 #include "settings/ui/CConfigSheet.h"
 
 #include <QAbstractItemModel>
@@ -24,6 +29,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -128,6 +134,11 @@ void CFaxClientDlg::CreateControls() {
                                        .remove = IDC_REMOVE},
                                       FaxNumberRules::FaxNumberChars, this);
     connect(m_recipients, &RecipientPanel::AddClicked, this, [this] { OnAddRecipient(); });
+    // The number field completes names, companies and numbers from the phone book;
+    // its database opens at the first look-up.
+    m_recipients->AcceptNames();
+    m_completion = new PhoneBookCompletion(*m_recipients->NumberField(), Database::DefaultPath(), this);
+    connect(m_completion, &PhoneBookCompletion::NumberChosen, m_recipients, &RecipientPanel::AddChosenNumber);
     // The document's first page and page count, beside the list and as high.
     auto* preview = new DocumentPreviewCtrl(this);
     preview->SetPictureHeight(DialogUnitsToPixels(0, kPreviewHeight).height());
@@ -217,6 +228,10 @@ void CFaxClientDlg::CreateControls() {
     // Enter on a focused button presses that button; the default returns to Send
     // Fax as soon as the focus leaves it.
     auto* buttons = new QHBoxLayout;
+    auto* phoneBook = button(IDC_PHONE_BOOK, tr("Phone Book..."));
+    phoneBook->setShortcut(QKeySequence(tr("Ctrl+B")));
+    connect(phoneBook, &QPushButton::clicked, this, [this] { OnPhoneBook(); });
+    buttons->addWidget(phoneBook);
     buttons->addStretch();
     m_btnSend = new QPushButton(tr("Send Fax"), this);
     m_btnSend->setDefault(true);
@@ -271,6 +286,9 @@ bool CFaxClientDlg::OnInitDialog() {
             ShowPrintedDocument(printed->path, printed->name, printed->waiting);
         }
         m_recipients->SetEntries(JobOptions::Recipients(SettingValue(*settings, SettingKey::Fax)));
+        if (const std::string names = SettingValue(*settings, SettingKey::To); !names.empty()) {
+            AddNamedRecipients(names);
+        }
         PresetJob(*settings);
     }
     UpdateData(false);
@@ -324,6 +342,45 @@ bool CFaxClientDlg::AddTypedNumber() {
     m_strNumber.clear();
     UpdateData(false);
     return true;
+}
+
+void CFaxClientDlg::AddNamedRecipients(const std::string& names) {
+    Database database;
+    QStringList numbers;
+    PhoneBookFailure failure;
+    if (!database.Open(Database::DefaultPath())) {
+        failure = database.LastFailure();
+    } else {
+        PhoneBook phoneBook(database);
+        (void)RecipientNames::Resolve(phoneBook, QString::fromStdString(names), numbers, failure);
+    }
+    if (failure.kind != PhoneBookFailure::Kind::None) {
+        MessageBox(failure.Text().toStdString(), tr("Phone Book").toStdString(), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    for (const QString& number : numbers) {
+        const std::string entry = number.toStdString();
+        m_recipients->InsertEntry(FaxNumberList::InsertPosition(m_recipients->Entries(), entry), entry);
+    }
+}
+
+void CFaxClientDlg::AddNumbers(const QStringList& numbers) {
+    for (const QString& number : numbers) {
+        const std::string entry = number.toStdString();
+        const FaxNumberRules::Rule rule = CheckFaxNumber(entry);
+        if (rule != FaxNumberRules::Rule::None) {
+            MessageBox(std::string(FaxNumberRules::Text(rule)), std::string(FaxNumberRules::AddCaption(rule)),
+                       MB_OK | MB_ICONEXCLAMATION);
+            continue;
+        }
+        m_recipients->InsertEntry(FaxNumberList::InsertPosition(m_recipients->Entries(), entry), entry);
+    }
+}
+
+void CFaxClientDlg::OnPhoneBook() {
+    PhoneBookDlg phoneBook(Database::DefaultPath(), this);
+    phoneBook.SetAddToRecipients([this](const QStringList& numbers) { AddNumbers(numbers); });
+    phoneBook.DoModal();
 }
 
 void CFaxClientDlg::OnBrowse() {

@@ -6,6 +6,7 @@
 #include "framework/core/CMapStringToString.h"
 
 #include <QIcon>
+#include <QStringList>
 
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@ namespace desklet {
 class CColorLabel;
 class CConfigSheet;
 class CoverPageCtrl;
+class PhoneBookCompletion;
 class RecipientPanel;
 
 // The program's only main window: the fax job's numbers, document and options,
@@ -67,6 +69,7 @@ public:
         IDC_FONT_GROUP = 1034,
         IDC_PHONE = 1036,
         IDC_PRINTED_NOTE = 1041,
+        IDC_PHONE_BOOK = 1042,
     };
     enum CommandId { ID_APP_ABOUT = 100, ID_ACCOUNT_SETTINGS = 32771, ID_ONLINE_HELP = 32773 };
     static constexpr int IDM_ABOUTBOX = 16;
@@ -91,6 +94,11 @@ public:
     void OnMailServerSettings();
     void OnAbout();
     void OnOnlineHelp();
+    // The phone book's window; its Add to Recipients adds to the list.
+    void OnPhoneBook();
+    // Adds numbers from the phone book to the list by Add's rules; one that
+    // breaks a rule is reported and left out.
+    void AddNumbers(const QStringList& numbers);
     void OnSysCommand(unsigned id, long param);
     QIcon OnQueryDragIcon() const { return m_hIcon; }
 
@@ -114,6 +122,9 @@ private:
     // The job's fields as the launching program handed them over, where known.
     void PresetJob(const CMapStringToString& settings);
     void DeleteHandedOverDocument();
+    // The numbers of the names handed over with -to; a name that resolves to
+    // nothing is said in a box.
+    void AddNamedRecipients(const std::string& names);
     // Shows a printed document under its name, with a word on where it came from
     // and how many more wait.
     void ShowPrintedDocument(const std::string& path, const std::string& name, std::size_t waiting);
@@ -128,6 +139,7 @@ private:
     CColorLabel* m_labelFile = nullptr;
     QPushButton* m_btnBrowse = nullptr;
     QPushButton* m_btnSend = nullptr;
+    PhoneBookCompletion* m_completion = nullptr;
     QLabel* m_printedNote = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
 

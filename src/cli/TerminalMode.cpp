@@ -1,18 +1,20 @@
 #include "cli/TerminalMode.h"
 
+#include "cli/ContactCommands.h"
+
 #include "DeskletConfig.h"
+#include "cli/Mbox.h"
+#include "cli/PasswordFile.h"
 #include "commandline/CommandLine.h"
-#include "submission/ExitStatus.h"
 #include "fax/FaxNumberRules.h"
 #include "fax/JobOptions.h"
-#include "cli/PasswordFile.h"
-#include "submission/SendOperation.h"
-#include "cli/Mbox.h"
 #include "mail/CMailItem.h"
-#include "settings/SettingsStore.h"
 #include "settings/MailServerLogin.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 #include "smtp/CSmtpClient.h"
+#include "submission/ExitStatus.h"
+#include "submission/SendOperation.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,6 +32,9 @@ constexpr const char* kUsage =
                [--password-file FILE]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
+       desklet --import-contacts FILE...
+       desklet --export-contacts FILE
+       desklet --contacts [TEXT]
        desklet --help | --version
 
 Without an option the fax dialog opens, filled in from the keys.
@@ -37,6 +42,15 @@ Without an option the fax dialog opens, filled in from the keys.
   --print-message  write the fax mail to standard output and send nothing;
                    a fax that goes as several mails is written as an mbox
   --print-jobs     open the fax dialog for each printed document waiting
+  --import-contacts FILE...
+                   add the contacts and groups of vCard or CSV files to the
+                   phone book; the counts go to standard error
+  --export-contacts FILE
+                   write every contact and group to FILE as vCard 4.0
+  --contacts [TEXT]
+                   print the contacts and groups whose name, company or number
+                   holds TEXT, one fax number a line:
+                   name<TAB>company<TAB>number<TAB>label
   --help           show this text
   --version        show the version
   --password-file FILE
@@ -47,6 +61,7 @@ Without an option the fax dialog opens, filled in from the keys.
 Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax
   -fax LIST            fax numbers, separated by commas
+  -to NAMES            phone book contacts or groups, separated by commas
   -font regular|bold   the fax page font
   -resolution low|high
   -cover yes|no        attach a cover page
@@ -63,8 +78,9 @@ Exit status:
    0 sent (or printed)
   64 the command line is wrong: no -fax or -file, an unknown value or option,
      --password-file without a file or without --send
-  65 a fax number breaks the number rules
-  66 the document is missing or unreadable
+  65 a fax number breaks the number rules; a -to name is unknown or names
+     several contacts; a contact file is neither vCard nor CSV
+  66 the document or a contact file is missing or unreadable
   69 the server could not be reached, refused the fax for good (5xx), does not
      offer the encryption asked for, or takes no message this large; or there
      is no display for the window (desklet, desklet --print-jobs)
@@ -72,6 +88,8 @@ Exit status:
      never came; try again later
   76 the server's replies made no sense, or it closed the connection mid-session
   77 the server refused the login or its certificate
+  73 the exported file cannot be written
+  74 the phone book cannot be opened, read or written
   78 no account is set up: start desklet once with a window; or the mail
      server settings cannot be used (a login without encryption, an unknown
      smtp_security); or the password file cannot be used (missing, readable by
@@ -261,9 +279,11 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     ReadArguments(parsed.arguments, given);
 
     const std::string list = given.LookupOrEmpty(std::string(SettingsKeys::Fax));
+    const std::string names = SettingValue(given, SettingKey::To);
     const std::string document = given.LookupOrEmpty(std::string(SettingsKeys::File));
-    if (list.empty()) {
-        return UsageError(streams, Text(TerminalMode::tr("no fax number: give -fax NUMBER[,NUMBER...]")));
+    if (list.empty() && names.empty()) {
+        return UsageError(streams,
+                          Text(TerminalMode::tr("no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]")));
     }
     if (document.empty()) {
         return UsageError(streams, Text(TerminalMode::tr("no document: give -file DOCUMENT")));
@@ -274,6 +294,11 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         return UsageError(streams, error);
     }
     job.recipients = JobOptions::Recipients(list);
+    // The names' numbers join the typed ones; the number rules check them all.
+    if (int status = 0;
+        !names.empty() && !ContactCommands::AddNamedRecipients(names, job.recipients, streams, status)) {
+        return status;
+    }
     if (job.recipients.empty()) {
         return UsageError(streams, WithValue(TerminalMode::tr("no fax number in -fax \"%1\""), list));
     }
@@ -392,6 +417,10 @@ int TerminalMode::Run(const LongOptions::Parsed& parsed, const Streams& streams)
     case RunMode::Send:
     case RunMode::PrintMessage:
         return SendOrPrint(parsed, streams);
+    case RunMode::ImportContacts:
+    case RunMode::ExportContacts:
+    case RunMode::Contacts:
+        return ContactCommands::Run(parsed, streams);
     case RunMode::Window:
     case RunMode::PrintJobs:
         break;

@@ -16,6 +16,10 @@ enum class RunMode {
     Send,         // send the job without a window
     PrintMessage, // write the job's message to standard output, send nothing
     PrintJobs,    // a dialog for each printed document waiting in the user's inbox
+    // The phone book from the terminal; the other arguments are the files or the text.
+    ImportContacts, // add the contacts of vCard or CSV files
+    ExportContacts, // write every contact and group to a vCard file
+    Contacts,       // print the contacts and groups that hold a text
 };
 
 // The two-dash options, taken out of the argument vector before the keys of the
@@ -34,12 +38,15 @@ public:
         RunMode mode;
     };
     // One entry per option; --help and --version win over every other.
-    static constexpr std::array<Option, 5> kOptions = {{
+    static constexpr std::array<Option, 8> kOptions = {{
         {"--help", RunMode::Help},
         {"--version", RunMode::Version},
         {"--send", RunMode::Send},
         {"--print-message", RunMode::PrintMessage},
         {"--print-jobs", RunMode::PrintJobs},
+        {"--import-contacts", RunMode::ImportContacts},
+        {"--export-contacts", RunMode::ExportContacts},
+        {"--contacts", RunMode::Contacts},
     }};
     static constexpr std::string_view kPasswordFile = "--password-file";
 

@@ -32,6 +32,7 @@ RecipientPanel::RecipientPanel(const Ids& ids, std::string_view numberChars, QWi
     number->m_bRejectListed = false;
     number->m_strFilterChars = std::string(numberChars);
     CDialog::SetDlgCtrlID(*number, ids.number);
+    m_number = number;
     NameByLabel(*hint, *number);
     auto* add = button(ids.add, tr("<< Add"));
     connect(add, &QPushButton::clicked, this, &RecipientPanel::AddClicked);
@@ -76,6 +77,20 @@ void RecipientPanel::InsertEntry(std::size_t position, const std::string& entry)
 
 QAbstractItemModel* RecipientPanel::Model() const {
     return m_listRecipients->model();
+}
+
+QLineEdit* RecipientPanel::NumberField() const {
+    return m_number;
+}
+
+void RecipientPanel::AcceptNames() {
+    m_number->m_bRejectListed = true;
+    m_number->m_strFilterChars.clear();
+}
+
+void RecipientPanel::AddChosenNumber(const QString& number) {
+    m_number->setText(number);
+    emit AddClicked();
 }
 
 void RecipientPanel::RemoveSelected() {

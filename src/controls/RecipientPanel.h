@@ -8,6 +8,11 @@
 #include <vector>
 
 class QAbstractItemModel;
+class QLineEdit;
+
+namespace desklet {
+class CCharFilterEdit;
+}
 class QListWidget;
 
 namespace desklet {
@@ -37,6 +42,13 @@ public:
     void InsertEntry(std::size_t position, const std::string& entry);
     // The list's rows, for those who count them.
     QAbstractItemModel* Model() const;
+    // The field a number is typed into, for a completion to attach to.
+    QLineEdit* NumberField() const;
+    // Lets the number field take any character, for a completion that finds
+    // numbers by name; the number rules still judge what is added.
+    void AcceptNames();
+    // Puts a chosen number into the field and adds it as Add would.
+    void AddChosenNumber(const QString& number);
 
 signals:
     void AddClicked();
@@ -45,6 +57,7 @@ private:
     void RemoveSelected();
 
     QListWidget* m_listRecipients = nullptr;
+    CCharFilterEdit* m_number = nullptr;
 };
 
 } // namespace desklet

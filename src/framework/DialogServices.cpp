@@ -96,6 +96,21 @@ std::optional<std::string> DialogServices::GetOpenFileName(const FileDialogReque
     return path.toStdString();
 }
 
+std::optional<std::string> DialogServices::GetSaveFileName(FileDialogRequest request) {
+    request.save = true;
+    if (fileDialogHandler()) {
+        return fileDialogHandler()(request);
+    }
+    QString selected = QString::fromStdString(request.selectedFilter);
+    const QString path = QFileDialog::getSaveFileName(request.owner, QString::fromStdString(request.caption),
+                                                      QString::fromStdString(request.directory),
+                                                      QString::fromStdString(request.filter), &selected);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
 void DialogServices::SetMessageBoxHandler(MessageBoxHandler handler) {
     messageBoxHandler() = std::move(handler);
 }

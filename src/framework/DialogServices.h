@@ -32,6 +32,8 @@ public:
         std::string directory;
         std::string filter; // Qt's filter syntax: "Text (*.txt);;All Files (*)"
         std::string selectedFilter;
+        // A file to write (GetSaveFileName) rather than one to read.
+        bool save = false;
     };
     // The chosen path, or nothing when the user cancelled.
     using FileDialogHandler = std::function<std::optional<std::string>(const FileDialogRequest&)>;
@@ -44,6 +46,8 @@ public:
     static int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned type,
                           const std::string& details = {});
     static std::optional<std::string> GetOpenFileName(const FileDialogRequest& request);
+    // The same handler answers, with request.save set.
+    static std::optional<std::string> GetSaveFileName(FileDialogRequest request);
 
     // Pass nullptr to restore the real implementation.
     static void SetMessageBoxHandler(MessageBoxHandler handler);

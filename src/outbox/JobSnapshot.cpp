@@ -12,20 +12,20 @@ namespace {
 // The settings that shape the fax itself. Everything else (the mail server, its
 // login and both passwords) is read afresh at each try.
 constexpr std::array<std::string_view, 6> kFaxSettings = {
-    SettingsKeys::Logon,
-    SettingsKeys::StationId,
-    SettingsKeys::EmailOnDelivered,
-    SettingsKeys::EmailOnNotDelivered,
-    SettingsKeys::EmailOnQueued,
-    SettingsKeys::EmailOnNotQueued,
+    SettingName(SettingKey::Logon),
+    SettingName(SettingKey::StationId),
+    SettingName(SettingKey::EmailOnDelivered),
+    SettingName(SettingKey::EmailOnNotDelivered),
+    SettingName(SettingKey::EmailOnQueued),
+    SettingName(SettingKey::EmailOnNotQueued),
 };
 
-constexpr std::string_view kResolution = "resolution";
-constexpr std::string_view kFont = "font";
-constexpr std::string_view kCover = "cover";
-constexpr std::string_view kComment = "comment";
-constexpr std::string_view kFrom = "from";
-constexpr std::string_view kAttention = "attention";
+constexpr std::string_view kResolution = SettingName(SettingKey::Resolution);
+constexpr std::string_view kFont = SettingName(SettingKey::Font);
+constexpr std::string_view kCover = SettingName(SettingKey::Cover);
+constexpr std::string_view kComment = SettingName(SettingKey::Comment);
+constexpr std::string_view kFrom = SettingName(SettingKey::From);
+constexpr std::string_view kAttention = SettingName(SettingKey::Attention);
 constexpr std::string_view kDocumentName = "document_name";
 
 std::string valueOf(const KeyValues& values, std::string_view key) {

@@ -31,6 +31,8 @@ enum class SettingKey {
 
     File,
     Fax,
+    // Names of contacts or groups of the phone book, separated by commas.
+    To,
     Font,
     Resolution,
     Cover,
@@ -77,6 +79,7 @@ inline constexpr std::array kSettings = {
 
     SettingSpec{SettingKey::File, "file", "", false, false, WhenEmpty::Write},
     SettingSpec{SettingKey::Fax, "fax", "", false, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::To, "to", "", false, false, WhenEmpty::Write},
     SettingSpec{SettingKey::Font, "font", "", false, false, WhenEmpty::Write},
     SettingSpec{SettingKey::Resolution, "resolution", "", false, false, WhenEmpty::Write},
     SettingSpec{SettingKey::Cover, "cover", "", false, false, WhenEmpty::Write},

@@ -301,7 +301,7 @@ INSTANTIATE_TEST_SUITE_P(
         Road{"no account", "", "2125551212", true, false, true, ExitStatus::kConfig, SendOperation::kCheckPasswordText,
              "start desklet once with a window"},
         Road{"no fax number", "", "", true, true, true, ExitStatus::kUsage,
-             "no fax number: give -fax NUMBER[,NUMBER...]", ""},
+             "no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]", ""},
         Road{"server down", "", "2125551212", true, true, false, ExitStatus::kUnavailable,
              "The mail server 127.0.0.1 refused the connection on port 1.  Please check the port in your mail server "
              "settings, or see the online help.",

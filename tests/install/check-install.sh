@@ -227,10 +227,11 @@ case_package() { # <stage> <build dir> <package dir> <version>
     [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "Version is not $version"
     field=$(dpkg-deb --field "$deb" Depends)
     echo "Depends: $field"
-    # The libraries the binary links against come from shlibdeps; the SVG plug-in is
-    # loaded at run time and has to be named by hand.
+    # The libraries the binary links against come from shlibdeps; the SVG plug-in and
+    # the phone book's SQLite driver are loaded at run time and have to be named by hand.
     local dependency
-    for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6pdf6 libqt6keychain1; do
+    for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6sql6-sqlite libqt6pdf6 \
+        libqt6keychain1; do
         grep -Eq "(^|, )$dependency( |,|$)" <<<"$field" || fail "Depends lacks $dependency"
     done
     local recommends="xdg-utils, qt6-image-formats-plugins, cups-daemon, cups-client, cups-filters, libsecret-1-0"

@@ -1,11 +1,12 @@
-// Draws the main dialog, the three settings pages and the dialog that printing
-// to fax opens headless and saves them as
+// Draws the main dialog, the three settings pages, the phone book and the dialog
+// that printing to fax opens headless and saves them as
 // the pictures of the README and the software-centre metadata.
 //
 //   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
 //
 // The windows are filled as a user would see them with a document and two numbers
-// handed over on the command line and an account already set up, with a provider's
+// handed over on the command line and an account already set up, a few contacts
+// in the phone book, with a provider's
 // mail server that takes mail on 587 with STARTTLS and a login. The document, a
 // short report drawn here, and the settings live in a private temporary folder, and
 // no keyring is reached; the user's own are never read.
@@ -16,6 +17,9 @@
 #include "framework/CPropertySheet.h"
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
+#include "phonebook/Database.h"
+#include "phonebook/PhoneBook.h"
+#include "phonebook/ui/PhoneBookDlg.h"
 #include "settings/ui/CConfigSheet.h"
 
 #include <QDialog>
@@ -119,6 +123,7 @@ int main(int argc, char** argv) {
                  "smtp_password=secret\n";
     }
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", home.path().toLocal8Bit().constData(), 1);
     setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/desklet-screenshots", 1);
 
     const QString report = home.path() + "/Documents/Quarterly report.pdf";
@@ -156,6 +161,44 @@ int main(int argc, char** argv) {
         running.done(IDCANCEL);
     });
     dialog.DoModal();
+
+    // The phone book, with a few contacts and a group.
+    {
+        Database database;
+        PhoneBook phoneBook(database);
+        ImportReport report;
+        const QByteArray contacts =
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:urn:uuid:5c4e0d0a-0000-4000-8000-000000000001\r\nFN:Ann Lee\r\n"
+            "ORG:Desk Example Ltd.\r\nTEL;TYPE=\"fax,work\":2125551212\r\nTEL;TYPE=\"fax,home\":2125550147\r\n"
+            "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nUID:urn:uuid:5c4e0d0a-0000-4000-8000-000000000002\r\n"
+            "FN:Carlos Ruiz\r\nORG:Harbour Freight\r\nTEL;TYPE=\"fax,work\":3105550188\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Mei Chen\r\nORG:Northwind Clinic\r\n"
+            "TEL;TYPE=\"fax,work\":4155550123\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Zoë Novak\r\nTEL;TYPE=\"fax,other\":6175550190\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Accounts\r\n"
+            "MEMBER:urn:uuid:5c4e0d0a-0000-4000-8000-000000000001\r\n"
+            "MEMBER:urn:uuid:5c4e0d0a-0000-4000-8000-000000000002\r\nEND:VCARD\r\n";
+        if (!database.Open(Database::DefaultPath()) || !phoneBook.ImportBytes(contacts, report)) {
+            std::fprintf(stderr, "desklet_screenshots: cannot fill the phone book\n");
+            return 1;
+        }
+    }
+    PhoneBookDlg phoneBook(Database::DefaultPath());
+    DialogServices::SetModalHandler([&](QDialog& running) {
+        QEventLoop settle;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &settle, [&] {
+            if (phoneBook.Settled()) {
+                settle.quit();
+            }
+        });
+        poll.start(20);
+        QTimer::singleShot(10000, &settle, &QEventLoop::quit);
+        settle.exec();
+        ok = Save(running, outDir + "/phone-book.png") && ok;
+        running.done(IDCANCEL);
+    });
+    phoneBook.DoModal();
 
     // The dialogs as printing to fax opens them, from an inbox laid out as the
     // print system's inside the temporary folder: the first of two printed
