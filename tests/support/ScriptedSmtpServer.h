@@ -49,6 +49,9 @@ public:
         return {Step::Kind::StartTls, certificate.string(), {}, key.string()};
     }
 
+    // The greeting and the answer to HELO: the start of every plain session.
+    static std::vector<Step> Greeting() { return {Send("220 ready\r\n"), ReadLine(), Send("250 hi\r\n")}; }
+
     // The replies of a session that accepts everything: greeting, HELO, MAIL, one
     // RCPT per recipient, DATA, the message and QUIT.
     static std::vector<Step> Accepting(int recipients = 1);
