@@ -49,8 +49,13 @@ public:
         return {Step::Kind::StartTls, certificate.string(), {}, key.string()};
     }
 
-    // The greeting and the answer to HELO: the start of every plain session.
-    static std::vector<Step> Greeting() { return {Send("220 ready\r\n"), ReadLine(), Send("250 hi\r\n")}; }
+    // The greeting and the answer to HELO, the start of every plain session, then
+    // the steps given.
+    static std::vector<Step> Greeting(std::vector<Step> then = {}) {
+        std::vector<Step> script = {Send("220 hi\r\n"), ReadLine(), Send("250 ok\r\n")};
+        script.insert(script.end(), then.begin(), then.end());
+        return script;
+    }
 
     // The replies of a session that accepts everything: greeting, HELO, MAIL, one
     // RCPT per recipient, DATA, the message and QUIT.
