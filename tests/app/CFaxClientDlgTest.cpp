@@ -9,6 +9,7 @@
 #include "support/ProgramRun.h"
 #include "support/ReadableText.h"
 #include "support/SampleDocuments.h"
+#include "support/ScriptedSmtpServer.h"
 #include "support/SubmissionTexts.h"
 #include "support/TempDir.h"
 #include "support/TestAuthority.h"
@@ -34,6 +35,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -261,6 +263,54 @@ TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {
     EXPECT_EQ(recorder.messages[0].caption, SettingsStore::kPermissionCaption);
     EXPECT_NE(recorder.messages[0].details.find((home.path() / "Quillmark").string()), std::string::npos)
         << recorder.messages[0].details;
+}
+
+TEST_F(MainDialog, APartialSendLeavesOnlyTheNumbersNotSentInTheListAndSaysHowFarItWent) {
+    using S = ScriptedSmtpServer;
+    std::vector<S::Step> script = S::Greeting();
+    for (const char* end : {"250 queued\r\n", "554 5.7.1 number barred\r\n"}) {
+        for (const char* reply : {"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}) {
+            script.push_back(S::ReadLine());
+            script.push_back(S::Send(reply));
+        }
+        script.push_back(S::ReadUntil("\r\n.\r\n"));
+        script.push_back(S::Send(end));
+    }
+    script.push_back(S::ReadLine());
+    script.push_back(S::Send("221 bye\r\n"));
+    S server(script);
+    ASSERT_TRUE(server.listening());
+    const auto path = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    std::string numbers;
+    for (int i = 0; i < 300; ++i) {
+        numbers += (i > 0 ? "," : "") + std::to_string(2125550000 + i);
+    }
+    Start({"desklet", "-file", path.string(), "-fax", numbers});
+
+    CFaxClientDlg dialog;
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+    recorder.ExpectModal([&](QDialog& d) {
+        before = entries(dialog);
+        click(dialog, IDOK);
+        EXPECT_TRUE(dialog.isVisible());
+        after = entries(dialog);
+        PressCancel(d);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(server.Finish());
+    ASSERT_EQ(before.size(), 300u);
+    ASSERT_FALSE(after.empty());
+    ASSERT_LT(after.size(), before.size());
+    EXPECT_TRUE(std::equal(after.begin(), after.end(), before.end() - static_cast<long>(after.size())))
+        << "the numbers of the first mail went; the rest stay, in their order";
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, std::string(texts::kSendFailed) + "\n\nThe fax went to " +
+                                             std::to_string(before.size() - after.size()) +
+                                             " of the 300 numbers. Only the " + std::to_string(after.size()) +
+                                             " numbers not yet sent are left in the list.");
+    EXPECT_NE(recorder.messages[0].details.find("554 5.7.1 number barred"), std::string::npos);
 }
 
 TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {
