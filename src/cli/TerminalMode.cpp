@@ -142,7 +142,7 @@ public:
         }
         m_percent = percent;
         m_drawn = true;
-        m_err << '\r' << TerminalMode::kPrefix << "sending fax... " << percent << '%';
+        m_err << '\r' << TerminalMode::kPrefix << Text(TerminalMode::tr("sending fax... %1%").arg(percent));
         m_err.flush();
     }
 
@@ -270,10 +270,10 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     const std::string list = given.LookupOrEmpty(std::string(SettingsKeys::Fax));
     const std::string document = given.LookupOrEmpty(std::string(SettingsKeys::File));
     if (list.empty()) {
-        return UsageError(streams, "no fax number: give -fax NUMBER[,NUMBER...]");
+        return UsageError(streams, Text(TerminalMode::tr("no fax number: give -fax NUMBER[,NUMBER...]")));
     }
     if (document.empty()) {
-        return UsageError(streams, "no document: give -file DOCUMENT");
+        return UsageError(streams, Text(TerminalMode::tr("no document: give -file DOCUMENT")));
     }
     FaxJob job;
     std::string error;
@@ -282,7 +282,8 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     }
     job.recipients = JobOptions::Recipients(list);
     if (job.recipients.empty()) {
-        return UsageError(streams, "no fax number in -fax \"" + list + "\"");
+        return UsageError(streams,
+                          Text(TerminalMode::tr("no fax number in -fax \"%1\"").arg(QString::fromStdString(list))));
     }
 
     const std::string passwordKey(SettingsKeys::SmtpPassword);
@@ -340,12 +341,11 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     const Outcome outcome = FaxSubmission::Submit(job, document, settings, transport, progress);
     progress.End();
     if (outcome.PartlySent()) {
-        std::string line = "not sent to: ";
-        const std::vector<std::string> unsent = outcome.UnsentNumbers();
-        for (std::size_t i = 0; i < unsent.size(); ++i) {
-            line += (i > 0 ? "," : "") + unsent[i];
+        std::string list;
+        for (const std::string& number : outcome.UnsentNumbers()) {
+            list += (list.empty() ? "" : ",") + number;
         }
-        Say(streams.err, line);
+        Say(streams.err, Text(TerminalMode::tr("not sent to: %1").arg(QString::fromStdString(list))));
     }
     const OutcomeText said = OutcomeText::For(outcome);
     if (!said.text.empty()) {
