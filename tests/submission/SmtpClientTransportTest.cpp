@@ -41,14 +41,9 @@ Outcome Deliver(SmtpClientTransport& transport, const std::vector<CMailItem*>& m
 }
 
 TEST(SmtpClientTransport, AMailRefusedMidJobEndsTheSessionWithEachMailsReplyAndTheLastInTheDetails) {
-    std::vector<S::Step> script = S::Greeting();
-    for (const char* end : {"250 2.0.0 Ok: queued as 4F2A1\r\n", "554 5.7.1 number barred\r\n"}) {
-        for (const char* reply : {"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}) {
-            script.push_back(S::ReadLine());
-            script.push_back(S::Send(reply));
-        }
-        script.push_back(S::ReadUntil("\r\n.\r\n"));
-        script.push_back(S::Send(end));
+    std::vector<S::Step> script = S::Greeting(S::Message("250 2.0.0 Ok: queued as 4F2A1\r\n"));
+    for (S::Step step : S::Message("554 5.7.1 number barred\r\n")) {
+        script.push_back(std::move(step));
     }
     script.push_back(S::ReadLine());
     script.push_back(S::Send("221 bye\r\n"));
@@ -81,15 +76,10 @@ TEST(SmtpClientTransport, AMailRefusedMidJobEndsTheSessionWithEachMailsReplyAndT
 }
 
 TEST(SmtpClientTransport, EachWayASessionEndsGetsItsCategory) {
-    // Up to the message's end: greeting, HELO, MAIL, RCPT, DATA, the message.
-    auto upToEnd = [](std::vector<S::Step> then) {
-        std::vector<S::Step> steps = S::Greeting();
-        for (const char* reply : {"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}) {
-            steps.push_back(S::ReadLine());
-            steps.push_back(S::Send(reply));
-        }
-        steps.push_back(S::ReadUntil("\r\n.\r\n"));
-        steps.insert(steps.end(), then.begin(), then.end());
+    // Up to the message's end, whose reply is the last step's doing.
+    auto upToEnd = [](S::Step then) {
+        std::vector<S::Step> steps = S::Greeting(S::Message(""));
+        steps.back() = std::move(then);
         return steps;
     };
     struct Row {
@@ -124,11 +114,11 @@ TEST(SmtpClientTransport, EachWayASessionEndsGetsItsCategory) {
          State::Refused,
          true},
         {"closed before the message went", closedAtMail, Failure::ConnectionLost, true, State::Refused, true},
-        {"a refusal for now of the message", upToEnd({S::Send("451 4.3.0 later\r\n"), S::ReadLine()}),
-         Failure::Temporary, true, State::Refused, true},
-        {"closed before the end of data was answered", upToEnd({S::Close()}), Failure::AnswerMissing, true,
+        {"a refusal for now of the message", upToEnd(S::Send("451 4.3.0 later\r\n")), Failure::Temporary, true,
+         State::Refused, true},
+        {"closed before the end of data was answered", upToEnd(S::Close()), Failure::AnswerMissing, true,
          State::Unknown, false},
-        {"no answer to the end of data", upToEnd({S::Hold(2s)}), Failure::AnswerMissing, true, State::Unknown, false},
+        {"no answer to the end of data", upToEnd(S::Hold(2s)), Failure::AnswerMissing, true, State::Unknown, false},
     };
     for (const Row& row : rows) {
         S server(row.script);
@@ -150,11 +140,8 @@ TEST(SmtpClientTransport, EachWayASessionEndsGetsItsCategory) {
 // The document is read as it is sent: one cut short on the way is unreadable,
 // never a fax sent, nor a refusal by the server.
 TEST(SmtpClientTransport, ADocumentCutShortWhileSentIsUnreadable) {
-    std::vector<S::Step> script = S::Greeting();
-    for (const char* reply : {"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}) {
-        script.push_back(S::ReadLine());
-        script.push_back(S::Send(reply));
-    }
+    std::vector<S::Step> script = S::Greeting(S::Message(""));
+    script.resize(script.size() - 2);
     script.push_back(S::Hold(5s));
     S server(script);
     ASSERT_TRUE(server.listening());
