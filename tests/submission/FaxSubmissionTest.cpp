@@ -70,14 +70,18 @@ TEST_F(Submission, EachCheckStopsTheJobBeforeTheTransport) {
         const char* name;
         std::vector<std::string> recipients;
         bool account;
-        std::string document; // empty: the good one
+        std::string document;
         Failure failure;
     };
     const Row rows[] = {
-        {"an empty list", {}, true, "", Failure::NoRecipients},
-        {"the first entry that breaks a rule", {"0114420712345", "12345", "99"}, true, "", Failure::NumberRefused},
+        {"an empty list", {}, true, document, Failure::NoRecipients},
+        {"the first entry that breaks a rule",
+         {"0114420712345", "12345", "99"},
+         true,
+         document,
+         Failure::NumberRefused},
         {"no account, before the document", {"2125551212"}, false, "/nonexistent.pdf", Failure::NoAccount},
-        {"no document named", {"2125551212"}, true, "\x01", Failure::DocumentMissing},
+        {"no document named", {"2125551212"}, true, "", Failure::DocumentMissing},
         {"a document that does not exist",
          {"2125551212"},
          true,
@@ -86,10 +90,9 @@ TEST_F(Submission, EachCheckStopsTheJobBeforeTheTransport) {
         {"a folder for a document", {"2125551212"}, true, files.path(), Failure::DocumentMissing},
         {"a device for a document", {"2125551212"}, true, "/dev/null", Failure::DocumentMissing},
     };
-    const std::string good = document;
     for (const Row& row : rows) {
         job.recipients = row.recipients;
-        document = row.document == "\x01" ? "" : row.document.empty() ? good : row.document;
+        document = row.document;
         if (!row.account) {
             settings.RemoveKey("logon");
         }
