@@ -1,13 +1,10 @@
 #include "app/DialogSend.h"
 
-#include "DeskletConfig.h"
 #include "app/SendProgressDlg.h"
-#include "submission/SendOperation.h"
 #include "framework/CDialog.h"
-#include "settings/PasswordVault.h"
-#include "settings/MailServerLogin.h"
-
-#include <QCoreApplication>
+#include "submission/FaxSubmission.h"
+#include "submission/OutcomeText.h"
+#include "submission/SmtpClientTransport.h"
 
 #include <utility>
 
@@ -15,26 +12,55 @@ namespace desklet {
 
 DialogSend::DialogSend(CDialog& dialog, Hooks hooks) : m_dialog(dialog), m_hooks(std::move(hooks)) {}
 
-bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings) const {
-    CDialog& dialog = m_dialog;
-    SendOperation::Ui ui;
-    ui.hide = [&dialog] { dialog.ShowWindow(SW_HIDE); };
-    ui.show = [&dialog] { dialog.ShowWindow(SW_SHOW); };
-    ui.message = [&dialog](const std::string& text, const std::string& caption, SendOperation::Icon icon,
-                           const std::string& details) {
-        dialog.MessageBox(text, caption, MB_OK | (icon == SendOperation::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U),
-                          details);
-    };
-    ui.translate = [](const char* text) { return QCoreApplication::translate("SendOperation", text).toStdString(); };
-    ui.runAccountSettings = m_hooks.accountSettings;
-    ui.runMailServerSettings = m_hooks.mailServerSettings;
-    ui.keepRecipients = m_hooks.keepRecipients;
+void DialogSend::Tell(const Outcome& outcome) const {
+    const OutcomeText said = OutcomeText::For(outcome);
+    if (!said.text.empty()) {
+        m_dialog.MessageBox(said.text, said.caption,
+                            MB_OK | (said.icon == OutcomeText::Icon::Exclamation ? MB_ICONEXCLAMATION : 0U),
+                            said.details);
+    }
+}
 
-    PasswordVault vault;
-    const SendOperation::Transfer transfer = SendProgressDlg::TransferFor(
-        static_cast<int>(job.recipients.size()), &dialog, MailServerLogin::Read(settings, vault));
-    const SendOperation::Config config{std::string(config::GatewayDomain), std::string(config::SenderTag)};
-    return SendOperation::Run(job, documentPath, settings, config, ui, transfer) == SendOperation::Failure::None;
+bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings) const {
+    // What the user typed is told over the dialog, which stays in sight while its
+    // message shows; it hides only once the send goes ahead.
+    const Outcome checked = FaxSubmission::CheckRecipients(job);
+    if (!checked.Sent()) {
+        Tell(checked);
+        return false;
+    }
+    m_dialog.ShowWindow(SW_HIDE);
+
+    SmtpClientTransport smtp;
+    SendProgressDlg progress(static_cast<int>(job.recipients.size()), smtp, &m_dialog);
+    const Outcome outcome = FaxSubmission::Submit(job, documentPath, settings, progress, progress);
+    if (outcome.Sent()) {
+        return true;
+    }
+    if (outcome.failure == Failure::NoAccount) {
+        // The dialog comes back first, so that the sheet opens over it.
+        m_dialog.ShowWindow(SW_SHOW);
+        Tell(outcome);
+        if (m_hooks.accountSettings) {
+            m_hooks.accountSettings();
+        }
+        return false;
+    }
+    if (outcome.PartlySent() && m_hooks.keepRecipients) {
+        m_hooks.keepRecipients(outcome.UnsentNumbers());
+    }
+    Tell(outcome);
+    m_dialog.ShowWindow(SW_SHOW);
+    // As the missing account opens the account page, a refused login opens the
+    // page where the login is set, over the dialog.
+    if (outcome.failure == Failure::LoginRefused) {
+        if (m_hooks.mailServerSettings) {
+            m_hooks.mailServerSettings();
+        } else if (m_hooks.accountSettings) {
+            m_hooks.accountSettings();
+        }
+    }
+    return false;
 }
 
 } // namespace desklet

@@ -10,12 +10,12 @@
 namespace desklet {
 
 class CDialog;
+struct Outcome;
 
-// The send operation run from a dialog: the dialog hides while the fax mails go
-// and comes back for every message, which it owns; the transfer runs under the
-// progress window with the login from the settings and the keyring. What needs
-// the dialog's own hand, its settings sheet and its list of numbers, goes to the
-// hooks.
+// The fax submission run from a dialog: the dialog hides once what the user typed
+// passed its checks, the mails go under the progress window, and the dialog comes
+// back on every stop with the outcome's message over it. What needs the dialog's
+// own hand, its settings sheet and its list of numbers, goes to the hooks.
 class DialogSend {
 public:
     struct Hooks {
@@ -34,6 +34,8 @@ public:
                            const CMapStringToString& settings) const;
 
 private:
+    void Tell(const Outcome& outcome) const;
+
     CDialog& m_dialog;
     Hooks m_hooks;
 };

@@ -1,6 +1,6 @@
 #include "app/SendProgressDlg.h"
 
-#include "smtp/CSmtpClient.h"
+#include "submission/SmtpClientTransport.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,15 +14,15 @@
 
 namespace desklet {
 
-SendProgressDlg::SendProgressDlg(int recipientCount, QWidget* parent)
-    : CDialog(kTemplateId, parent), m_nRecipients(recipientCount) {
+SendProgressDlg::SendProgressDlg(int recipientCount, SmtpClientTransport& transport, QWidget* parent)
+    : CDialog(kTemplateId, parent), m_nRecipients(recipientCount), m_transport(transport) {
     SetShowDelay(kShowDelayMs);
 }
 
 SendProgressDlg::~SendProgressDlg() = default;
 
 void SendProgressDlg::CreateControls() {
-    setWindowTitle(QStringLiteral("Sending fax..."));
+    setWindowTitle(tr("Sending fax..."));
     auto* layout = new QVBoxLayout(this);
     m_pText = new QLabel(Text(), this);
     SetDlgItemId(*m_pText, IDC_PROGRESS_TEXT);
@@ -31,7 +31,7 @@ void SendProgressDlg::CreateControls() {
     m_pBar->setValue(0);
     m_pBar->setAccessibleName(m_pText->text());
     SetDlgItemId(*m_pBar, IDC_PROGRESS_BAR);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     SetDlgItemId(*cancel, IDCANCEL);
     layout->addWidget(m_pText);
     layout->addWidget(m_pBar);
@@ -47,13 +47,17 @@ void SendProgressDlg::CreateControls() {
 }
 
 QString SendProgressDlg::Text() const {
-    const QString recipients =
-        m_nRecipients == 1 ? QStringLiteral("1 recipient") : QStringLiteral("%1 recipients").arg(m_nRecipients);
+    // Whole sentences, so that a translation can order them its own way; the
+    // English singular has a text of its own, as no English translation is loaded.
     if (m_nMails <= 1) {
-        return QStringLiteral("Sending fax... (%1)").arg(recipients);
+        return m_nRecipients == 1 ? tr("Sending fax... (1 recipient)")
+                                  : tr("Sending fax... (%n recipients)", nullptr, m_nRecipients);
     }
-    const std::size_t mail = std::min(m_mail.load() + 1, m_nMails);
-    return QStringLiteral("Sending fax... (%1, mail %2 of %3)").arg(recipients).arg(mail).arg(m_nMails);
+    const auto mail = static_cast<qulonglong>(std::min(m_mail.load() + 1, m_nMails));
+    const QString text = m_nRecipients == 1
+                             ? tr("Sending fax... (1 recipient, mail %1 of %2)")
+                             : tr("Sending fax... (%n recipients, mail %1 of %2)", nullptr, m_nRecipients);
+    return text.arg(mail).arg(static_cast<qulonglong>(m_nMails));
 }
 
 void SendProgressDlg::Refresh() {
@@ -79,44 +83,29 @@ int SendProgressDlg::Percent() const {
 
 void SendProgressDlg::OnCancel() {
     m_bCancelled = true;
-    if (m_pClient != nullptr) {
-        m_pClient->Abort();
-    }
+    m_transport.Abort();
     EndDialog(IDCANCEL);
 }
 
-SendOperation::Transfer SendProgressDlg::TransferFor(int recipientCount, QWidget* parent, MailServerLogin login) {
-    return [recipientCount, parent, login](const std::vector<CMailItem*>& mails, const std::string& server,
-                                           unsigned port) {
-        SendProgressDlg progress(recipientCount, parent);
-        progress.SetLogin(login);
-        return progress.Transfer(mails, server, port);
-    };
+void SendProgressDlg::MailStarting(std::size_t index, std::size_t) {
+    m_sent = 0;
+    m_mail = index;
 }
 
-SendOperation::TransferResult SendProgressDlg::Transfer(const std::vector<CMailItem*>& mails,
-                                                         const std::string& server, unsigned port) {
+void SendProgressDlg::BytesSent(std::uint64_t sent, std::uint64_t total) {
+    m_total = total;
+    m_sent = sent;
+}
+
+void SendProgressDlg::Deliver(const std::vector<CMailItem*>& mails, const MailServer& server, SubmissionProgress&,
+                              Outcome& outcome) {
     m_nMails = std::max<std::size_t>(1, mails.size());
     m_mail = 0;
-    CSmtpClient client("", 25);
-    if (!m_login.ApplyTo(client)) {
-        return SendOperation::SettingRefused(server, port, m_login.UnknownText());
-    }
     EnsureControlsCreated();
-    client.SetProgressCallback([this](std::uint64_t sent, std::uint64_t total) {
-        m_total = total;
-        m_sent = sent;
-    });
-    m_pClient = &client;
     m_bCancelled = false;
-
-    SendOperation::TransferResult result;
     m_pTimer->start();
     std::thread worker([&] {
-        result = SendOperation::TransferOverSmtp(client, mails, server, port, [this](std::size_t index) {
-            m_sent = 0;
-            m_mail = index;
-        });
+        m_transport.Deliver(mails, server, *this, outcome);
         // Ends the modal run from the user-interface thread.
         QMetaObject::invokeMethod(
             this, [this] { EndDialog(IDOK); }, Qt::QueuedConnection);
@@ -125,14 +114,13 @@ SendOperation::TransferResult SendProgressDlg::Transfer(const std::vector<CMailI
     worker.join();
     m_pTimer->stop();
     Refresh();
-    m_pClient = nullptr;
 
     // A message the server accepted counts as sent even when Cancel came during
-    // the goodbye: telling the user otherwise would make them send it twice.
-    if (m_bCancelled && !result.Sent()) {
-        result.failure = SendOperation::Failure::Cancelled;
+    // the goodbye: telling the user otherwise would make them send it twice. For
+    // the same reason a message whose end went out stays unknown.
+    if (m_bCancelled && !outcome.Sent() && !outcome.Unknown()) {
+        outcome.failure = Failure::Cancelled;
     }
-    return result;
 }
 
 } // namespace desklet

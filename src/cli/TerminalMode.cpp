@@ -6,15 +6,14 @@
 #include "cli/Mbox.h"
 #include "cli/PasswordFile.h"
 #include "commandline/CommandLine.h"
-#include "fax/FaxNumberRules.h"
 #include "fax/JobOptions.h"
 #include "mail/CMailItem.h"
-#include "settings/MailServerLogin.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
-#include "smtp/CSmtpClient.h"
 #include "submission/ExitStatus.h"
-#include "submission/SendOperation.h"
+#include "submission/FaxSubmission.h"
+#include "submission/OutcomeText.h"
+#include "submission/SmtpClientTransport.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -143,18 +142,25 @@ int UsageError(const TerminalMode::Streams& streams, const std::string& why) {
 }
 
 // The "\r" line of the send's progress; only on a terminal, where it can be redrawn.
-class ProgressLine {
+class ProgressLine : public SubmissionProgress {
 public:
-    ProgressLine(std::ostream& err, bool enabled, std::size_t mails) : m_err(err), m_enabled(enabled), m_mails(mails) {}
-    ~ProgressLine() {
+    ProgressLine(std::ostream& err, bool enabled) : m_err(err), m_enabled(enabled) {}
+    ~ProgressLine() override { End(); }
+
+    // Ends the line, so that what follows starts on its own.
+    void End() {
         if (m_drawn) {
             m_err << '\n';
             m_err.flush();
+            m_drawn = false;
         }
     }
 
-    void Mail(std::size_t index) { m_mail = index; }
-    void Bytes(std::uint64_t sent, std::uint64_t total) {
+    void MailStarting(std::size_t index, std::size_t count) override {
+        m_mail = index;
+        m_mails = count;
+    }
+    void BytesSent(std::uint64_t sent, std::uint64_t total) override {
         if (!m_enabled) {
             return;
         }
@@ -165,14 +171,14 @@ public:
         }
         m_percent = percent;
         m_drawn = true;
-        m_err << '\r' << TerminalMode::kPrefix << "sending fax... " << percent << '%';
+        m_err << '\r' << TerminalMode::kPrefix << Text(TerminalMode::tr("sending fax... %1%").arg(percent));
         m_err.flush();
     }
 
 private:
     std::ostream& m_err;
     bool m_enabled;
-    std::size_t m_mails;
+    std::size_t m_mails = 1;
     std::size_t m_mail = 0;
     int m_percent = -1;
     bool m_drawn = false;
@@ -245,34 +251,46 @@ std::string PasswordFileText(const std::string& path, const PasswordFile::Result
     return Text(detail.isNull() ? text.arg(name) : text.arg(name, detail));
 }
 
-// Writes the composed mails to standard output: one as it would go on the wire,
-// several as an mbox, so that a mail reader finds each of them.
-SendOperation::TransferResult PrintMails(const std::vector<CMailItem*>& mails, const TerminalMode::Streams& streams) {
-    SendOperation::TransferResult result;
-    const bool several = mails.size() > 1;
-    const std::time_t now = std::time(nullptr);
-    for (CMailItem* mail : mails) {
-        // One mail streams as it goes on the wire; an mbox entry needs its lines
-        // rewritten, so each mail of a split job is composed whole first.
-        const bool written = several ? mail->ComposeMessage() : mail->WriteMessage(streams.out);
-        if (!written) {
-            result.failure = SendOperation::Failure::DocumentUnreadable;
-            result.details = mail->GetComposeError();
-            return result;
+// Writes the composed mails to standard output instead of sending them: one as it
+// would go on the wire, several as an mbox, so that a mail reader finds each of them.
+class PrintTransport : public SmtpTransport {
+public:
+    explicit PrintTransport(const TerminalMode::Streams& streams) : m_streams(streams) {}
+
+    void Deliver(const std::vector<CMailItem*>& mails, const MailServer&, SubmissionProgress&,
+                 Outcome& outcome) override {
+        outcome.mails.resize(std::max(outcome.mails.size(), mails.size()));
+        const bool several = mails.size() > 1;
+        const std::time_t now = std::time(nullptr);
+        for (std::size_t i = 0; i < mails.size(); ++i) {
+            CMailItem& mail = *mails[i];
+            // One mail streams as it goes on the wire; an mbox entry needs its lines
+            // rewritten, so each mail of a split job is composed whole first.
+            const bool written = several ? mail.ComposeMessage() : mail.WriteMessage(m_streams.out);
+            if (!written) {
+                outcome.failure = Failure::DocumentUnreadable;
+                outcome.details = mail.GetComposeError();
+                outcome.mails[i].state = MailOutcome::State::Refused;
+                return;
+            }
+            if (several) {
+                m_streams.out << Mbox::FromLine(mail.m_strSender, now)
+                              << Mbox::Entry(mail.m_strHeader + mail.m_strBody);
+                std::string().swap(mail.m_strBody);
+            }
+            outcome.mails[i].state = MailOutcome::State::Accepted;
         }
+        m_streams.out.flush();
         if (several) {
-            streams.out << Mbox::FromLine(mail->m_strSender, now) << Mbox::Entry(mail->m_strHeader + mail->m_strBody);
-            std::string().swap(mail->m_strBody);
+            Say(m_streams.err,
+                Text(TerminalMode::tr("%n fax mails, one for each share of the numbers, written as an mbox", nullptr,
+                                      static_cast<int>(mails.size()))));
         }
-        ++result.mailsSent;
     }
-    streams.out.flush();
-    if (several) {
-        Say(streams.err, Text(TerminalMode::tr("%n fax mails, one for each share of the numbers, written as an mbox",
-                                               nullptr, static_cast<int>(mails.size()))));
-    }
-    return result;
-}
+
+private:
+    const TerminalMode::Streams& m_streams;
+};
 
 int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams) {
     CMapStringToString given{10};
@@ -323,7 +341,9 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     SettingsStore store;
     CMapStringToString stored{10};
     if (!store.Load(stored)) {
-        Say(streams.err, SendOperation::kCheckPasswordText, store.GetLastError());
+        Outcome noAccount;
+        noAccount.failure = Failure::NoAccount;
+        Say(streams.err, OutcomeText::For(noAccount).text, store.GetLastError());
         Say(streams.err, AccountHint());
         return ExitStatus::kConfig;
     }
@@ -349,50 +369,29 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         settings.SetAt(passwordKey, *password);
     }
 
-    SendOperation::Ui ui;
-    ui.hide = [] {};
-    ui.show = [] {};
-    ui.message = [&streams](const std::string& text, const std::string& caption, SendOperation::Icon,
-                            const std::string& details) {
-        // A number rule's caption names the entry; the other captions add nothing.
-        const bool namesEntry = caption.rfind(FaxNumberRules::SendCaption(""), 0) == 0;
-        Say(streams.err, namesEntry ? caption + ": " + text : text, details);
-    };
-    // Where the dialog would open the settings, the run ends with its status; for
-    // the account, after saying how to set it up.
-    ui.runAccountSettings = [&streams] { Say(streams.err, AccountHint()); };
-    ui.runMailServerSettings = [] {};
-    ui.keepRecipients = [&streams](const std::vector<std::string>& remaining) {
-        std::string line = "not sent to: ";
-        for (std::size_t i = 0; i < remaining.size(); ++i) {
-            line += (i > 0 ? "," : "") + remaining[i];
+    ProgressLine progress(streams.err, streams.errIsTerminal);
+    SmtpClientTransport smtp;
+    PrintTransport print(streams);
+    SmtpTransport& transport = parsed.mode == RunMode::PrintMessage ? static_cast<SmtpTransport&>(print) : smtp;
+    const Outcome outcome = FaxSubmission::Submit(job, document, settings, transport, progress);
+    progress.End();
+    if (outcome.PartlySent()) {
+        std::string list;
+        for (const std::string& number : outcome.UnsentNumbers()) {
+            list += (list.empty() ? "" : ",") + number;
         }
-        Say(streams.err, line);
-    };
-
-    SendOperation::Transfer transfer;
-    if (parsed.mode == RunMode::PrintMessage) {
-        transfer = [&streams](const std::vector<CMailItem*>& mails, const std::string&, unsigned) {
-            return PrintMails(mails, streams);
-        };
-    } else {
-        transfer = [&streams, &settings](const std::vector<CMailItem*>& mails, const std::string& server,
-                                         unsigned port) {
-            CSmtpClient client("", 25);
-            PasswordVault vault;
-            const MailServerLogin login = MailServerLogin::Read(settings, vault);
-            if (!login.ApplyTo(client)) {
-                return SendOperation::SettingRefused(server, port, login.UnknownText());
-            }
-            ProgressLine progress(streams.err, streams.errIsTerminal, mails.size());
-            client.SetProgressCallback(
-                [&progress](std::uint64_t sent, std::uint64_t total) { progress.Bytes(sent, total); });
-            return SendOperation::TransferOverSmtp(client, mails, server, port,
-                                                   [&progress](std::size_t index) { progress.Mail(index); });
-        };
+        Say(streams.err, Text(TerminalMode::tr("not sent to: %1").arg(QString::fromStdString(list))));
     }
-    const SendOperation::Config config{std::string(config::GatewayDomain), std::string(config::SenderTag)};
-    return ExitStatus::For(SendOperation::Run(job, document, settings, config, ui, transfer));
+    const OutcomeText said = OutcomeText::For(outcome);
+    if (!said.text.empty()) {
+        Say(streams.err, said.captionNamesSubject ? said.caption + ": " + said.text : said.text, said.details);
+    }
+    // Where the dialog would open the account settings, the run ends after saying
+    // how to set the account up.
+    if (outcome.failure == Failure::NoAccount) {
+        Say(streams.err, AccountHint());
+    }
+    return ExitStatus::For(outcome);
 }
 
 } // namespace

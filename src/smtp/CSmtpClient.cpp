@@ -562,6 +562,8 @@ bool CSmtpClient::IsValidAddress(std::string_view address) {
 }
 
 bool CSmtpClient::SendMessage(CMailItem& item) {
+    m_bEndOfDataSent = false;
+    m_strEndOfDataReply.clear();
     if (!m_bConnected) {
         return Fail(FailureKind::Permanent, "Must be connected");
     }
@@ -648,7 +650,12 @@ bool CSmtpClient::TransferMessage(CMailItem& item) {
     if (!SendData(*message, total)) {
         return false;
     }
-    return ReadReply(kReplyOk, m_timeouts.dataEndReply);
+    const bool accepted = ReadReply(kReplyOk, m_timeouts.dataEndReply);
+    // Either way a reply came; a timeout or a broken connection leaves it empty.
+    if (accepted || m_bFailedOnReply) {
+        m_strEndOfDataReply = m_strLastReply;
+    }
+    return accepted;
 }
 
 std::uint64_t CSmtpClient::MeasureData(const MessageSource& message) {
@@ -729,6 +736,9 @@ bool CSmtpClient::SendData(MessageSource& message, std::uint64_t total) {
         CloseConnection();
         return Fail(FailureKind::Cancelled, kCancelled);
     }
+    // Counted as gone once it is handed over: a part of it may reach the server
+    // even when the write fails.
+    m_bEndOfDataSent = true;
     return SendCommand("\r\n.\r\n");
 }
 

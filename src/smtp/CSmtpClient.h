@@ -153,6 +153,11 @@ public:
     // its words, and GetLastError() holds only its code); false when it was ours or
     // the connection's.
     bool FailedOnReply() const { return m_bFailedOnReply; }
+    // Of the last SendMessage(): whether the line that ends the data went out (from
+    // then on the server may deliver the message whatever else happens), and the
+    // server's reply to it, every line with its CR LF; empty when none came.
+    bool EndOfDataSent() const { return m_bEndOfDataSent; }
+    const std::string& GetEndOfDataReply() const { return m_strEndOfDataReply; }
 
     FailureKind GetFailureKind() const { return m_failureKind; }
     // Why the certificate was refused, and the name it was checked against.
@@ -230,6 +235,8 @@ private:
     bool m_bFailedOnReply = false;
     SmtpCapabilities m_capabilities;
     std::uint64_t m_nMessageSize = 0;
+    bool m_bEndOfDataSent = false;
+    std::string m_strEndOfDataReply;
 };
 
 } // namespace desklet

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "submission/SendOperation.h"
+#include "submission/Outcome.h"
 
 namespace desklet {
 
@@ -15,12 +15,12 @@ public:
     static constexpr int kNoInput = 66;      // EX_NOINPUT: the document is missing or unreadable
     static constexpr int kUnavailable = 69;  // EX_UNAVAILABLE: no server, or a refusal for good
     static constexpr int kSoftware = 70;     // EX_SOFTWARE: the program could not run
-    static constexpr int kTempFail = 75;     // EX_TEMPFAIL: refused for now; try again later
+    static constexpr int kTempFail = 75;     // EX_TEMPFAIL: refused for now, or no answer; try again later
     static constexpr int kProtocol = 76;     // EX_PROTOCOL: the server's replies made no sense
     static constexpr int kNoPermission = 77; // EX_NOPERM: login or certificate refused
     static constexpr int kConfig = 78;       // EX_CONFIG: no account set up
 
-    static int For(SendOperation::Failure failure);
+    static int For(const Outcome& outcome);
 };
 
 } // namespace desklet

@@ -1,15 +1,16 @@
 #include "app/CFaxClientDlg.h"
 #include "app/CFaxClientApp.h"
-#include "submission/SendOperation.h"
 #include "controls/DocumentPreviewCtrl.h"
-#include "settings/ui/CConfigSheet.h"
 #include "settings/SettingsStore.h"
+#include "settings/ui/CConfigSheet.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
 #include "support/FakeDesktop.h"
 #include "support/ProgramRun.h"
 #include "support/ReadableText.h"
 #include "support/SampleDocuments.h"
+#include "support/ScriptedSmtpServer.h"
+#include "support/SubmissionTexts.h"
 #include "support/TempDir.h"
 #include "support/TestAuthority.h"
 #include "support/TestNames.h"
@@ -34,6 +35,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -65,16 +67,7 @@ protected:
     std::vector<char*> argv;
     int argc = 0;
 
-    // Writes the store as an earlier run of the program would have left it.
-    void Store(const std::map<std::string, std::string>& values) {
-        const auto folder = home.path() / "Quillmark";
-        std::filesystem::create_directories(folder);
-        std::ofstream out(folder / "Desklet.conf");
-        out << "[Config]\n";
-        for (const auto& [key, value] : values) {
-            out << key << "=" << value << "\n";
-        }
-    }
+    void Store(const std::map<std::string, std::string>& values) const { home.Store(values); }
 
     void Start(std::vector<std::string> args) {
         arguments = std::move(args);
@@ -241,8 +234,8 @@ TEST_P(SendFailures, ShowOneMessageAndGiveTheDialogBackIntact) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendFailures,
-    testing::Values(FailureCase{"empty recipient list", "", true, "", SendOperation::kNoRecipientsText,
-                                SendOperation::kNoRecipientsCaption, 0, "", false},
+    testing::Values(FailureCase{"empty recipient list", "", true, "", texts::kNoRecipients, texts::kNoRecipientsCaption,
+                                0, "", false},
                     FailureCase{"the second of three entries breaks a rule", "2125551212,12345,0114420712345", true, "",
                                 "A fax number that begins with 1 must be followed by exactly 10 digits",
                                 "Please verify fax telephone number 12345", MB_ICONEXCLAMATION, "", false},
@@ -250,13 +243,14 @@ INSTANTIATE_TEST_SUITE_P(
                                 "A fax telephone number that begins with a 0 must be between 8 and 35 digits long",
                                 "Please verify fax telephone number 0" + std::string(35, '1'), MB_ICONEXCLAMATION, "",
                                 false},
-                    FailureCase{"the document does not exist", "2125551212", false, "",
-                                SendOperation::kFileNotFoundText, SendOperation::kFileNotFoundCaption,
-                                MB_ICONEXCLAMATION, "missing.pdf: No such file or directory", true},
-                    FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc",
-                                SendOperation::kConnectFailedText, SendOperation::kSendErrorCaption, MB_ICONEXCLAMATION,
+                    FailureCase{"the document does not exist", "2125551212", false, "", texts::kFileNotFound,
+                                texts::kFileNotFoundCaption, MB_ICONEXCLAMATION,
+                                "missing.pdf: No such file or directory", true},
+                    FailureCase{"a port of letters connects nowhere", "2125551212", true, "abc", texts::kConnectFailed,
+                                texts::kSendErrorCaption, MB_ICONEXCLAMATION,
                                 "Mail server 127.0.0.1, port 0.\nThe port must be a number from 1 to 65535.\n"
-                                "Unable to connect to server.", true}),
+                                "Unable to connect to server.",
+                                true}),
     SentenceName{});
 
 TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {
@@ -269,6 +263,49 @@ TEST_F(MainDialog, AStoreThatCannotBeWrittenSaysWhereAndWhyUnderneath) {
     EXPECT_EQ(recorder.messages[0].caption, SettingsStore::kPermissionCaption);
     EXPECT_NE(recorder.messages[0].details.find((home.path() / "Quillmark").string()), std::string::npos)
         << recorder.messages[0].details;
+}
+
+TEST_F(MainDialog, APartialSendLeavesOnlyTheNumbersNotSentInTheListAndSaysHowFarItWent) {
+    using S = ScriptedSmtpServer;
+    std::vector<S::Step> script = S::Greeting(S::Message("250 queued\r\n"));
+    for (S::Step step : S::Message("554 5.7.1 number barred\r\n")) {
+        script.push_back(std::move(step));
+    }
+    script.push_back(S::ReadLine());
+    script.push_back(S::Send("221 bye\r\n"));
+    S server(script);
+    ASSERT_TRUE(server.listening());
+    const auto path = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    std::string numbers;
+    for (int i = 0; i < 300; ++i) {
+        numbers += (i > 0 ? "," : "") + std::to_string(2125550000 + i);
+    }
+    Start({"desklet", "-file", path.string(), "-fax", numbers});
+
+    CFaxClientDlg dialog;
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+    recorder.ExpectModal([&](QDialog& d) {
+        before = entries(dialog);
+        click(dialog, IDOK);
+        EXPECT_TRUE(dialog.isVisible());
+        after = entries(dialog);
+        PressCancel(d);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(server.Finish());
+    ASSERT_EQ(before.size(), 300u);
+    ASSERT_FALSE(after.empty());
+    ASSERT_LT(after.size(), before.size());
+    EXPECT_TRUE(std::equal(after.begin(), after.end(), before.end() - static_cast<long>(after.size())))
+        << "the numbers of the first mail went; the rest stay, in their order";
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, std::string(texts::kSendFailed) + "\n\nThe fax went to " +
+                                             std::to_string(before.size() - after.size()) +
+                                             " of the 300 numbers. Only the " + std::to_string(after.size()) +
+                                             " numbers not yet sent are left in the list.");
+    EXPECT_NE(recorder.messages[0].details.find("554 5.7.1 number barred"), std::string::npos);
 }
 
 TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {
@@ -287,8 +324,8 @@ TEST_F(MainDialog, AMissingAccountShowsTheDialogTheMessageAndThenTheSheet) {
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, SendOperation::kCheckPasswordText);
-    EXPECT_EQ(recorder.messages[0].caption, SendOperation::kCheckPasswordCaption);
+    EXPECT_EQ(recorder.messages[0].text, texts::kCheckPassword);
+    EXPECT_EQ(recorder.messages[0].caption, texts::kCheckPasswordCaption);
     EXPECT_TRUE(visibleDuringMessage);
     EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle}));
     EXPECT_TRUE(server.Messages(0, std::chrono::milliseconds(200)).empty());
@@ -328,7 +365,7 @@ TEST_F(MainDialog, ARefusedLoginSaysSoAndOpensTheMailServerPage) {
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, SendOperation::kLoginRefusedText);
+    EXPECT_EQ(recorder.messages[0].text, texts::kLoginRefused);
     EXPECT_EQ(recorder.messages[0].details.find("wrong"), std::string::npos) << recorder.messages[0].details;
     EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Quillmark Tarvel", kSheetTitle}));
     EXPECT_TRUE(mailServerPage);
@@ -450,7 +487,7 @@ TEST_F(MainDialog, EnterInTheNumberFieldPressesSendFaxNotAdd) {
     });
     dialog.DoModal();
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].caption, SendOperation::kNoRecipientsCaption);
+    EXPECT_EQ(recorder.messages[0].caption, texts::kNoRecipientsCaption);
 }
 
 TEST_F(MainDialog, EnterInTheCommentBreaksTheLineAndCtrlEnterSends) {

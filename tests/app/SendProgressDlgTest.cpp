@@ -1,5 +1,6 @@
 #include "app/SendProgressDlg.h"
 #include "mail/CMailItem.h"
+#include "submission/SmtpClientTransport.h"
 #include "support/DialogRecorder.h"
 
 #include <QApplication>
@@ -22,7 +23,6 @@
 
 using namespace desklet;
 using namespace std::chrono_literals;
-using Failure = SendOperation::Failure;
 
 namespace {
 
@@ -137,19 +137,27 @@ void fill(CMailItem& item, std::size_t bodyBytes) {
     }
 }
 
+// The window's session with the SMTP peer on the loopback port.
+Outcome Deliver(SendProgressDlg& progress, const std::vector<CMailItem*>& mails, unsigned port) {
+    Outcome outcome;
+    progress.Deliver(mails, MailServer{"127.0.0.1", port, {}}, progress, outcome);
+    return outcome;
+}
+
 TEST(SendProgress, TheBarRisesToTheEndAndTheWindowShowsForASlowSend) {
     desklet::test::DialogRecorder recorder;
     SlowSmtpPeer peer(2ms);
     CMailItem item;
     fill(item, 2 * 1024 * 1024);
-    SendProgressDlg progress(3);
+    SmtpClientTransport smtp;
+    SendProgressDlg progress(3, smtp);
     std::vector<int> seen;
     recorder.ExpectModal([&](QDialog&) {
         auto* bar = qobject_cast<QProgressBar*>(progress.GetDlgItem(SendProgressDlg::IDC_PROGRESS_BAR));
         QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) { seen.push_back(value); });
         seen.push_back(bar->value());
     });
-    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::None);
+    EXPECT_EQ(Deliver(progress, {&item}, peer.port()).failure, Failure::None);
     EXPECT_TRUE(peer.completed());
     EXPECT_EQ(recorder.modalRuns, (std::vector<std::string>{"Sending fax..."}));
     ASSERT_FALSE(seen.empty());
@@ -162,8 +170,9 @@ TEST(SendProgress, AQuickSendShowsNoWindow) {
     SlowSmtpPeer peer(0ms);
     CMailItem item;
     fill(item, 1000);
-    SendProgressDlg progress(1);
-    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::None);
+    SmtpClientTransport smtp;
+    SendProgressDlg progress(1, smtp);
+    EXPECT_EQ(Deliver(progress, {&item}, peer.port()).failure, Failure::None);
     EXPECT_TRUE(recorder.modalRuns.empty());
 }
 
@@ -174,10 +183,12 @@ TEST(SendProgress, AJobOfSeveralMailsCountsThemInOneSession) {
     CMailItem second;
     fill(first, 1000);
     fill(second, 1000);
-    SendProgressDlg progress(300);
-    const auto result = progress.Transfer({&first, &second}, "127.0.0.1", peer.port());
+    SmtpClientTransport smtp;
+    SendProgressDlg progress(300, smtp);
+    const auto result = Deliver(progress, {&first, &second}, peer.port());
     EXPECT_EQ(result.failure, Failure::None);
-    EXPECT_EQ(result.mailsSent, 2u);
+    ASSERT_EQ(result.mails.size(), 2u);
+    EXPECT_EQ(result.mails[1].state, MailOutcome::State::Accepted);
     auto* text = qobject_cast<QLabel*>(progress.GetDlgItem(SendProgressDlg::IDC_PROGRESS_TEXT));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->text().toStdString(), "Sending fax... (300 recipients, mail 2 of 2)");
@@ -189,7 +200,8 @@ TEST(SendProgress, CancelInTheBodyLeavesTheServerWithoutAMessage) {
     SlowSmtpPeer peer(5ms);
     CMailItem item;
     fill(item, 16 * 1024 * 1024);
-    SendProgressDlg progress(1);
+    SmtpClientTransport smtp;
+    SendProgressDlg progress(1, smtp);
     recorder.ExpectModal([&](QDialog& dialog) {
         const auto deadline = std::chrono::steady_clock::now() + 20s;
         while (progress.Percent() < 1 && std::chrono::steady_clock::now() < deadline) {
@@ -198,7 +210,7 @@ TEST(SendProgress, CancelInTheBodyLeavesTheServerWithoutAMessage) {
         EXPECT_LT(progress.Percent(), 90) << "still in the middle of the body";
         desklet::test::PressCancel(dialog);
     });
-    EXPECT_EQ(progress.Transfer({&item}, "127.0.0.1", peer.port()).failure, Failure::Cancelled);
+    EXPECT_EQ(Deliver(progress, {&item}, peer.port()).failure, Failure::Cancelled);
     EXPECT_FALSE(peer.completed()) << "no end-of-data line reached the server";
     EXPECT_LT(peer.bodyBytes(), item.m_strBody.size());
 }

@@ -1,7 +1,7 @@
 #include "submission/ExitStatus.h"
-#include "submission/SendOperation.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/ProgramRun.h"
+#include "support/SubmissionTexts.h"
 #include "support/TempDir.h"
 #include "support/TestAuthority.h"
 #include "support/TestNames.h"
@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <set>
 
 using namespace desklet;
 using namespace desklet::test;
@@ -42,15 +42,7 @@ protected:
     TempSettingsHome home;
     TempDir files;
 
-    void Store(const std::map<std::string, std::string>& values) {
-        const auto folder = home.path() / "Quillmark";
-        std::filesystem::create_directories(folder);
-        std::ofstream out(folder / "Desklet.conf");
-        out << "[Config]\n";
-        for (const auto& [key, value] : values) {
-            out << key << "=" << value << "\n";
-        }
-    }
+    void Store(const std::map<std::string, std::string>& values) const { home.Store(values); }
 
     static ProgramResult Desklet(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), DESKLET_PROGRAM);
@@ -286,7 +278,7 @@ TEST_P(Roads, EndWithTheirStatusAndLine) {
     EXPECT_EQ(server.Messages(sent ? 1 : 0, std::chrono::milliseconds(sent ? 10000 : 200)).size(), sent ? 1u : 0u);
 }
 
-const std::string kSendFailed = SendOperation::kSendFailedText;
+const std::string kSendFailed = texts::kSendFailed;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Roads,
@@ -296,9 +288,9 @@ INSTANTIATE_TEST_SUITE_P(
              "Please verify fax telephone number 12345: A fax number that begins with 1 must be followed by exactly "
              "10 digits",
              ""},
-        Road{"missing document", "", "2125551212", false, true, true, ExitStatus::kNoInput,
-             SendOperation::kFileNotFoundText, "gone.pdf: No such file or directory"},
-        Road{"no account", "", "2125551212", true, false, true, ExitStatus::kConfig, SendOperation::kCheckPasswordText,
+        Road{"missing document", "", "2125551212", false, true, true, ExitStatus::kNoInput, texts::kFileNotFound,
+             "gone.pdf: No such file or directory"},
+        Road{"no account", "", "2125551212", true, false, true, ExitStatus::kConfig, texts::kCheckPassword,
              "start desklet once with a window"},
         Road{"no fax number", "", "", true, true, true, ExitStatus::kUsage,
              "no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]", ""},
@@ -307,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
              "settings, or see the online help.",
              "Mail server 127.0.0.1, port 1. Unable to connect to server. The system's reason: Connection refused."},
         Road{"refused for now", "451 4.3.0 try later", "2125551212", true, true, true, ExitStatus::kTempFail,
-             SendOperation::kTemporaryText, "The server's last reply: 451 4.3.0 try later"},
+             texts::kTemporary, "The server's last reply: 451 4.3.0 try later"},
         Road{"refused for good", "554 5.7.1 no faxes", "2125551212", true, true, true, ExitStatus::kUnavailable,
              kSendFailed, "554 5.7.1 no faxes"}),
     SentenceName{});

@@ -153,8 +153,7 @@ TEST_P(Connecting, JudgesTheWholeReply) {
 INSTANTIATE_TEST_SUITE_P(Cases, Connecting, testing::ValuesIn(ConnectCases()), desklet::test::SentenceName{});
 
 TEST(Connect, WritesOnlyTheHelloAndNothingWhenAlreadyConnected) {
-    ScriptedSmtpServer server({ScriptedSmtpServer::Send("220 hi\r\n"), ScriptedSmtpServer::ReadLine(),
-                               ScriptedSmtpServer::Send("250 ok\r\n"), ScriptedSmtpServer::Hold(milliseconds(300))});
+    ScriptedSmtpServer server(ScriptedSmtpServer::Greeting({ScriptedSmtpServer::Hold(milliseconds(300))}));
     CSmtpClient client("", 25);
     Aim(client, server);
     ASSERT_TRUE(client.Connect());
@@ -281,9 +280,9 @@ struct QuitCase {
 class Quit : public testing::TestWithParam<QuitCase> {};
 
 TEST_P(Quit, ClosesWhateverTheAnswer) {
-    ScriptedSmtpServer server({ScriptedSmtpServer::Send("220 hi\r\n"), ScriptedSmtpServer::ReadLine(),
-                               ScriptedSmtpServer::Send("250 ok\r\n"), ScriptedSmtpServer::ReadLine(),
-                               ScriptedSmtpServer::Send(GetParam().reply), ScriptedSmtpServer::Hold(kPatient)});
+    ScriptedSmtpServer server(
+        ScriptedSmtpServer::Greeting({ScriptedSmtpServer::ReadLine(), ScriptedSmtpServer::Send(GetParam().reply),
+                                      ScriptedSmtpServer::Hold(kPatient)}));
     CSmtpClient client("", 25);
     Aim(client, server);
     ASSERT_TRUE(client.Connect());
@@ -302,9 +301,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Quit,
                          desklet::test::SentenceName{});
 
 TEST(Disconnect, DestroyingAConnectedClientSaysQuit) {
-    ScriptedSmtpServer server({ScriptedSmtpServer::Send("220 hi\r\n"), ScriptedSmtpServer::ReadLine(),
-                               ScriptedSmtpServer::Send("250 ok\r\n"), ScriptedSmtpServer::ReadLine(),
-                               ScriptedSmtpServer::Send("221 bye\r\n")});
+    ScriptedSmtpServer server(
+        ScriptedSmtpServer::Greeting({ScriptedSmtpServer::ReadLine(), ScriptedSmtpServer::Send("221 bye\r\n")}));
     {
         CSmtpClient client("", 25);
         Aim(client, server);
@@ -345,9 +343,8 @@ struct RefusalCase {
 class Refusal : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusal, SendsNothing) {
-    ScriptedSmtpServer server({ScriptedSmtpServer::Send("220 hi\r\n"), ScriptedSmtpServer::ReadLine(),
-                               ScriptedSmtpServer::Send("250 ok\r\n"), ScriptedSmtpServer::ReadLine(),
-                               ScriptedSmtpServer::Send("221 bye\r\n")});
+    ScriptedSmtpServer server(
+        ScriptedSmtpServer::Greeting({ScriptedSmtpServer::ReadLine(), ScriptedSmtpServer::Send("221 bye\r\n")}));
     CSmtpClient client("", 25);
     Aim(client, server);
     ASSERT_TRUE(client.Connect());
@@ -412,32 +409,26 @@ struct TransferCase {
 
 std::vector<TransferCase> TransferCases() {
     using S = ScriptedSmtpServer;
-    const std::vector<Step> greet = {S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250 ok\r\n")};
-    auto with = [&greet](std::vector<Step> rest) {
-        std::vector<Step> script = greet;
-        script.insert(script.end(), rest.begin(), rest.end());
-        return script;
-    };
     return {
         {"550 on the first of two recipients still sends",
-         with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("550 no such user\r\n"), S::ReadLine(),
-               S::Send("250 ok\r\n"), S::ReadLine(), S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"),
-               S::Send("250 queued\r\n")}),
+         S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("550 no such user\r\n"),
+                      S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("354 go\r\n"),
+                      S::ReadUntil("\r\n.\r\n"), S::Send("250 queued\r\n")}),
          true, "550:SMTP server error", true, ""},
         {"451 on DATA sends neither header nor body",
-         with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-               S::Send("250 ok\r\n"), S::ReadLine(), S::Send("451 later\r\n")}),
+         S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
+                      S::Send("250 ok\r\n"), S::ReadLine(), S::Send("451 later\r\n")}),
          false, "451:SMTP server not ready for data", true, "From:"},
-        {"refused sender ends the transfer", with({S::ReadLine(), S::Send("553 who\r\n")}), false,
+        {"refused sender ends the transfer", S::Greeting({S::ReadLine(), S::Send("553 who\r\n")}), false,
          "553:SMTP server error", true, ""},
         {"refused message after the data",
-         with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-               S::Send("250 ok\r\n"), S::ReadLine(), S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"),
-               S::Send("554 spam\r\n")}),
+         S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
+                      S::Send("250 ok\r\n"), S::ReadLine(), S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"),
+                      S::Send("554 spam\r\n")}),
          false, "554:SMTP server error", true, ""},
         {"server hanging up at a recipient ends the transfer",
-         with({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Close()}), false, "Connection closed by server",
-         false, ""},
+         S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Close()}), false,
+         "Connection closed by server", false, ""},
     };
 }
 
@@ -476,9 +467,9 @@ std::string LargeBody() {
 
 TEST(SendMessage, ServerHangingUpInTheBodyFailsWithoutSigpipe) {
     using S = ScriptedSmtpServer;
-    ScriptedSmtpServer server({S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                               S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                               S::Send("354 go\r\n"), S::ReadUntil("AAAA"), S::Close()});
+    ScriptedSmtpServer server(
+        ScriptedSmtpServer::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"),
+                                      S::ReadLine(), S::Send("354 go\r\n"), S::ReadUntil("AAAA"), S::Close()}));
     CSmtpClient client("", 25);
     Aim(client, server);
     CMailItem item;
@@ -494,9 +485,9 @@ TEST(SendMessage, ServerHangingUpInTheBodyFailsWithoutSigpipe) {
 
 TEST(SendMessage, StalledServerTimesTheSendOut) {
     using S = ScriptedSmtpServer;
-    ScriptedSmtpServer server({S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                               S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                               S::Send("354 go\r\n"), S::Pause(milliseconds(3000))});
+    ScriptedSmtpServer server(
+        ScriptedSmtpServer::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"),
+                                      S::ReadLine(), S::Send("354 go\r\n"), S::Pause(milliseconds(3000))}));
     CSmtpClient client("", 25);
     Aim(client, server);
     SmtpTimeouts timeouts = SmtpTimeouts::Uniform(kPatient);
@@ -583,9 +574,9 @@ TEST(SendMessage, DocumentChangingWhileSentDropsTheConnectionBeforeTheEndOfData)
         {"grown", [](const std::filesystem::path& path) { std::ofstream(path, std::ios::app) << "more"; }},
     };
     for (const auto& [name, change] : cases) {
-        ScriptedSmtpServer server({S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                                   S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                                   S::Send("354 go\r\n"), S::Hold(milliseconds(5000))});
+        ScriptedSmtpServer server(
+            ScriptedSmtpServer::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"),
+                                          S::ReadLine(), S::Send("354 go\r\n"), S::Hold(milliseconds(5000))}));
         CSmtpClient client("", 25);
         Aim(client, server);
         test::TempDir dir;
@@ -646,10 +637,9 @@ TEST(Abort, InTheBodyNeverCompletesTheMessage) {
     using S = ScriptedSmtpServer;
     // The server reads the start of the data, then stops reading, so the client
     // blocks in a send; it reads again after the cancel to see what came.
-    ScriptedSmtpServer server({S::Send("220 hi\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                               S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                               S::Send("354 go\r\n"), S::ReadUntil("AAAA"), S::Pause(milliseconds(500)),
-                               S::Hold(milliseconds(5000))});
+    ScriptedSmtpServer server(ScriptedSmtpServer::Greeting(
+        {S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
+         S::Send("354 go\r\n"), S::ReadUntil("AAAA"), S::Pause(milliseconds(500)), S::Hold(milliseconds(5000))}));
     CSmtpClient client("", 25);
     Aim(client, server, milliseconds(20000));
     std::atomic<std::uint64_t> sent{0};

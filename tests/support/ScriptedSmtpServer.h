@@ -49,6 +49,27 @@ public:
         return {Step::Kind::StartTls, certificate.string(), {}, key.string()};
     }
 
+    // The greeting and the answer to HELO, the start of every plain session, then
+    // the steps given.
+    static std::vector<Step> Greeting(std::vector<Step> then = {}) {
+        std::vector<Step> script = {Send("220 hi\r\n"), ReadLine(), Send("250 ok\r\n")};
+        script.insert(script.end(), then.begin(), then.end());
+        return script;
+    }
+
+    // One mail to one recipient after the greeting: MAIL, RCPT and DATA taken, the
+    // message read to its end, which gets endReply.
+    static std::vector<Step> Message(std::string endReply) {
+        return {ReadLine(),
+                Send("250 ok\r\n"),
+                ReadLine(),
+                Send("250 ok\r\n"),
+                ReadLine(),
+                Send("354 go\r\n"),
+                ReadUntil("\r\n.\r\n"),
+                Send(std::move(endReply))};
+    }
+
     // The replies of a session that accepts everything: greeting, HELO, MAIL, one
     // RCPT per recipient, DATA, the message and QUIT.
     static std::vector<Step> Accepting(int recipients = 1);

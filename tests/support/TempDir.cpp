@@ -44,4 +44,12 @@ TempEnvironmentDir::~TempEnvironmentDir() {
     }
 }
 
+void TempSettingsHome::Store(const std::map<std::string, std::string>& values) const {
+    std::string text = "[Config]\n";
+    for (const auto& [key, value] : values) {
+        text += key + "=" + value + "\n";
+    }
+    WriteFile("Quillmark/Desklet.conf", text);
+}
+
 } // namespace desklet::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace desklet::test {
@@ -48,6 +49,10 @@ private:
 class TempSettingsHome : public TempEnvironmentDir {
 public:
     TempSettingsHome() : TempEnvironmentDir("XDG_CONFIG_HOME") {}
+
+    // Writes the store as an earlier run of the program would have left it: these
+    // keys and values in its [Config] section, nothing else.
+    void Store(const std::map<std::string, std::string>& values) const;
 };
 
 // TMPDIR, the system's temporary folder for this process, in a fresh directory:
