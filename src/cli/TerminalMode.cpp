@@ -296,9 +296,9 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
     CMapStringToString given{10};
     ReadArguments(parsed.arguments, given);
 
-    const std::string list = given.LookupOrEmpty(std::string(SettingsKeys::Fax));
+    const std::string list = given.LookupOrEmpty(std::string(SettingName(SettingKey::Fax)));
     const std::string names = SettingValue(given, SettingKey::To);
-    const std::string document = given.LookupOrEmpty(std::string(SettingsKeys::File));
+    const std::string document = given.LookupOrEmpty(std::string(SettingName(SettingKey::File)));
     if (list.empty() && names.empty()) {
         return UsageError(streams,
                           Text(TerminalMode::tr("no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]")));
@@ -321,7 +321,7 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         return UsageError(streams, WithValue(TerminalMode::tr("no fax number in -fax \"%1\""), list));
     }
 
-    const std::string passwordKey(SettingsKeys::SmtpPassword);
+    const std::string passwordKey(SettingName(SettingKey::SmtpPassword));
     std::optional<std::string> password;
     if (parsed.passwordFile) {
         PasswordFile::Result read = PasswordFile::Read(*parsed.passwordFile);
@@ -348,7 +348,7 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         return ExitStatus::kConfig;
     }
     CMapStringToString settings = given;
-    for (const std::string_view name : SettingsKeys::Persisted) {
+    for (const std::string_view name : kPersistedNames) {
         const std::string key(name);
         std::string storedValue;
         std::string givenValue;

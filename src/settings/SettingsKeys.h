@@ -147,12 +147,4 @@ inline constexpr auto kPersistedNames = [] {
     return names;
 }();
 
-// The former spelling, for the send in the terminal until it moves to SettingKey.
-struct SettingsKeys {
-    static constexpr std::string_view File = SettingName(SettingKey::File);
-    static constexpr std::string_view Fax = SettingName(SettingKey::Fax);
-    static constexpr std::string_view SmtpPassword = SettingName(SettingKey::SmtpPassword);
-    static constexpr const auto& Persisted = kPersistedNames;
-};
-
 } // namespace desklet

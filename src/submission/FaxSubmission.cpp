@@ -96,10 +96,6 @@ std::string SubjectLine(const FaxJob& job, const CMapStringToString& settings) {
                .command;
 }
 
-std::string Setting(const CMapStringToString& settings, std::string_view key) {
-    return settings.LookupOrEmpty(std::string(key));
-}
-
 } // namespace
 
 SubmissionProgress::~SubmissionProgress() = default;
@@ -200,7 +196,7 @@ Outcome FaxSubmission::Submit(const FaxJob& job, const std::string& documentPath
     if (!outcome.Sent()) {
         return outcome;
     }
-    if (Setting(settings, SettingsKeys::Logon).empty()) {
+    if (SettingValue(settings, SettingKey::Logon).empty()) {
         outcome.failure = Failure::NoAccount;
         return outcome;
     }
@@ -231,12 +227,11 @@ Outcome FaxSubmission::Submit(const FaxJob& job, const std::string& documentPath
     }
 
     MailServer server;
-    server.name = Setting(settings, SettingsKeys::Smtp);
+    server.name = SettingValue(settings, SettingKey::Smtp);
     if (server.name.empty()) {
         server.name = config::GatewayDomain;
     }
-    std::string port = Setting(settings, SettingsKeys::SmtpPort);
-    server.port = ParsePort(port.empty() ? std::string(SettingsKeys::DefaultSmtpPort) : port);
+    server.port = ParsePort(SettingValue(settings, SettingKey::SmtpPort));
     // The keyring is asked only now, and only when a login is set.
     PasswordVault vault;
     server.login = MailServerLogin::Read(settings, vault);

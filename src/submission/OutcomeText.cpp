@@ -81,7 +81,7 @@ constexpr const char* kTooLargeFormat =
 // Added below the failure's text when some fax mails of a split job went out; %n
 // the numbers left.
 constexpr const char* kPartlySentFormat =
-    QT_TRANSLATE_NOOP("FaxSubmission", "The fax went to %1 of the %2 numbers. Only the %n numbers not yet sent are "
+    QT_TRANSLATE_N_NOOP("FaxSubmission", "The fax went to %1 of the %2 numbers. Only the %n numbers not yet sent are "
                                        "left in the list.");
 
 std::string Translated(const char* text, int n = -1) {
