@@ -14,19 +14,26 @@ std::string Setting(const CMapStringToString& settings, std::string_view key) {
     return settings.LookupOrEmpty(std::string(key));
 }
 
+std::string_view FileKey(PasswordVault::Account account) {
+    return account == PasswordVault::Account::Directory ? SettingsKeys::LdapBindPassword : SettingsKeys::SmtpPassword;
+}
+
 } // namespace
 
-PasswordVault::PasswordVault() : m_keyring(std::make_shared<SecretServiceKeyring>()) {}
+PasswordVault::PasswordVault(Account account)
+    : m_keyring(std::make_shared<SecretServiceKeyring>()), m_account(account) {}
 
-PasswordVault::PasswordVault(std::shared_ptr<Keyring> keyring) : m_keyring(std::move(keyring)) {}
+PasswordVault::PasswordVault(std::shared_ptr<Keyring> keyring, Account account)
+    : m_keyring(std::move(keyring)), m_account(account) {}
 
-std::string PasswordVault::EntryKey(const CMapStringToString& settings) {
-    const std::string user = Setting(settings, SettingsKeys::SmtpUser);
+std::string PasswordVault::EntryKey(const CMapStringToString& settings, Account account) {
+    const bool bDirectory = account == Account::Directory;
+    const std::string user = Setting(settings, bDirectory ? SettingsKeys::LdapBindDn : SettingsKeys::SmtpUser);
     if (user.empty()) {
         return {};
     }
-    std::string server = Setting(settings, SettingsKeys::Smtp);
-    if (server.empty()) {
+    std::string server = Setting(settings, bDirectory ? SettingsKeys::LdapUrl : SettingsKeys::Smtp);
+    if (server.empty() && !bDirectory) {
         server = config::GatewayDomain;
     }
     for (char& c : server) {
@@ -43,11 +50,11 @@ PasswordVault::Place PasswordVault::StoragePlace() {
 
 PasswordVault::Found PasswordVault::Lookup(const CMapStringToString& settings) {
     m_strLastError.clear();
-    const std::string key = EntryKey(settings);
+    const std::string key = EntryKey(settings, m_account);
     if (key.empty()) {
         return {};
     }
-    std::string inFile = Setting(settings, SettingsKeys::SmtpPassword);
+    std::string inFile = Setting(settings, FileKey(m_account));
     if (!inFile.empty()) {
         return {std::move(inFile), Place::SettingsFile};
     }
@@ -67,7 +74,7 @@ PasswordVault::Found PasswordVault::Lookup(const CMapStringToString& settings) {
 
 PasswordVault::Place PasswordVault::Store(CMapStringToString& settings, const std::string& password) {
     m_strLastError.clear();
-    const std::string key = EntryKey(settings);
+    const std::string key = EntryKey(settings, m_account);
     if (key.empty()) {
         return Place::None;
     }
@@ -76,17 +83,17 @@ PasswordVault::Place PasswordVault::Store(CMapStringToString& settings, const st
         if (keyring && !m_keyring->Remove(key)) {
             m_strLastError = m_keyring->GetLastError();
         }
-        settings[std::string(SettingsKeys::SmtpPassword)] = "";
+        settings[std::string(FileKey(m_account))] = "";
         return Place::None;
     }
     if (keyring) {
         if (m_keyring->Write(key, password)) {
-            settings[std::string(SettingsKeys::SmtpPassword)] = "";
+            settings[std::string(FileKey(m_account))] = "";
             return Place::Keyring;
         }
         m_strLastError = m_keyring->GetLastError();
     }
-    settings[std::string(SettingsKeys::SmtpPassword)] = password;
+    settings[std::string(FileKey(m_account))] = password;
     return Place::SettingsFile;
 }
 

@@ -24,6 +24,13 @@ struct SettingsKeys {
     // The mail server's password, only when no desktop keyring holds it
     // (PasswordVault), or as a script wrote it.
     static constexpr std::string_view SmtpPassword = "smtp_password";
+    // The company directory: ldap://server or ldaps://server, the subtree searched,
+    // and the name it is logged in to with; empty means no directory, and no login.
+    static constexpr std::string_view LdapUrl = "ldap_url";
+    static constexpr std::string_view LdapBase = "ldap_base";
+    static constexpr std::string_view LdapBindDn = "ldap_bind_dn";
+    // The directory's password, only when no desktop keyring holds it (PasswordVault).
+    static constexpr std::string_view LdapBindPassword = "ldap_bind_password";
 
     // Keys that the command line hands over and the main dialog reads.
     static constexpr std::string_view File = "file";
@@ -36,9 +43,10 @@ struct SettingsKeys {
     static constexpr std::string_view From = "from";
     static constexpr std::string_view Attention = "attention";
 
-    static constexpr std::array<std::string_view, 12> Persisted = {
-        Logon, Password, StationId,    EmailOnDelivered, EmailOnNotDelivered, EmailOnQueued, EmailOnNotQueued,
-        Smtp,  SmtpPort, SmtpSecurity, SmtpUser,         SmtpPassword};
+    static constexpr std::array<std::string_view, 16> Persisted = {
+        Logon,        Password, StationId,  EmailOnDelivered, EmailOnNotDelivered, EmailOnQueued,
+        EmailOnNotQueued, Smtp, SmtpPort,   SmtpSecurity,     SmtpUser,            SmtpPassword,
+        LdapUrl,      LdapBase, LdapBindDn, LdapBindPassword};
 
     // The port used, and shown, while none is configured.
     static constexpr std::string_view DefaultSmtpPort = "25";
