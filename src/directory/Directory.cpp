@@ -277,9 +277,9 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
             const int rc = ldap_start_tls_s(ld, nullptr, nullptr);
             if (rc == LDAP_SUCCESS) {
                 m_bUsedTls = true;
-            } else if (rc < 0 || offer == StartTlsOffer::Offered || bPassword) {
-                // A failed handshake leaves no usable connection, and a server that
-                // offers TLS is never searched without it.
+            } else if (rc < 0 || bPassword) {
+                // A failed handshake leaves no usable connection, and a refused
+                // certificate is no reason to go on in plain text.
                 if (rc == LDAP_TIMEOUT) {
                     return connectionFailure(rc, "did not finish StartTLS");
                 }
@@ -287,7 +287,9 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
                                                               " refused StartTLS or its certificate was refused: " +
                                                               ldap_err2string(rc));
             }
-            // A server that could not say and then declined gets the anonymous search in plain text.
+            // A server that declines (one that lists StartTLS without a certificate
+            // of its own does) gets the anonymous search in plain text, as one
+            // that does not list it.
         }
     }
 
