@@ -170,7 +170,10 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
     if (HasControlCharacter(url) || ldap_url_parse(url.c_str(), &parsed) != LDAP_URL_SUCCESS) {
         return Fail(DirectoryFailure::BadSettings, "The directory server's address " + url + " is not an LDAP URL.");
     }
-    const std::string scheme = parsed->lud_scheme ? parsed->lud_scheme : "";
+    std::string scheme = parsed->lud_scheme ? parsed->lud_scheme : "";
+    for (char& c : scheme) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
     const bool bOneServer = parsed->lud_host && *parsed->lud_host && (!parsed->lud_dn || !*parsed->lud_dn) &&
                             !parsed->lud_attrs && !parsed->lud_filter && !parsed->lud_exts;
     ldap_free_urldesc(parsed);
@@ -226,7 +229,7 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
             return Fail(DirectoryFailure::Unreachable, std::move(message));
         }
         return Fail(rc == LDAP_TIMEOUT || Clock::now() >= deadline ? DirectoryFailure::Timeout
-                                                                    : DirectoryFailure::Unreachable,
+                                                                   : DirectoryFailure::Unreachable,
                     std::move(message));
     };
 
@@ -236,9 +239,9 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
         const int rc = ldap_connect(ld);
         if (rc != LDAP_SUCCESS) {
             if (connection.bConnected && rc != LDAP_TIMEOUT) {
-                return Fail(DirectoryFailure::TlsRefused, "The directory server " + url +
-                                                              " refused TLS or its certificate was refused: " +
-                                                              ldap_err2string(rc));
+                return Fail(DirectoryFailure::TlsRefused,
+                            "The directory server " + url +
+                                " refused TLS or its certificate was refused: " + ldap_err2string(rc));
             }
             return connectionFailure(rc, "could not be reached");
         }
@@ -269,8 +272,8 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
             }
         }
         if (offer == StartTlsOffer::NotOffered && bPassword) {
-            return Fail(DirectoryFailure::TlsRefused, "The directory server " + url +
-                                                          " offers no StartTLS; the password is not sent unencrypted.");
+            return Fail(DirectoryFailure::TlsRefused,
+                        "The directory server " + url + " offers no StartTLS; the password is not sent unencrypted.");
         }
         if (offer != StartTlsOffer::NotOffered) {
             LimitTo(ld, deadline);
@@ -283,9 +286,9 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
                 if (rc == LDAP_TIMEOUT) {
                     return connectionFailure(rc, "did not finish StartTLS");
                 }
-                return Fail(DirectoryFailure::TlsRefused, "The directory server " + url +
-                                                              " refused StartTLS or its certificate was refused: " +
-                                                              ldap_err2string(rc));
+                return Fail(DirectoryFailure::TlsRefused,
+                            "The directory server " + url +
+                                " refused StartTLS or its certificate was refused: " + ldap_err2string(rc));
             }
             // A server that declines (one that lists StartTLS without a certificate
             // of its own does) gets the anonymous search in plain text, as one

@@ -35,8 +35,7 @@ bool DirectorySearch::IsConfigured(const CMapStringToString& settings) {
 
 DirectorySearch::DirectorySearch(std::shared_ptr<State> state) : m_state(std::move(state)) {}
 
-std::unique_ptr<DirectorySearch> DirectorySearch::Start(DirectorySettings settings, std::string text,
-                                                        Callback done) {
+std::unique_ptr<DirectorySearch> DirectorySearch::Start(DirectorySettings settings, std::string text, Callback done) {
     auto state = std::make_shared<State>();
     state->done = std::move(done);
     std::thread worker([state, settings = std::move(settings), text = std::move(text)]() mutable {
@@ -63,7 +62,9 @@ std::unique_ptr<DirectorySearch> DirectorySearch::Start(DirectorySettings settin
     return std::unique_ptr<DirectorySearch>(new DirectorySearch(std::move(state)));
 }
 
-DirectorySearch::~DirectorySearch() { Abandon(); }
+DirectorySearch::~DirectorySearch() {
+    Abandon();
+}
 
 void DirectorySearch::Abandon() {
     if (!m_state) {

@@ -39,6 +39,9 @@ public:
     // The keyring entry's name for the settings' user and mail server (the gateway
     // when none is set; host names compared without ASCII case); empty when no user
     // name is set.
+    // A vault over the same keyring for the other account.
+    PasswordVault ForAccount(Account account) const { return PasswordVault(m_keyring, account); }
+
     // For the directory: the bind name and the URL, the URL without ASCII case.
     static std::string EntryKey(const CMapStringToString& settings, Account account = Account::MailServer);
 

@@ -44,9 +44,10 @@ struct SettingsKeys {
     static constexpr std::string_view Attention = "attention";
 
     static constexpr std::array<std::string_view, 16> Persisted = {
-        Logon,        Password, StationId,  EmailOnDelivered, EmailOnNotDelivered, EmailOnQueued,
-        EmailOnNotQueued, Smtp, SmtpPort,   SmtpSecurity,     SmtpUser,            SmtpPassword,
-        LdapUrl,      LdapBase, LdapBindDn, LdapBindPassword};
+        Logon,           Password,         StationId, EmailOnDelivered, EmailOnNotDelivered,
+        EmailOnQueued,   EmailOnNotQueued, Smtp,      SmtpPort,         SmtpSecurity,
+        SmtpUser,        SmtpPassword,     LdapUrl,   LdapBase,         LdapBindDn,
+        LdapBindPassword};
 
     // The port used, and shown, while none is configured.
     static constexpr std::string_view DefaultSmtpPort = "25";

@@ -60,8 +60,12 @@ TestDirectoryServer::TestDirectoryServer(const std::string& ldif, const std::fil
     std::string config = "include /etc/ldap/schema/core.schema\n"
                          "include /etc/ldap/schema/cosine.schema\n"
                          "include /etc/ldap/schema/inetorgperson.schema\n"
-                         "pidfile " + dir + "/slapd.pid\n"
-                         "argsfile " + dir + "/slapd.args\n"
+                         "pidfile " +
+                         dir +
+                         "/slapd.pid\n"
+                         "argsfile " +
+                         dir +
+                         "/slapd.args\n"
                          "modulepath /usr/lib/ldap\n"
                          "moduleload back_mdb\n";
     if (!certificate.empty()) {

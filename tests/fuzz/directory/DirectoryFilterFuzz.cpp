@@ -16,7 +16,9 @@ using namespace desklet;
 
 namespace {
 
-bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
+bool IsHex(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+}
 
 } // namespace
 
@@ -39,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string filter = DirectorySearchFilter(text);
     const std::string empty = DirectorySearchFilter("");
     for (const char special : {'(', ')', '*'}) {
-        FUZZ_CHECK(std::count(filter.begin(), filter.end(), special) == std::count(empty.begin(), empty.end(), special));
+        FUZZ_CHECK(std::count(filter.begin(), filter.end(), special) ==
+                   std::count(empty.begin(), empty.end(), special));
     }
     FUZZ_CHECK(filter.size() == empty.size() + 5 * escaped.size());
 
