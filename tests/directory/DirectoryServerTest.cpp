@@ -9,6 +9,7 @@
 #include <chrono>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -162,6 +163,21 @@ TEST_F(DirectoryServer, SearchOffTheCallingThreadCallsBackOnce) {
     const DirectoryResult result = future.get();
     EXPECT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.entries, std::vector<DirectoryEntry>{kGrace});
+
+    // A callback may drop its own handle (a window that closes on the result).
+    std::promise<bool> dropped;
+    std::unique_ptr<DirectorySearch> own;
+    std::mutex ownMutex;
+    {
+        const std::lock_guard<std::mutex> lock(ownMutex);
+        own = DirectorySearch::Start(Anonymous(s_server->ldapUrl()), "ada", [&](DirectoryResult) {
+            const std::lock_guard<std::mutex> lock(ownMutex);
+            own.reset();
+            dropped.set_value(true);
+        });
+    }
+    auto droppedFuture = dropped.get_future();
+    ASSERT_EQ(droppedFuture.wait_for(std::chrono::seconds(30)), std::future_status::ready);
 }
 
 } // namespace
