@@ -8,18 +8,28 @@
 #include <utility>
 
 namespace desklet {
+namespace {
 
-PasswordVault::PasswordVault() : m_keyring(std::make_shared<SecretServiceKeyring>()) {}
+SettingKey FileKey(PasswordVault::Account account) {
+    return account == PasswordVault::Account::Directory ? SettingKey::LdapBindPassword : SettingKey::SmtpPassword;
+}
 
-PasswordVault::PasswordVault(std::shared_ptr<Keyring> keyring) : m_keyring(std::move(keyring)) {}
+} // namespace
 
-std::string PasswordVault::EntryKey(const CMapStringToString& settings) {
-    const std::string user = SettingValue(settings, SettingKey::SmtpUser);
+PasswordVault::PasswordVault(Account account)
+    : m_keyring(std::make_shared<SecretServiceKeyring>()), m_account(account) {}
+
+PasswordVault::PasswordVault(std::shared_ptr<Keyring> keyring, Account account)
+    : m_keyring(std::move(keyring)), m_account(account) {}
+
+std::string PasswordVault::EntryKey(const CMapStringToString& settings, Account account) {
+    const bool bDirectory = account == Account::Directory;
+    const std::string user = SettingValue(settings, bDirectory ? SettingKey::LdapBindDn : SettingKey::SmtpUser);
     if (user.empty()) {
         return {};
     }
-    std::string server = SettingValue(settings, SettingKey::Smtp);
-    if (server.empty()) {
+    std::string server = SettingValue(settings, bDirectory ? SettingKey::LdapUrl : SettingKey::Smtp);
+    if (server.empty() && !bDirectory) {
         server = config::GatewayDomain;
     }
     for (char& c : server) {
@@ -36,11 +46,11 @@ PasswordVault::Place PasswordVault::StoragePlace() {
 
 PasswordVault::Found PasswordVault::Lookup(const CMapStringToString& settings) {
     m_strLastError.clear();
-    const std::string key = EntryKey(settings);
+    const std::string key = EntryKey(settings, m_account);
     if (key.empty()) {
         return {};
     }
-    std::string inFile = SettingValue(settings, SettingKey::SmtpPassword);
+    std::string inFile = SettingValue(settings, FileKey(m_account));
     if (!inFile.empty()) {
         return {std::move(inFile), Place::SettingsFile};
     }
@@ -60,7 +70,7 @@ PasswordVault::Found PasswordVault::Lookup(const CMapStringToString& settings) {
 
 PasswordVault::Place PasswordVault::Store(CMapStringToString& settings, const std::string& password) {
     m_strLastError.clear();
-    const std::string key = EntryKey(settings);
+    const std::string key = EntryKey(settings, m_account);
     if (key.empty()) {
         return Place::None;
     }
@@ -69,17 +79,17 @@ PasswordVault::Place PasswordVault::Store(CMapStringToString& settings, const st
         if (keyring && !m_keyring->Remove(key)) {
             m_strLastError = m_keyring->GetLastError();
         }
-        SetSetting(settings, SettingKey::SmtpPassword, "");
+        SetSetting(settings, FileKey(m_account), "");
         return Place::None;
     }
     if (keyring) {
         if (m_keyring->Write(key, password)) {
-            SetSetting(settings, SettingKey::SmtpPassword, "");
+            SetSetting(settings, FileKey(m_account), "");
             return Place::Keyring;
         }
         m_strLastError = m_keyring->GetLastError();
     }
-    SetSetting(settings, SettingKey::SmtpPassword, password);
+    SetSetting(settings, FileKey(m_account), password);
     return Place::SettingsFile;
 }
 

@@ -20,8 +20,12 @@ namespace desklet {
 //
 // The vault keeps no secret of its own between calls, and no text it reports ever
 // holds one.
+//
+// The company directory's bind password is kept alike, under an entry of its own
+// ("bind name@directory URL") with ldap_bind_password as the file's copy.
 class PasswordVault {
 public:
+    enum class Account { MailServer, Directory };
     enum class Place {
         None,         // no user name, or no password
         Keyring,      // the desktop keyring's entry for user and server
@@ -29,13 +33,17 @@ public:
     };
 
     // The desktop's keyring.
-    PasswordVault();
-    explicit PasswordVault(std::shared_ptr<Keyring> keyring);
+    explicit PasswordVault(Account account = Account::MailServer);
+    explicit PasswordVault(std::shared_ptr<Keyring> keyring, Account account = Account::MailServer);
 
     // The keyring entry's name for the settings' user and mail server (the gateway
     // when none is set; host names compared without ASCII case); empty when no user
     // name is set.
-    static std::string EntryKey(const CMapStringToString& settings);
+    // A vault over the same keyring for the other account.
+    PasswordVault ForAccount(Account account) const { return PasswordVault(m_keyring, account); }
+
+    // For the directory: the bind name and the URL, the URL without ASCII case.
+    static std::string EntryKey(const CMapStringToString& settings, Account account = Account::MailServer);
 
     // Where Store() would keep a password now.
     Place StoragePlace();
@@ -62,6 +70,7 @@ public:
 
 private:
     std::shared_ptr<Keyring> m_keyring;
+    Account m_account = Account::MailServer;
     std::string m_strLastError;
 };
 

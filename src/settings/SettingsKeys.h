@@ -28,6 +28,13 @@ enum class SettingKey {
     // The mail server's password, only when no desktop keyring holds it
     // (PasswordVault), or as a script wrote it.
     SmtpPassword,
+    // The company directory: ldap://server or ldaps://server, the subtree searched,
+    // and the name it is logged in to with; empty means no directory, and no login.
+    LdapUrl,
+    LdapBase,
+    LdapBindDn,
+    // The directory's password, only when no desktop keyring holds it (PasswordVault).
+    LdapBindPassword,
 
     File,
     Fax,
@@ -76,6 +83,10 @@ inline constexpr std::array kSettings = {
     SettingSpec{SettingKey::SmtpSecurity, "smtp_security", "", true, false, WhenEmpty::Write},
     SettingSpec{SettingKey::SmtpUser, "smtp_user", "", true, false, WhenEmpty::Write},
     SettingSpec{SettingKey::SmtpPassword, "smtp_password", "", true, true, WhenEmpty::Write},
+    SettingSpec{SettingKey::LdapUrl, "ldap_url", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::LdapBase, "ldap_base", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::LdapBindDn, "ldap_bind_dn", "", true, false, WhenEmpty::Write},
+    SettingSpec{SettingKey::LdapBindPassword, "ldap_bind_password", "", true, true, WhenEmpty::Write},
 
     SettingSpec{SettingKey::File, "file", "", false, false, WhenEmpty::Write},
     SettingSpec{SettingKey::Fax, "fax", "", false, false, WhenEmpty::Write},

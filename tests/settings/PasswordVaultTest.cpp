@@ -97,6 +97,20 @@ TEST(PasswordVault, LookupFindsThePasswordOfUserAndServer) {
     }
 }
 
+TEST(PasswordVault, TheDirectoryLoginHasAnEntryAndAFileCopyOfItsOwn) {
+    VaultWorld s({"ann", "mail.example", "mail-file", true, false, {{"cn=r@ldap://dir.example", "d"}}});
+    s.settings["ldap_bind_dn"] = "cn=r";
+    s.settings["ldap_url"] = "LDAP://Dir.Example";
+    PasswordVault directory = s.vault.ForAccount(PasswordVault::Account::Directory);
+    EXPECT_EQ(directory.Lookup(s.settings).password, "d");
+    EXPECT_EQ(s.vault.PasswordFor(s.settings), "mail-file");
+
+    s.keyring->available = false;
+    EXPECT_EQ(directory.Store(s.settings, "x"), Place::SettingsFile);
+    EXPECT_EQ(s.settings.LookupOrEmpty("ldap_bind_password"), "x");
+    EXPECT_EQ(s.settings.LookupOrEmpty("smtp_password"), "mail-file");
+}
+
 struct StoreCase {
     const char* name;
     World world;

@@ -5,6 +5,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/ui/CPropertyPage_AccountSettingsLogon.h"
 #include "settings/ui/CPropertyPage_ConfirmationSettings.h"
+#include "settings/ui/CPropertyPage_Directory.h"
 #include "settings/ui/CPropertyPage_SMTP_Settings.h"
 
 #include <array>
@@ -15,8 +16,8 @@
 
 namespace desklet {
 
-// The settings sheet: the persisted settings on three tabs (account, confirmation
-// addresses, mail server). One object serves every showing.
+// The settings sheet: the persisted settings on four tabs (account, confirmation
+// addresses, mail server, company directory). One object serves every showing.
 //
 // Each showing first copies the settings that are present into the pages' fields; a
 // field whose key is absent keeps what it held, the typed text of an earlier
@@ -31,7 +32,8 @@ public:
 
     // settings is the application's map, which must outlive the sheet; saveSettings
     // writes it to the store and reports its own failure (it may be empty). The
-    // mail server's password goes to vault, the desktop's keyring unless given.
+    // mail server's password goes to vault, the desktop's keyring unless given, and
+    // the directory's to the same keyring under its own entry.
     CConfigSheet(const std::string& caption, QWidget* parent, int startPage, CMapStringToString& settings,
                  std::function<void()> saveSettings, PasswordVault vault = PasswordVault());
     ~CConfigSheet() override;
@@ -43,11 +45,12 @@ public:
     CPropertyPage_AccountSettingsLogon m_pageAccount;
     CPropertyPage_ConfirmationSettings m_pageConfirmations;
     CPropertyPage_SMTP_Settings m_pageMailServer;
+    CPropertyPage_Directory m_pageDirectory;
 
 private:
     // Every settings key with the field that edits it, in the store's order; the
-    // mail server's password is not among them (see CPropertyPage_SMTP_Settings).
-    std::array<std::pair<SettingKey, std::string*>, 11> Fields();
+    // passwords are not among them (see CPropertyPage_SMTP_Settings).
+    std::array<std::pair<SettingKey, std::string*>, 14> Fields();
 
     CMapStringToString& m_settings;
     std::function<void()> m_saveSettings;

@@ -466,6 +466,36 @@ TEST_F(SheetTest, ThePasswordGoesToTheKeyringOrTheFileAndThePageSaysWhich) {
     }
 }
 
+TEST_F(SheetTest, TheDirectoryPageRefusesANonLdapUrlAndKeepsItsPasswordUnderItsOwnEntry) {
+    using Directory = CPropertyPage_Directory;
+    settings["ldap_bind_dn"] = "cn=reader";
+    settings["ldap_url"] = "ldap://dir.example";
+    keyring->entries = {{"cn=reader@ldap://dir.example", "old"}, {"ann@mail.example", "mail-pw"}};
+    recorder.ExpectModal([&](QDialog&) {
+        ASSERT_TRUE(sheet.SetActivePage(3));
+        QLineEdit* password = Field(sheet.m_pageDirectory, Directory::IDC_LDAP_PASSWORD);
+        EXPECT_EQ(password->text(), "old");
+        QLineEdit* url = Field(sheet.m_pageDirectory, Directory::IDC_LDAP_URL);
+        url->selectAll();
+        Type(url, "http://dir.example");
+        Button("Apply")->click();
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, Directory::kBadUrlText);
+        url->selectAll();
+        Type(url, "LDAPS://Dir.example");
+        Type(Field(sheet.m_pageDirectory, Directory::IDC_LDAP_BASE), "dc=example");
+        password->clear();
+        Type(password, "new");
+        Button("OK")->click();
+    });
+    sheet.DoModal();
+    EXPECT_EQ(Stored("ldap_url"), "LDAPS://Dir.example");
+    EXPECT_EQ(Stored("ldap_base"), "dc=example");
+    EXPECT_EQ(Stored("ldap_bind_password"), "");
+    EXPECT_EQ(keyring->entries["cn=reader@ldaps://dir.example"], "new");
+    EXPECT_EQ(keyring->entries["ann@mail.example"], "mail-pw") << "the mail server's entry is left alone";
+}
+
 TEST_F(SheetTest, AKeptPasswordFillsTheFieldAndOnlyOneFromTheVisitedPageMovesIntoTheKeyring) {
     const struct {
         const char* inFile;
@@ -547,7 +577,7 @@ TEST_F(SheetTest, EveryPageHasRoomForItsControlsTheFirstTimeItIsShown) {
 // no other text in sight shares, reaches its field.
 void WalkThePagesByKeyboard(CConfigSheet& sheet) {
     const int firstFields[] = {Page::IDC_LOGON, CPropertyPage_ConfirmationSettings::IDC_DELIVERED,
-                               Mail::IDC_SMTP_SERVER};
+                               Mail::IDC_SMTP_SERVER, CPropertyPage_Directory::IDC_LDAP_URL};
     sheet.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&sheet] { return QApplication::activeWindow() == &sheet; }));
     for (int index = 0; index < sheet.GetPageCount(); ++index) {
