@@ -6,10 +6,12 @@
 #include <openssl/x509.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 namespace desklet {
@@ -142,6 +144,9 @@ bool HasControlCharacter(std::string_view text) {
 }
 
 enum class StartTlsOffer { Offered, NotOffered, Unknown };
+
+constexpr int kStartTlsAttempts = 5;
+constexpr std::chrono::milliseconds kStartTlsPause{50};
 
 } // namespace
 
@@ -276,8 +281,17 @@ bool Directory::Search(const std::string& text, std::vector<DirectoryEntry>& ent
                         "The directory server " + url + " offers no StartTLS; the password is not sent unencrypted.");
         }
         if (offer != StartTlsOffer::NotOffered) {
-            LimitTo(ld, deadline);
-            const int rc = ldap_start_tls_s(ld, nullptr, nullptr);
+            // A server may still count the root entry's search as outstanding for
+            // a moment after its answer, and refuses StartTLS meanwhile with an
+            // operations error (RFC 4511, 4.14.1): ask again, briefly.
+            int rc = LDAP_OPERATIONS_ERROR;
+            for (int attempt = 0; attempt < kStartTlsAttempts && rc == LDAP_OPERATIONS_ERROR; ++attempt) {
+                if (attempt > 0) {
+                    std::this_thread::sleep_for(kStartTlsPause);
+                }
+                LimitTo(ld, deadline);
+                rc = ldap_start_tls_s(ld, nullptr, nullptr);
+            }
             if (rc == LDAP_SUCCESS) {
                 m_bUsedTls = true;
             } else if (rc < 0 || bPassword) {

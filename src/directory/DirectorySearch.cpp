@@ -4,11 +4,43 @@
 #include "settings/SettingsKeys.h"
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <utility>
 
 namespace desklet {
+
+namespace {
+
+// The searches still running. Never destroyed: a search may outlive the wait at
+// exit, and must still find its count.
+struct RunningSearches {
+    std::mutex mutex;
+    std::condition_variable ended;
+    int count = 0;
+};
+
+RunningSearches& Running() {
+    static RunningSearches* running = new RunningSearches;
+    return *running;
+}
+
+// At exit the process waits for the searches still running, each of which ends
+// within its time limit: one cut off inside the directory library while that
+// library's own state is torn down brings the process down on its way out.
+constexpr std::chrono::seconds kExitWait{10};
+
+struct WaitAtExit {
+    ~WaitAtExit() {
+        RunningSearches& running = Running();
+        std::unique_lock<std::mutex> lock(running.mutex);
+        running.ended.wait_for(lock, kExitWait, [&running] { return running.count == 0; });
+    }
+};
+
+} // namespace
 
 struct DirectorySearch::State {
     std::mutex mutex;
@@ -36,9 +68,25 @@ bool DirectorySearch::IsConfigured(const CMapStringToString& settings) {
 DirectorySearch::DirectorySearch(std::shared_ptr<State> state) : m_state(std::move(state)) {}
 
 std::unique_ptr<DirectorySearch> DirectorySearch::Start(DirectorySettings settings, std::string text, Callback done) {
+    // Made after the directory library's own state, so torn down before it.
+    static WaitAtExit waitAtExit;
     auto state = std::make_shared<State>();
     state->done = std::move(done);
+    {
+        const std::lock_guard<std::mutex> lock(Running().mutex);
+        ++Running().count;
+    }
     std::thread worker([state, settings = std::move(settings), text = std::move(text)]() mutable {
+        struct Leave {
+            ~Leave() {
+                RunningSearches& running = Running();
+                {
+                    const std::lock_guard<std::mutex> lock(running.mutex);
+                    --running.count;
+                }
+                running.ended.notify_all();
+            }
+        } leave;
         state->worker = std::this_thread::get_id();
         {
             const std::lock_guard<std::mutex> lock(state->mutex);
@@ -57,7 +105,8 @@ std::unique_ptr<DirectorySearch> DirectorySearch::Start(DirectorySettings settin
         }
         state->done = nullptr;
     });
-    // Nobody joins: an abandoned search may take its time limit to end.
+    // Nobody joins: an abandoned search may take its time limit to end; the exit
+    // waits for it.
     worker.detach();
     return std::unique_ptr<DirectorySearch>(new DirectorySearch(std::move(state)));
 }
