@@ -54,7 +54,7 @@ enum class WhenEmpty {
     KeepStored, // nothing is written, so that a stored value survives a form left blank
 };
 
-struct SettingSpec {
+struct SettingEntry {
     SettingKey key;
     // The key in the map, in the store's file and on the command line (-name).
     std::string_view name;
@@ -70,33 +70,33 @@ struct SettingSpec {
 // The one list of the keys. A feature adds its setting here and the store loads
 // and saves it; the names are those of files already on disk and never change.
 inline constexpr std::array kSettings = {
-    SettingSpec{SettingKey::Logon, "logon", "", true, false, WhenEmpty::KeepStored},
-    SettingSpec{SettingKey::Password, "password", "", true, true, WhenEmpty::KeepStored},
-    SettingSpec{SettingKey::StationId, "stationid", "", true, false, WhenEmpty::KeepStored},
-    SettingSpec{SettingKey::EmailOnDelivered, "email_on_delivered", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::EmailOnNotDelivered, "email_on_not_delivered", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::EmailOnQueued, "email_on_queued", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::EmailOnNotQueued, "email_on_not_queued", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::Smtp, "smtp", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Logon, "logon", "", true, false, WhenEmpty::KeepStored},
+    SettingEntry{SettingKey::Password, "password", "", true, true, WhenEmpty::KeepStored},
+    SettingEntry{SettingKey::StationId, "stationid", "", true, false, WhenEmpty::KeepStored},
+    SettingEntry{SettingKey::EmailOnDelivered, "email_on_delivered", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::EmailOnNotDelivered, "email_on_not_delivered", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::EmailOnQueued, "email_on_queued", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::EmailOnNotQueued, "email_on_not_queued", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Smtp, "smtp", "", true, false, WhenEmpty::Write},
     // Plain SMTP's port, as the default security is none.
-    SettingSpec{SettingKey::SmtpPort, "smtp_port", "25", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::SmtpSecurity, "smtp_security", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::SmtpUser, "smtp_user", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::SmtpPassword, "smtp_password", "", true, true, WhenEmpty::Write},
-    SettingSpec{SettingKey::LdapUrl, "ldap_url", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::LdapBase, "ldap_base", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::LdapBindDn, "ldap_bind_dn", "", true, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::LdapBindPassword, "ldap_bind_password", "", true, true, WhenEmpty::Write},
+    SettingEntry{SettingKey::SmtpPort, "smtp_port", "25", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::SmtpSecurity, "smtp_security", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::SmtpUser, "smtp_user", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::SmtpPassword, "smtp_password", "", true, true, WhenEmpty::Write},
+    SettingEntry{SettingKey::LdapUrl, "ldap_url", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::LdapBase, "ldap_base", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::LdapBindDn, "ldap_bind_dn", "", true, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::LdapBindPassword, "ldap_bind_password", "", true, true, WhenEmpty::Write},
 
-    SettingSpec{SettingKey::File, "file", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::Fax, "fax", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::To, "to", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::Font, "font", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::Resolution, "resolution", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::Cover, "cover", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::Comment, "comment", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::From, "from", "", false, false, WhenEmpty::Write},
-    SettingSpec{SettingKey::Attention, "attention", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::File, "file", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Fax, "fax", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::To, "to", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Font, "font", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Resolution, "resolution", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Cover, "cover", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Comment, "comment", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::From, "from", "", false, false, WhenEmpty::Write},
+    SettingEntry{SettingKey::Attention, "attention", "", false, false, WhenEmpty::Write},
 };
 
 namespace settings_detail {
@@ -118,16 +118,16 @@ constexpr bool TableIsWellFormed() {
 static_assert(settings_detail::TableIsWellFormed(),
               "kSettings lists every SettingKey once, in the enum's order, each under a name of its own");
 
-constexpr const SettingSpec& Spec(SettingKey key) {
+constexpr const SettingEntry& EntryOf(SettingKey key) {
     return kSettings[static_cast<std::size_t>(key)];
 }
 
 constexpr std::string_view SettingName(SettingKey key) {
-    return Spec(key).name;
+    return EntryOf(key).name;
 }
 
 constexpr std::string_view SettingDefault(SettingKey key) {
-    return Spec(key).defaultValue;
+    return EntryOf(key).defaultValue;
 }
 
 // The value in the map, or the key's default when the entry is absent or empty.
@@ -143,16 +143,16 @@ void SetSetting(CMapStringToString& settings, SettingKey key, const std::string&
 inline constexpr auto kPersistedNames = [] {
     constexpr std::size_t count = [] {
         std::size_t n = 0;
-        for (const SettingSpec& spec : kSettings) {
-            n += spec.persisted ? 1 : 0;
+        for (const SettingEntry& entry : kSettings) {
+            n += entry.persisted ? 1 : 0;
         }
         return n;
     }();
     std::array<std::string_view, count> names{};
     std::size_t at = 0;
-    for (const SettingSpec& spec : kSettings) {
-        if (spec.persisted) {
-            names[at++] = spec.name;
+    for (const SettingEntry& entry : kSettings) {
+        if (entry.persisted) {
+            names[at++] = entry.name;
         }
     }
     return names;

@@ -124,11 +124,11 @@ bool SettingsStore::Load(CMapStringToString& settings) {
     }
 #endif
     store->beginGroup(QLatin1String(kGroup));
-    for (const SettingSpec& spec : kSettings) {
-        if (!spec.persisted) {
+    for (const SettingEntry& entry : kSettings) {
+        if (!entry.persisted) {
             continue;
         }
-        const QVariant stored = store->value(keyName(spec.name));
+        const QVariant stored = store->value(keyName(entry.name));
         if (!stored.isValid()) {
             continue;
         }
@@ -139,7 +139,7 @@ bool SettingsStore::Load(CMapStringToString& settings) {
         if (countChars(value) > kMaxValueChars) {
             continue;
         }
-        settings.SetAt(std::string(spec.name), value);
+        settings.SetAt(std::string(entry.name), value);
     }
     store->endGroup();
     return true;
@@ -229,16 +229,16 @@ bool SettingsStore::Save(const CMapStringToString& settings) {
         return Fail("The settings file " + path.toStdString() + " is not writable.");
     }
     store->beginGroup(QLatin1String(kGroup));
-    for (const SettingSpec& spec : kSettings) {
-        if (!spec.persisted) {
+    for (const SettingEntry& entry : kSettings) {
+        if (!entry.persisted) {
             continue;
         }
         // The map's own value: a default is what an empty one means, never what is stored.
-        const std::string value = settings.LookupOrEmpty(std::string(spec.name));
-        if (value.empty() && spec.whenEmpty == WhenEmpty::KeepStored) {
+        const std::string value = settings.LookupOrEmpty(std::string(entry.name));
+        if (value.empty() && entry.whenEmpty == WhenEmpty::KeepStored) {
             continue;
         }
-        store->setValue(keyName(spec.name), QString::fromStdString(value));
+        store->setValue(keyName(entry.name), QString::fromStdString(value));
     }
     store->endGroup();
     store->sync();

@@ -193,24 +193,24 @@ TEST(SettingsStoreSave, TheFileKeepsItsFormatByteForByte) {
 TEST(SettingsStoreSave, EveryKeyOfTheTableFollowsItsRules) {
     TempSettingsHome home;
     std::string file = "[Config]\n";
-    for (const SettingSpec& spec : kSettings) {
-        file += std::string(spec.name) + "=stored\n";
+    for (const SettingEntry& entry : kSettings) {
+        file += std::string(entry.name) + "=stored\n";
     }
     writeStore(home, file);
     CMapStringToString emptied;
-    for (const SettingSpec& spec : kSettings) {
-        emptied.SetAt(std::string(spec.name), "");
+    for (const SettingEntry& entry : kSettings) {
+        emptied.SetAt(std::string(entry.name), "");
     }
     SettingsStore store;
     ASSERT_TRUE(store.Save(emptied)) << store.GetLastError();
 
     CMapStringToString back;
     ASSERT_TRUE(store.Load(back));
-    for (const SettingSpec& spec : kSettings) {
+    for (const SettingEntry& entry : kSettings) {
         std::string value = "absent";
-        back.Lookup(std::string(spec.name), value);
-        const char* expected = !spec.persisted ? "absent" : spec.whenEmpty == WhenEmpty::KeepStored ? "stored" : "";
-        EXPECT_EQ(value, expected) << spec.name;
+        back.Lookup(std::string(entry.name), value);
+        const char* expected = !entry.persisted ? "absent" : entry.whenEmpty == WhenEmpty::KeepStored ? "stored" : "";
+        EXPECT_EQ(value, expected) << entry.name;
     }
 }
 
