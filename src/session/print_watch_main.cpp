@@ -1,18 +1,25 @@
 // desklet-print-watch: started with the session (XDG autostart). Runs
 // `desklet --print-jobs` at login when documents wait or jobs were held for a
 // full inbox, and again whenever one arrives or is held; one run at a time, one
-// watcher per user. No window, no toolkit: it
-// sits in the session all day and must stay small.
+// watcher per user. Runs `desklet --flush-outbox` when a kept fax is due to be
+// tried again, and at once when the network comes back. No window, no toolkit:
+// it sits in the session all day and must stay small.
 #include "print/PrintInbox.h"
 #include "print/SpoolNames.h"
 #include "print/UniqueFd_p.h"
+#include "session/NetworkMonitor.h"
+#include "session/OutboxDue.h"
+#include "session/WakeSchedule.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
@@ -61,8 +68,7 @@ bool TakeUserLock(desklet::UniqueFd& lock) {
     return !lock.Valid() || ::flock(lock.Get(), LOCK_EX | LOCK_NB) == 0;
 }
 
-pid_t StartDialogs(const std::string& program) {
-    std::string option = "--print-jobs";
+pid_t Start(const std::string& program, std::string option) {
     std::string name = program;
     char* argv[] = {name.data(), option.data(), nullptr};
     pid_t pid = -1;
@@ -89,9 +95,18 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Without a system bus or NetworkManager the retries still go by the clock.
+    desklet::NetworkMonitor network;
+    network.Open();
+    const std::string database = desklet::OutboxDatabasePath();
+
     int watch = -1;
     pid_t child = -1;
     bool look = true; // at login: documents printed while the person was away
+    pid_t flush = -1;
+    bool networkBack = false;
+    std::optional<desklet::WakeTime> lastFlush;
+    auto nextOutboxLook = std::chrono::steady_clock::now(); // at login: jobs kept from before
     for (;;) {
         if (watch < 0) {
             // Close-write too: a document copied in by hand appears that way.
@@ -105,15 +120,40 @@ int main(int argc, char** argv) {
         if (child < 0 && look) {
             look = false;
             if (!desklet::PrintInbox::List(inbox).empty() || !desklet::PrintInbox::ListHeld(inbox).empty()) {
-                child = StartDialogs(program);
+                child = Start(program, "--print-jobs");
             }
         }
+        if (flush > 0 && ::waitpid(flush, nullptr, WNOHANG) == flush) {
+            flush = -1;
+            nextOutboxLook = std::chrono::steady_clock::now(); // the flush changed the due times
+        }
+        if (flush < 0 && (networkBack || std::chrono::steady_clock::now() >= nextOutboxLook)) {
+            const auto now = std::chrono::time_point_cast<std::chrono::milliseconds>(std::chrono::system_clock::now());
+            const desklet::WakeDecision decision =
+                desklet::WakeSchedule::Decide(desklet::ReadOutboxDue(database), lastFlush, networkBack, now);
+            networkBack = false;
+            if (decision.flush) {
+                lastFlush = now;
+                flush = Start(program, "--flush-outbox");
+            }
+            nextOutboxLook = std::chrono::steady_clock::now() + decision.sleep;
+        }
 
-        pollfd ready{events.Get(), POLLIN, 0};
-        const int timeout = child > 0 ? kChildPollMs : watch < 0 ? kInboxPollMs : -1;
-        if (::poll(&ready, 1, timeout) < 0 && errno != EINTR) {
+        int timeout = child > 0 || flush > 0 ? kChildPollMs : watch < 0 ? kInboxPollMs : -1;
+        if (flush < 0) {
+            const auto untilLook = std::chrono::duration_cast<std::chrono::milliseconds>(
+                nextOutboxLook - std::chrono::steady_clock::now());
+            const int lookMs = static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(
+                untilLook.count() + 1, 0, desklet::WakeSchedule::kLookAgain.count()));
+            timeout = timeout < 0 ? lookMs : std::min(timeout, lookMs);
+        }
+        std::array<pollfd, 2> ready{pollfd{events.Get(), POLLIN, 0}, pollfd{network.Fd(), POLLIN, 0}};
+        if (::poll(ready.data(), ready[1].fd >= 0 ? 2 : 1, timeout) < 0 && errno != EINTR) {
             std::perror("desklet-print-watch: poll");
             return 1;
+        }
+        if (ready[1].fd >= 0 && ready[1].revents != 0 && network.CameBack()) {
+            networkBack = true;
         }
         alignas(inotify_event) std::array<char, 4096> buffer{};
         ssize_t got = 0;
