@@ -13,13 +13,14 @@ namespace {
 
 // The mail is the service's protocol, not a text for the user: the fax command, its
 // keywords, the headers and the encoding of the document stay byte for byte what they
-// are in English whatever language the user reads. Only the Date and the Message-ID,
-// which differ between any two runs, are left out of the comparison.
+// are in English whatever language the user reads. Only the Date, the Message-ID and
+// an mbox's "From " separator lines, which carry the time of the run, are left out of
+// the comparison (a "From " in a mail's text is escaped as ">From ").
 std::string WithoutRunStamps(const std::string& mail) {
     std::istringstream lines(mail);
     std::string kept;
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("Date: ", 0) != 0 && line.rfind("Message-ID: ", 0) != 0) {
+        if (line.rfind("Date: ", 0) != 0 && line.rfind("Message-ID: ", 0) != 0 && line.rfind("From ", 0) != 0) {
             kept += line + '\n';
         }
     }
