@@ -1,9 +1,14 @@
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
+#include "phonebook/Database.h"
+#include "phonebook/ui/ContactEditDlg.h"
+#include "phonebook/ui/GroupEditDlg.h"
+#include "phonebook/ui/PhoneBookDlg.h"
 #include "settings/ui/CConfigSheet.h"
 #include "support/DialogRecorder.h"
 #include "support/FakeDesktop.h"
 #include "support/PseudoTranslator.h"
+#include "support/SamplePhoneBook.h"
 #include "support/TempDir.h"
 
 #include <QCheckBox>
@@ -137,6 +142,7 @@ int FindClipped(QWidget& window, const std::string& language, std::vector<std::s
 class Layout : public testing::Test {
 protected:
     TempSettingsHome home;
+    TempDataHome data;
     DialogRecorder recorder;
     FakeDesktop desktop;
     std::vector<std::string> arguments{"desklet"};
@@ -145,6 +151,7 @@ protected:
     std::unique_ptr<CFaxClientApp> app;
 
     void SetUp() override {
+        ASSERT_TRUE(StoreSamplePhoneBook());
         const auto folder = home.path() / "Quillmark";
         std::filesystem::create_directories(folder);
         std::ofstream(folder / "Desklet.conf") << "[Config]\nlogon=acme\n";
@@ -152,7 +159,8 @@ protected:
         app->ReadCommandLine();
     }
 
-    // The window, the settings sheet's every page, About and Online Help.
+    // The window, the settings sheet's every page, About, Online Help, the phone
+    // book and its two editors.
     std::vector<std::string> ClippedTexts(const std::string& language) {
         std::vector<std::string> clipped;
         int checked = 0;
@@ -179,7 +187,16 @@ protected:
             });
         }
         dialog.DoModal();
-        EXPECT_EQ(recorder.modalRuns.size(), 4u) << language;
+        for (int i = 0; i < 3; ++i) {
+            recorder.ExpectModal([&](QDialog& d) {
+                checked += FindClipped(d, language, clipped);
+                PressCancel(d);
+            });
+        }
+        PhoneBookDlg(Database::DefaultPath()).DoModal();
+        ContactEditDlg(Contact{}).DoModal();
+        GroupEditDlg(Group{}, {}).DoModal();
+        EXPECT_EQ(recorder.modalRuns.size(), 7u) << language;
         recorder.modalRuns.clear();
         EXPECT_GT(checked, 50) << language << ": the dialogs' texts were measured";
         return clipped;
