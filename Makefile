@@ -59,10 +59,11 @@ fuzz:
 demo: build
 	scripts/demo $(BUILD_DIR)/src/desklet
 
-# The README's and the metadata's pictures, drawn headless from the real dialogs.
+# The README's and the metadata's pictures, drawn headless from the real dialogs;
+# make screenshots LANGUAGE=de draws them in German into docs/de/.
 screenshots: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target desklet_screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/src/app/desklet_screenshots docs
+	LANGUAGE="$(LANGUAGE)" QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/src/app/desklet_screenshots docs
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix "$(abspath $(PREFIX))"

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ContactCommands</name>
+    <message>
+        <source>--import-contacts needs one or more vCard or CSV files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contacts imported, %2 skipped (no fax number), %3 already present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 groups imported, %2 already present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export-contacts needs one file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
         <source>a quoted field is not closed</source>
@@ -98,6 +117,124 @@ desklet: desklet --send works without one: desklet --send -file DOCUMENT -fax NU
     <message>
         <source>Please verify fax telephone number %1</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FaxSubmission</name>
+    <message>
+        <source>You must enter at least 1 fax number in the recipient list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipient(s) required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please verify your account name and password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error sending fax - Check Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please verify the path to the file you want to fax.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: File not found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error connecting to the mail server.  Please check your Internet connection and mail server settings, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error uploading your file to the server.  Please check your connection to the Internet and mail server settings, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error sending Fax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server refused the fax for now.  Please try again later, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 could not be found.  Please check the server&apos;s name in your mail server settings and your Internet connection, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 refused the connection on port %2.  Please check the port in your mail server settings, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not answer in time.  Please check your Internet connection and mail server settings, or try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server answers in plain text on port %1, where SSL/TLS was asked for.  Please choose STARTTLS as the connection security in your mail server settings, or port 465 for SSL/TLS.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail server %1, port %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s last reply: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s reason: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate cannot be trusted: %1.  Server: %2.  Please check your mail server settings, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not valid for this server&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was issued by an authority this computer does not trust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it did not pass the check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server does not offer an encrypted connection.  Please check the connection security in your mail server settings, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server refused your user name or password.  Please check them in your mail server settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server cannot take your login: a login needs an encrypted connection and a login method the server offers.  Please check your mail server settings, or see the online help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fax is too large for the mail server: the message has %1 bytes and the server takes at most %2.  Please send a smaller document, or use another mail server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The fax went to %1 of the %2 numbers. Only the %n numbers not yet sent are left in the list.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -309,61 +446,6 @@ cannot be opened. It stays where it is.</source>
 <context>
     <name>TerminalMode</name>
     <message>
-        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
-       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-       desklet --print-jobs
-       desklet --help | --version
-
-Without an option the fax dialog opens, filled in from the keys.
-  --send           send the fax without a window; messages go to standard error
-  --print-message  write the fax mail to standard output and send nothing;
-                   a fax that goes as several mails is written as an mbox
-  --print-jobs     open the fax dialog for each printed document waiting
-  --help           show this text
-  --version        show the version
-  --password-file FILE
-                   with --send: the mail server&apos;s password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
-
-Keys (a dash, the key, then the value: the next argument, whole):
-  -file DOCUMENT       the document to fax
-  -fax LIST            fax numbers, separated by commas
-  -font regular|bold   the fax page font
-  -resolution low|high
-  -cover yes|no        attach a cover page
-  -comment TEXT        -from TEXT        -attention TEXT
-Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
-the settings not stored: a stored value wins, and --send names each key it
-overrides. Every user of this computer can read a command line, so give the
-password with --password-file rather than -smtp_password.
-
-Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
-run desklet once with a window to set up the account.
-
-Exit status:
-   0 sent (or printed)
-  64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send
-  65 a fax number breaks the number rules
-  66 the document is missing or unreadable
-  69 the server could not be reached, refused the fax for good (5xx), does not
-     offer the encryption asked for, or takes no message this large; or there
-     is no display for the window (desklet, desklet --print-jobs)
-  75 the server refused the fax for now (4xx), or its answer to the message
-     never came; try again later
-  76 the server&apos;s replies made no sense, or it closed the connection mid-session
-  77 the server refused the login or its certificate
-  78 no account is set up: start desklet once with a window; or the mail
-     server settings cannot be used (a login without encryption, an unknown
-     smtp_security); or the password file cannot be used (missing, readable by
-     others, a symbolic link, no password on its first line)
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Try &apos;desklet --help&apos; for more information.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -435,10 +517,6 @@ Exit status:
         </translation>
     </message>
     <message>
-        <source>no fax number: give -fax NUMBER[,NUMBER...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>no document: give -file DOCUMENT</source>
         <translation type="unfinished"></translation>
     </message>
@@ -460,6 +538,89 @@ Exit status:
     </message>
     <message>
         <source>this mode needs a window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+               [--password-file FILE]
+       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+       desklet --print-jobs
+       desklet --import-contacts FILE...
+       desklet --export-contacts FILE
+       desklet --contacts [TEXT]
+       desklet --help | --version
+
+Without an option the fax dialog opens, filled in from the keys.
+  --send           send the fax without a window; messages go to standard error
+  --print-message  write the fax mail to standard output and send nothing;
+                   a fax that goes as several mails is written as an mbox
+  --print-jobs     open the fax dialog for each printed document waiting
+  --import-contacts FILE...
+                   add the contacts and groups of vCard or CSV files to the
+                   phone book; the counts go to standard error
+  --export-contacts FILE
+                   write every contact and group to FILE as vCard 4.0
+  --contacts [TEXT]
+                   print the contacts and groups whose name, company or number
+                   holds TEXT, one fax number a line:
+                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
+  --help           show this text
+  --version        show the version
+  --password-file FILE
+                   with --send: the mail server&apos;s password is the first line
+                   of FILE, which only its owner may read (- reads standard
+                   input); it is used for this run, before the stored one
+
+Keys (a dash, the key, then the value: the next argument, whole):
+  -file DOCUMENT       the document to fax
+  -fax LIST            fax numbers, separated by commas
+  -to NAMES            phone book contacts or groups, separated by commas
+  -font regular|bold   the fax page font
+  -resolution low|high
+  -cover yes|no        attach a cover page
+  -comment TEXT        -from TEXT        -attention TEXT
+Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
+the settings not stored: a stored value wins, and --send names each key it
+overrides. Every user of this computer can read a command line, so give the
+password with --password-file rather than -smtp_password.
+
+Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
+run desklet once with a window to set up the account.
+
+Exit status:
+   0 sent (or printed)
+  64 the command line is wrong: no -fax or -file, an unknown value or option,
+     --password-file without a file or without --send
+  65 a fax number breaks the number rules; a -to name is unknown or names
+     several contacts; a contact file is neither vCard nor CSV
+  66 the document or a contact file is missing or unreadable
+  69 the server could not be reached, refused the fax for good (5xx), does not
+     offer the encryption asked for, or takes no message this large; or there
+     is no display for the window (desklet, desklet --print-jobs)
+  75 the server refused the fax for now (4xx), or its answer to the message
+     never came; try again later
+  76 the server&apos;s replies made no sense, or it closed the connection mid-session
+  77 the server refused the login or its certificate
+  73 the exported file cannot be written
+  74 the phone book cannot be opened, read or written
+  78 no account is set up: start desklet once with a window; or the mail
+     server settings cannot be used (a login without encryption, an unknown
+     smtp_security); or the password file cannot be used (missing, readable by
+     others, a symbolic link, no password on its first line)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending fax... %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent to: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -633,6 +794,18 @@ Exit status:
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Phone Book...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Book</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>desklet::CHyperLinkCtrl</name>
@@ -721,6 +894,45 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>desklet::CPropertyPage_Directory</name>
+    <message>
+        <source>Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phone book can also search your company&apos;s directory (LDAP). Enter its server as ldap://server, which is encrypted with StartTLS whenever the server offers it, or ldaps://server, and the part of the directory to search. A login name and password are needed only if the directory asks for one; the password is sent over an encrypted connection only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory se&amp;rver:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ldap://directory.example.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search &amp;base:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dc=example,dc=com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log&amp;in name (optional):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the directory server as ldap://server or ldaps://server, or leave the field empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>desklet::CPropertyPage_SMTP_Settings</name>
     <message>
         <source>None</source>
@@ -787,6 +999,65 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>desklet::ContactEditDlg</name>
+    <message>
+        <source>New Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax numbers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label of fax number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>desklet::ContactInfoCtrl</name>
     <message>
         <source>If you have any questions or to sign up for Quillmark Fax Services,</source>
@@ -842,6 +1113,178 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>desklet::GroupEditDlg</name>
+    <message>
+        <source>New Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Members:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>desklet::Outbox</name>
+    <message>
+        <source>The document could not be kept for a later try: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no fax job %1 in the outbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax job %1 cannot be changed now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sending program stopped during the try.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>desklet::PhoneBookCompletion</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>desklet::PhoneBookDlg</name>
+    <message>
+        <source>Phone Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name, company or number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacts and groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Contact...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;Group...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to &amp;Recipients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 from the phone book?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete these %1 entries from the phone book?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact files (*.vcf *.vcard *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contacts imported, %2 skipped (no fax number), %3 already present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 groups imported, %2 already present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>desklet::RecipientPanel</name>
     <message>
         <source>Fax Recipients:</source>
@@ -858,6 +1301,39 @@ Exit status:
     <message>
         <source>&gt;&gt; Remove</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>desklet::SendProgressDlg</name>
+    <message>
+        <source>Sending fax...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending fax... (1 recipient)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending fax... (%n recipients)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending fax... (1 recipient, mail %1 of %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending fax... (%n recipients, mail %1 of %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

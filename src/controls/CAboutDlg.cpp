@@ -31,6 +31,8 @@ void CAboutDlg::CreateControls() {
     auto* notice = new QLabel(tr("Copyright (c) 2026 Quillmark. All rights reserved."), this);
     notice->setObjectName(QStringLiteral("legalNotice"));
     notice->setTextFormat(Qt::PlainText);
+    // A longer language may not fit the box's width on one line.
+    notice->setWordWrap(true);
     texts->addWidget(notice);
     texts->addStretch();
     layout->addLayout(texts, 1);

@@ -4,6 +4,9 @@
 //
 //   QT_QPA_PLATFORM=offscreen desklet_screenshots <out-dir>
 //
+// In English the pictures go to <out-dir>; in a language the program has a
+// catalogue for (LANGUAGE=de) to <out-dir>/<language>, so the English ones stay.
+//
 // The windows are filled as a user would see them with a document and two numbers
 // handed over on the command line and an account already set up, a few contacts
 // in the phone book, with a provider's
@@ -17,11 +20,13 @@
 #include "framework/CPropertySheet.h"
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
+#include "i18n/Translations.h"
 #include "phonebook/Database.h"
 #include "phonebook/PhoneBook.h"
 #include "phonebook/ui/PhoneBookDlg.h"
 #include "settings/ui/CConfigSheet.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -108,7 +113,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <out-dir>\n", argv[0]);
         return 2;
     }
-    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    QString outDir = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir home(QDir::tempPath() + "/desklet-XXXXXX");
     if (!home.isValid() || !QDir().mkpath(outDir) || !QDir(home.path()).mkpath("Quillmark") ||
         !QDir(home.path()).mkpath("Documents")) {
@@ -134,6 +139,17 @@ int main(int argc, char** argv) {
     }
     int count = static_cast<int>(args.size());
     CFaxClientApp app(count, args.data());
+    Translations::Folders catalogues;
+    catalogues.program = QStringLiteral(DESKLET_CATALOGUES);
+    const QString language =
+        Translations::Install(*QCoreApplication::instance(), QLocale::system().uiLanguages(), catalogues);
+    if (!language.isEmpty()) {
+        outDir += QLatin1Char('/') + language;
+        if (!QDir().mkpath(outDir)) {
+            std::fprintf(stderr, "desklet_screenshots: cannot make %s\n", qPrintable(outDir));
+            return 1;
+        }
+    }
     // Drawn once the application is there to give the writer its fonts.
     if (!WriteReport(report)) {
         std::fprintf(stderr, "desklet_screenshots: cannot write the sample document\n");
