@@ -1,5 +1,6 @@
 #include "cli/ContactCommands.h"
 
+#include "directory/DirectoryFilter.h"
 #include "directory/DirectorySearch.h"
 #include "fax/FaxNumberList.h"
 #include "phonebook/Contact.h"
@@ -221,7 +222,7 @@ ContactCommands::DirectoryLookup ContactCommands::CompanyDirectory(const Termina
             SearchRow row;
             row.name = QString::fromStdString(entry.name);
             row.company = QString::fromStdString(entry.company);
-            row.number = QString::fromStdString(entry.faxNumber);
+            row.number = QString::fromStdString(DialableFaxNumber(entry.faxNumber));
             rows.append(row);
         }
         return rows;

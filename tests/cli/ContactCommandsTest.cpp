@@ -141,7 +141,7 @@ TEST(ContactsWithDirectory, PrintTheDirectorysRowsOrSayWhyNot) {
     };
     const Row rows[] = {
         {"an answering directory", server.ldapUrl(), "",
-         "Ann Lee\tAcme\t2125551212\twork\nAnna Field\tField Works\t+1 212 555 3000\tdirectory\n"},
+         "Ann Lee\tAcme\t2125551212\twork\nAnna Field\tField Works\t12125553000\tdirectory\n"},
         {"a directory nobody listens for", "ldap://127.0.0.1:1",
          "desklet: the company directory was not searched: ", "Ann Lee\tAcme\t2125551212\twork\n"},
     };

@@ -1,5 +1,6 @@
 #include "phonebook/ui/PhoneBookCompletion.h"
 
+#include "directory/DirectoryFilter.h"
 #include "phonebook/ui/ContactLookup.h"
 #include "phonebook/ui/PhoneBookDlg.h"
 
@@ -115,7 +116,7 @@ void PhoneBookCompletion::Show() {
         for (const DirectoryEntry& entry : m_directoryEntries) {
             const QString name = QString::fromStdString(entry.name);
             const QString company = QString::fromStdString(entry.company);
-            const QString number = QString::fromStdString(entry.faxNumber);
+            const QString number = QString::fromStdString(DialableFaxNumber(entry.faxNumber));
             const QString who = company.isEmpty() ? name : tr("%1, %2").arg(name, company);
             add(tr("%1 - %2 (directory)").arg(who, number), number);
         }

@@ -1,5 +1,6 @@
 #include "phonebook/ui/PhoneBookDlg.h"
 
+#include "directory/DirectoryFilter.h"
 #include "framework/DialogServices.h"
 #include "phonebook/PhoneBook.h"
 #include "phonebook/ui/ContactEditDlg.h"
@@ -193,7 +194,7 @@ void PhoneBookDlg::DirectoryFound(const QString& text, const DirectoryResult& re
         SearchRow row;
         row.name = QString::fromStdString(entry.name);
         row.company = QString::fromStdString(entry.company);
-        row.number = QString::fromStdString(entry.faxNumber);
+        row.number = QString::fromStdString(DialableFaxNumber(entry.faxNumber));
         row.label = kDirectoryLabel;
         m_directoryRows.append(row);
     }
