@@ -119,9 +119,10 @@ void PhoneBookDlg::CreateControls() {
         Refresh();
         SearchDirectory();
     });
-    // The next page when the user scrolls to the end of a full one.
+    // The next page when the user scrolls to the end of a full one of the phone
+    // book's rows (the directory's come whole).
     connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (value == m_list->verticalScrollBar()->maximum() && m_rows.size() >= m_limit) {
+        if (value == m_list->verticalScrollBar()->maximum() && m_phoneBookRows.size() >= m_limit) {
             m_limit += ContactSearch::kPageRows;
             Refresh();
         }
