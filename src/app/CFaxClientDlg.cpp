@@ -21,6 +21,7 @@
 #include "phonebook/ui/PhoneBookCompletion.h"
 #include "phonebook/ui/PhoneBookDlg.h"
 #include "print/TemporaryCopy.h"
+#include "settings/PasswordVault.h"
 #include "settings/SettingsKeys.h"
 #include "settings/ui/CConfigSheet.h"
 
@@ -139,6 +140,7 @@ void CFaxClientDlg::CreateControls() {
     m_recipients->AcceptNames();
     m_completion = new PhoneBookCompletion(*m_recipients->NumberField(), Database::DefaultPath(), this);
     connect(m_completion, &PhoneBookCompletion::NumberChosen, m_recipients, &RecipientPanel::AddChosenNumber);
+    m_completion->SetDirectory([this] { return CompanyDirectory(); });
     // The document's first page and page count, beside the list and as high.
     auto* preview = new DocumentPreviewCtrl(this);
     preview->SetPictureHeight(DialogUnitsToPixels(0, kPreviewHeight).height());
@@ -295,8 +297,11 @@ bool CFaxClientDlg::OnInitDialog() {
     m_cover->EnableFields(m_bCoverPage);
 
     if (settings != nullptr) {
-        m_pConfigSheet = std::make_unique<CConfigSheet>(tr("Quillmark").toStdString(), nullptr, 0, *settings,
-                                                        [app] { app->SaveSettings(); });
+        m_pConfigSheet =
+            std::make_unique<CConfigSheet>(tr("Quillmark").toStdString(), nullptr, 0, *settings, [this, app] {
+                app->SaveSettings();
+                m_bDirectoryRead = false;
+            });
         if (!app->LoadSettings()) {
             OnAccountSettings();
         }
@@ -304,6 +309,19 @@ bool CFaxClientDlg::OnInitDialog() {
 
     m_labelFile->SetTransparent(true);
     return true;
+}
+
+std::optional<DirectorySettings> CFaxClientDlg::CompanyDirectory() {
+    if (!m_bDirectoryRead) {
+        m_bDirectoryRead = true;
+        m_directory.reset();
+        CFaxClientApp* app = CFaxClientApp::Current();
+        if (app != nullptr && DirectorySearch::IsConfigured(app->Settings)) {
+            PasswordVault vault(PasswordVault::Account::Directory);
+            m_directory = DirectorySearch::SettingsFrom(app->Settings, vault);
+        }
+    }
+    return m_directory;
 }
 
 void CFaxClientDlg::OnSysCommand(unsigned id, long /*param*/) {
@@ -380,6 +398,7 @@ void CFaxClientDlg::AddNumbers(const QStringList& numbers) {
 void CFaxClientDlg::OnPhoneBook() {
     PhoneBookDlg phoneBook(Database::DefaultPath(), this);
     phoneBook.SetAddToRecipients([this](const QStringList& numbers) { AddNumbers(numbers); });
+    phoneBook.SetDirectory([this] { return CompanyDirectory(); });
     phoneBook.DoModal();
 }
 

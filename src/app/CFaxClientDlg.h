@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/Directory.h"
 #include "fax/FaxJob.h"
 #include "fax/FaxNumberRules.h"
 #include "framework/CDialog.h"
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -132,7 +134,14 @@ private:
     // file while the field shows its name.
     std::string DocumentPath(const std::string& fieldText) const;
 
+    // The company directory of the current settings, read at the first look-up
+    // after a start or a save of the settings (the bind password may come from the
+    // keyring); nullopt when none is set up.
+    std::optional<DirectorySettings> CompanyDirectory();
+
     std::unique_ptr<CConfigSheet> m_pConfigSheet;
+    bool m_bDirectoryRead = false;
+    std::optional<DirectorySettings> m_directory;
     RecipientPanel* m_recipients = nullptr;
     CoverPageCtrl* m_cover = nullptr;
     QGroupBox* m_btnFontGroup = nullptr;

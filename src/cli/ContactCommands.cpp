@@ -1,10 +1,14 @@
 #include "cli/ContactCommands.h"
 
+#include "directory/DirectoryFilter.h"
+#include "directory/DirectorySearch.h"
 #include "fax/FaxNumberList.h"
 #include "phonebook/Contact.h"
 #include "phonebook/Database.h"
 #include "phonebook/PhoneBook.h"
 #include "phonebook/RecipientNames.h"
+#include "settings/PasswordVault.h"
+#include "settings/SettingsStore.h"
 #include "submission/ExitStatus.h"
 
 #include <ostream>
@@ -194,6 +198,35 @@ int ContactCommands::Run(const LongOptions::Parsed& parsed, const TerminalMode::
         break;
     }
     return ExitStatus::kSoftware;
+}
+
+ContactCommands::DirectoryLookup ContactCommands::CompanyDirectory(const TerminalMode::Streams& streams) {
+    SettingsStore store;
+    CMapStringToString stored{10};
+    if (!store.Load(stored) || !DirectorySearch::IsConfigured(stored)) {
+        return {};
+    }
+    return [stored, &err = streams.err](const QString& text) {
+        // The bind password may come from the desktop keyring: asked only when a
+        // look-up runs.
+        PasswordVault vault(PasswordVault::Account::Directory);
+        Directory directory(DirectorySearch::SettingsFrom(stored, vault));
+        std::vector<DirectoryEntry> entries;
+        QList<SearchRow> rows;
+        if (!directory.Search(text.toStdString(), entries)) {
+            Say(err,
+                tr("the company directory was not searched: %1").arg(QString::fromStdString(directory.GetLastError())));
+            return rows;
+        }
+        for (const DirectoryEntry& entry : entries) {
+            SearchRow row;
+            row.name = QString::fromStdString(entry.name);
+            row.company = QString::fromStdString(entry.company);
+            row.number = QString::fromStdString(DialableFaxNumber(entry.faxNumber));
+            rows.append(row);
+        }
+        return rows;
+    };
 }
 
 bool ContactCommands::AddNamedRecipients(const std::string& names, std::vector<std::string>& recipients,

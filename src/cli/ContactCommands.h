@@ -31,6 +31,12 @@ public:
     static int Run(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams,
                    const DirectoryLookup& directory = {});
 
+    // The company directory of the stored settings, searched while the caller waits
+    // (Directory::kTimeLimit at most); empty when no directory is set up. A search
+    // that fails says why in one line of streams.err and finds nothing, so that the
+    // phone book's own rows still print.
+    static DirectoryLookup CompanyDirectory(const TerminalMode::Streams& streams);
+
     // Adds the numbers of the names of a -to list to the recipients, in the order
     // the dialog's list keeps. False, with the status to end with and the name
     // said, when a name resolves to nothing or the phone book cannot be read.

@@ -419,7 +419,9 @@ int TerminalMode::Run(const LongOptions::Parsed& parsed, const Streams& streams)
     case RunMode::ImportContacts:
     case RunMode::ExportContacts:
     case RunMode::Contacts:
-        return ContactCommands::Run(parsed, streams);
+        return ContactCommands::Run(parsed, streams,
+                                    parsed.mode == RunMode::Contacts ? ContactCommands::CompanyDirectory(streams)
+                                                                     : ContactCommands::DirectoryLookup{});
     case RunMode::Window:
     case RunMode::PrintJobs:
         break;

@@ -99,4 +99,19 @@ std::string FaxNumberOfValue(std::string_view value) {
     return std::string(TrimBlanks(value.substr(0, value.find('$'))));
 }
 
+std::string DialableFaxNumber(std::string_view number) {
+    std::string digits;
+    for (const char c : number) {
+        if ((c >= '0' && c <= '9') || c == '!') {
+            digits += c;
+        }
+    }
+    const std::string_view trimmed = TrimBlanks(number);
+    if (trimmed.empty() || trimmed.front() != '+' || digits.empty()) {
+        return digits;
+    }
+    // The country code 1 is dialled as it is; every other one after 011.
+    return digits.front() == '1' ? digits : "011" + digits;
+}
+
 } // namespace desklet

@@ -28,4 +28,10 @@ std::string DirectorySearchFilter(std::string_view text);
 // ("+1 212 555 1212$fineResolution"), without blanks around it.
 std::string FaxNumberOfValue(std::string_view value);
 
+// A directory's fax number in the form the number field takes: digits and '!'
+// only, the written blanks, dashes, dots and brackets dropped, and an
+// international "+" dialled as from North America ("+1 212 555 1212" becomes
+// "12125551212", "+44 20 7946 0000" becomes "011442079460000").
+std::string DialableFaxNumber(std::string_view number);
+
 } // namespace desklet

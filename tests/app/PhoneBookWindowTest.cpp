@@ -5,6 +5,7 @@
 #include "support/DialogRecorder.h"
 #include "support/SamplePhoneBook.h"
 #include "support/TempDir.h"
+#include "support/TestDirectoryServer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -42,6 +43,13 @@ protected:
         std::ofstream(settings.path() / "Quillmark" / "Desklet.conf") << "[Config]\nlogon=acme\n";
         app = std::make_unique<CFaxClientApp>(argc, argv);
         app->ReadCommandLine();
+    }
+
+    // The stored settings name the server as the company directory.
+    void UseDirectory(const TestDirectoryServer& server) {
+        std::ofstream(settings.path() / "Quillmark" / "Desklet.conf")
+            << "[Config]\nlogon=acme\nldap_url=" << server.ldapUrl() << "\nldap_base=" << TestDirectoryServer::kBase
+            << "\n";
     }
 
     void Work(QDialog& window);
@@ -134,6 +142,80 @@ TEST_F(PhoneBookWindow, TheNumberFieldCompletesANameAndAddsItsNumber) {
     });
     dialog.DoModal();
     EXPECT_EQ(added, (std::vector<std::string>{"2125551212"}));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The company directory's people join the completion, marked, when the search
+// off the interface thread answers; choosing one adds its number.
+TEST_F(PhoneBookWindow, TheNumberFieldCompletesFromTheDirectory) {
+    TestDirectoryServer server(TestDirectoryServer::OnePerson("Anna Field", "Field Works", "+1 212 555 3000"));
+    ASSERT_TRUE(server.ok()) << server.error();
+    UseDirectory(server);
+    CFaxClientDlg dialog;
+    std::vector<std::string> added;
+    QString shown;
+    recorder.ExpectModal([&](QDialog& main) {
+        auto* field = qobject_cast<QLineEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_NUMBER));
+        auto* completion = dialog.findChild<PhoneBookCompletion*>();
+        ASSERT_NE(completion, nullptr);
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("field"));
+        QAbstractItemView* popup = completion->Completer()->popup();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return completion->Settled() && popup->isVisible(); }, 10000));
+        ASSERT_EQ(popup->model()->rowCount(), 1);
+        shown = popup->model()->index(0, 0).data().toString();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Entries(dialog).empty(); }, 10000));
+        added = Entries(dialog);
+        PressCancel(main);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(shown, QStringLiteral("Anna Field, Field Works - 12125553000 (directory)"));
+    EXPECT_EQ(added, (std::vector<std::string>{"12125553000"}));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The phone book's window shows the directory's people too, marked; Copy to
+// Phone Book stores the chosen one as a contact with a work fax number.
+TEST_F(PhoneBookWindow, CopiesADirectoryEntryIntoThePhoneBook) {
+    TestDirectoryServer server(TestDirectoryServer::OnePerson("Anna Field", "Field Works", "+1 212 555 3000"));
+    ASSERT_TRUE(server.ok()) << server.error();
+    UseDirectory(server);
+    CFaxClientDlg dialog;
+    std::vector<QStringList> shown;
+    recorder.ExpectModal([&](QDialog& main) {
+        auto* open = qobject_cast<QPushButton*>(dialog.GetDlgItem(CFaxClientDlg::IDC_PHONE_BOOK));
+        QTest::mouseClick(open, Qt::LeftButton);
+        PressCancel(main);
+    });
+    recorder.ExpectModal([&](QDialog& window) {
+        auto& phoneBook = static_cast<PhoneBookDlg&>(window);
+        auto rows = [&] {
+            QStringList texts;
+            for (int i = 0; i < phoneBook.List()->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* item = phoneBook.List()->topLevelItem(i);
+                texts.append(item->text(0) + QLatin1Char('|') + item->text(3));
+            }
+            return texts;
+        };
+        QTest::keyClicks(phoneBook.SearchField(), QStringLiteral("field"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return phoneBook.Settled(); }, 10000));
+        shown.push_back(rows());
+        ASSERT_EQ(phoneBook.List()->topLevelItemCount(), 1);
+        phoneBook.List()->topLevelItem(0)->setSelected(true);
+        QTest::mouseClick(qobject_cast<QPushButton*>(phoneBook.GetDlgItem(PhoneBookDlg::IDC_COPY_TO_PHONE_BOOK)),
+                          Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return phoneBook.Settled() && rows().size() == 2; }, 10000));
+        shown.push_back(rows());
+        PressCancel(window);
+    });
+    dialog.DoModal();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], (QStringList{QStringLiteral("Anna Field|directory")}));
+    EXPECT_EQ(shown[1], (QStringList{QStringLiteral("Anna Field|work"), QStringLiteral("Anna Field|directory")}));
     EXPECT_TRUE(recorder.messages.empty());
 }
 

@@ -3,9 +3,11 @@
 #include "support/ProgramRun.h"
 #include "support/SamplePhoneBook.h"
 #include "support/TempDir.h"
+#include "support/TestDirectoryServer.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -120,5 +122,47 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return name;
     });
+
+} // namespace
+
+namespace {
+
+// --contacts with the company directory of the stored settings: its rows follow
+// the phone book's, labelled; a directory that cannot be reached is one line of
+// the error stream, and the phone book's rows still print.
+TEST(ContactsWithDirectory, PrintTheDirectorysRowsOrSayWhyNot) {
+    TestDirectoryServer server(TestDirectoryServer::OnePerson("Anna Field", "Field Works", "+1 212 555 3000"));
+    ASSERT_TRUE(server.ok()) << server.error();
+    struct Row {
+        const char* name;
+        std::string url;
+        std::string err; // found in standard error; "" for nothing written there
+        std::string out;
+    };
+    const Row rows[] = {
+        {"an answering directory", server.ldapUrl(), "",
+         "Ann Lee\tAcme\t2125551212\twork\nAnna Field\tField Works\t12125553000\tdirectory\n"},
+        {"a directory nobody listens for", "ldap://127.0.0.1:1",
+         "desklet: the company directory was not searched: ", "Ann Lee\tAcme\t2125551212\twork\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempSettingsHome settings;
+        TempDataHome data;
+        ASSERT_TRUE(StoreSamplePhoneBook());
+        settings.Store({{"ldap_url", row.url}, {"ldap_base", TestDirectoryServer::kBase}});
+        const ProgramResult run =
+            RunProgram({DESKLET_PROGRAM, "--contacts", "Ann"}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, ExitStatus::kOk) << run.err;
+        if (row.err.empty()) {
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_EQ(run.err.rfind(row.err, 0), 0u) << run.err;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        }
+        EXPECT_EQ(run.out, row.out);
+    }
+}
 
 } // namespace

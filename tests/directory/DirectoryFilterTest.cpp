@@ -63,4 +63,21 @@ TEST(DirectoryFilter, FaxNumberDropsTheFaxParameters) {
     }
 }
 
+TEST(DialableFaxNumber, KeepsWhatTheNumberFieldTakes) {
+    const struct {
+        const char* name;
+        const char* written;
+        const char* dialable;
+    } rows[] = {
+        {"a North American number with its country code", "+1 (212) 555-1212", "12125551212"},
+        {"another country after 011", "+44 20 7946 0000", "011442079460000"},
+        {"a number without a plus keeps its digits", " 212.555.1212 ", "2125551212"},
+        {"the gateway's pause survives", "+1 212 555 1212!22", "12125551212!22"},
+        {"nothing dialable leaves nothing", "+ext", ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DialableFaxNumber(row.written), row.dialable) << row.name;
+    }
+}
+
 } // namespace

@@ -144,4 +144,13 @@ bool TestDirectoryServer::Fail(std::string message) {
     return false;
 }
 
+std::string TestDirectoryServer::OnePerson(const std::string& name, const std::string& company,
+                                           const std::string& faxNumber) {
+    const std::string surname = name.substr(name.rfind(' ') + 1);
+    return std::string("dn: ") + kBase +
+           "\nobjectClass: dcObject\nobjectClass: organization\ndc: example\no: Example\n\n" + "dn: cn=" + name + "," +
+           kBase + "\nobjectClass: inetOrgPerson\ncn: " + name + "\nsn: " + surname + "\no: " + company +
+           "\nfacsimileTelephoneNumber: " + faxNumber + "\n";
+}
+
 } // namespace desklet::test

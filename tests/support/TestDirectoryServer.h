@@ -24,6 +24,10 @@ public:
     TestDirectoryServer(const TestDirectoryServer&) = delete;
     TestDirectoryServer& operator=(const TestDirectoryServer&) = delete;
 
+    // The base entry and one person with a fax number under it, as LDIF: enough
+    // for a front end's road.
+    static std::string OnePerson(const std::string& name, const std::string& company, const std::string& faxNumber);
+
     bool ok() const { return m_pid > 0; }
     const std::string& error() const { return m_error; }
     std::string ldapUrl() const { return "ldap://127.0.0.1:" + std::to_string(m_port); }

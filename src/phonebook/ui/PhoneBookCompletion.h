@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/DirectorySearch.h"
 #include "phonebook/ContactSearch.h"
 
 #include <QObject>
@@ -7,6 +8,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QCompleter;
 class QLineEdit;
@@ -19,7 +22,9 @@ class ContactLookup;
 // Completes a number field from the phone book: what the user types is looked up
 // by name, company and number off the interface thread (ContactLookup), the
 // matching contacts' numbers pop up under the field, and choosing one with the
-// keyboard or the mouse hands its number over (NumberChosen).
+// keyboard or the mouse hands its number over (NumberChosen). With a company
+// directory the same text is searched there too, on a thread of its own
+// (DirectorySearch); its people join the list, marked, when they come.
 class PhoneBookCompletion : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +37,11 @@ public:
 
     void SetExtraNumbers(ExtraNumbers extra) { m_extra = std::move(extra); }
 
+    // The company directory's settings, asked for at each look-up (the caller keeps
+    // them: reading the bind password may ask the keyring); nullopt for none.
+    using DirectorySettingsOf = std::function<std::optional<DirectorySettings>()>;
+    void SetDirectory(DirectorySettingsOf settings) { m_directorySettings = std::move(settings); }
+
     QCompleter* Completer() const { return m_completer; }
     // The answer to the field's text is in the pop-up's list.
     bool Settled() const;
@@ -40,7 +50,10 @@ signals:
     void NumberChosen(const QString& number);
 
 private:
-    void Show(const QString& text, const QList<SearchRow>& rows);
+    void Found(const QString& text, const QList<SearchRow>& rows);
+    void DirectoryFound(const QString& text, const DirectoryResult& result);
+    void SearchDirectory(const QString& text);
+    void Show();
 
     QLineEdit& m_field;
     ContactLookup* m_lookup = nullptr;
@@ -48,6 +61,14 @@ private:
     QCompleter* m_completer = nullptr;
     ExtraNumbers m_extra;
     QString m_shownText;
+    // The phone book's last answer and the text it answers.
+    QString m_foundText;
+    QList<SearchRow> m_found;
+    DirectorySettingsOf m_directorySettings;
+    // The running search; a newer key press abandons it.
+    std::unique_ptr<DirectorySearch> m_directorySearch;
+    QString m_directoryText;
+    std::vector<DirectoryEntry> m_directoryEntries;
 };
 
 } // namespace desklet

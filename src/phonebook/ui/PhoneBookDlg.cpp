@@ -1,5 +1,6 @@
 #include "phonebook/ui/PhoneBookDlg.h"
 
+#include "directory/DirectoryFilter.h"
 #include "framework/DialogServices.h"
 #include "phonebook/PhoneBook.h"
 #include "phonebook/ui/ContactEditDlg.h"
@@ -24,6 +25,8 @@ namespace {
 
 // Where a list row came from: its index in m_rows.
 constexpr int kRowRole = Qt::UserRole;
+// The label of a directory's rows; a stored contact's is "work", "home" or "other".
+const QString kDirectoryLabel = QStringLiteral("directory");
 
 std::string Std(const QString& text) {
     return text.toStdString();
@@ -94,6 +97,7 @@ void PhoneBookDlg::CreateControls() {
     // field adds the chosen rows.
     auto* closing = new QHBoxLayout;
     closing->addStretch();
+    closing->addWidget(button(IDC_COPY_TO_PHONE_BOOK, tr("&Copy to Phone Book"), &PhoneBookDlg::OnCopyToPhoneBook));
     auto* add = button(IDC_TO_RECIPIENTS, tr("Add to &Recipients"), &PhoneBookDlg::OnAddToRecipients);
     add->setDefault(true);
     auto* close = new QPushButton(tr("Close"), this);
@@ -113,10 +117,12 @@ void PhoneBookDlg::CreateControls() {
     connect(m_search, &QLineEdit::textChanged, this, [this] {
         m_limit = ContactSearch::kPageRows;
         Refresh();
+        SearchDirectory();
     });
-    // The next page when the user scrolls to the end of a full one.
+    // The next page when the user scrolls to the end of a full one of the phone
+    // book's rows (the directory's come whole).
     connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (value == m_list->verticalScrollBar()->maximum() && m_rows.size() >= m_limit) {
+        if (value == m_list->verticalScrollBar()->maximum() && m_phoneBookRows.size() >= m_limit) {
             m_limit += ContactSearch::kPageRows;
             Refresh();
         }
@@ -138,6 +144,7 @@ bool PhoneBookDlg::OnInitDialog() {
         }
     }
     Refresh();
+    SearchDirectory();
     m_search->setFocus();
     return true;
 }
@@ -146,11 +153,55 @@ QString PhoneBookDlg::LabelText(const QString& keyword) {
     return keyword == QLatin1String("home")    ? tr("home")
            : keyword == QLatin1String("other") ? tr("other")
            : keyword == QLatin1String("group") ? tr("group")
+           : keyword == kDirectoryLabel        ? tr("directory")
                                                : tr("work");
 }
 
 bool PhoneBookDlg::Settled() const {
-    return m_lookup != nullptr && m_lookup->Idle() && m_shownText == m_search->text();
+    return m_lookup != nullptr && m_lookup->Idle() && !m_directorySearch && m_shownText == m_search->text();
+}
+
+bool PhoneBookDlg::FromDirectory(const SearchRow& row) {
+    return row.kind == SearchRow::Kind::Contact && row.id == 0 && row.label == kDirectoryLabel;
+}
+
+void PhoneBookDlg::SearchDirectory() {
+    // A newer text abandons the older search: its answer would be for a text no
+    // longer typed.
+    m_directorySearch.reset();
+    m_directoryText.clear();
+    m_directoryRows.clear();
+    const QString text = m_search->text().trimmed();
+    const std::optional<DirectorySettings> settings =
+        m_directorySettings && !text.isEmpty() ? m_directorySettings() : std::nullopt;
+    if (!settings) {
+        return;
+    }
+    const QString typed = m_search->text();
+    m_directorySearch = DirectorySearch::Start(*settings, text.toStdString(), [this, typed](DirectoryResult result) {
+        QMetaObject::invokeMethod(
+            this, [this, typed, result = std::move(result)] { DirectoryFound(typed, result); }, Qt::QueuedConnection);
+    });
+}
+
+void PhoneBookDlg::DirectoryFound(const QString& text, const DirectoryResult& result) {
+    if (text != m_search->text()) {
+        return;
+    }
+    m_directorySearch.reset();
+    m_directoryText = text;
+    // A directory that fails adds nothing; the phone book works on as before.
+    for (const DirectoryEntry& entry : result.entries) {
+        SearchRow row;
+        row.name = QString::fromStdString(entry.name);
+        row.company = QString::fromStdString(entry.company);
+        row.number = QString::fromStdString(DialableFaxNumber(entry.faxNumber));
+        row.label = kDirectoryLabel;
+        m_directoryRows.append(row);
+    }
+    if (m_shownText == text) {
+        Show(text, m_phoneBookRows);
+    }
 }
 
 void PhoneBookDlg::Refresh() {
@@ -177,7 +228,11 @@ void PhoneBookDlg::Show(const QString& text, const QList<SearchRow>& rows) {
     const int scroll = m_list->verticalScrollBar()->value();
     const QSignalBlocker block(m_list->verticalScrollBar());
     m_list->clear();
+    m_phoneBookRows = rows;
     m_rows = rows;
+    if (m_directoryText == text) {
+        m_rows += m_directoryRows;
+    }
     m_shownText = text;
     QList<QTreeWidgetItem*> items;
     QTreeWidgetItem* currentItem = nullptr;
@@ -264,6 +319,9 @@ void PhoneBookDlg::OnEdit() {
         return;
     }
     const SearchRow row = m_rows.value(item->data(0, kRowRole).toInt());
+    if (FromDirectory(row)) {
+        return;
+    }
     if (row.kind == SearchRow::Kind::Group) {
         Group group;
         QList<GroupEditDlg::Candidate> contacts;
@@ -313,11 +371,18 @@ void PhoneBookDlg::OnDelete() {
     }
     QSet<qint64> contacts;
     QSet<qint64> groups;
+    QString name;
     for (const SearchRow& row : rows) {
-        (row.kind == SearchRow::Kind::Group ? groups : contacts).insert(row.id);
+        if (!FromDirectory(row)) {
+            name = row.name;
+            (row.kind == SearchRow::Kind::Group ? groups : contacts).insert(row.id);
+        }
+    }
+    if (contacts.isEmpty() && groups.isEmpty()) {
+        return;
     }
     const int count = static_cast<int>(contacts.size() + groups.size());
-    const QString question = count == 1 ? tr("Delete %1 from the phone book?").arg(rows.front().name)
+    const QString question = count == 1 ? tr("Delete %1 from the phone book?").arg(name)
                                         : tr("Delete these %1 entries from the phone book?").arg(count);
     if (MessageBox(Std(question), Std(tr("Phone Book")), MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
@@ -349,7 +414,7 @@ void PhoneBookDlg::OnNewGroup() {
     Group group;
     // The contacts chosen in the list start as its members.
     for (const SearchRow& row : ChosenRows()) {
-        if (row.kind == SearchRow::Kind::Contact && !group.memberIds.contains(row.id)) {
+        if (row.kind == SearchRow::Kind::Contact && !FromDirectory(row) && !group.memberIds.contains(row.id)) {
             group.memberIds.append(row.id);
         }
     }
@@ -440,6 +505,28 @@ void PhoneBookDlg::OnAddToRecipients() {
     if (m_addToRecipients) {
         m_addToRecipients(numbers);
     }
+}
+
+void PhoneBookDlg::OnCopyToPhoneBook() {
+    if (!m_phoneBook) {
+        return;
+    }
+    // A directory's person becomes a contact with the fax number as work's; the
+    // phone book's own rules (one line, lengths) apply as to any contact added.
+    for (const SearchRow& row : ChosenRows()) {
+        if (!FromDirectory(row)) {
+            continue;
+        }
+        Contact contact;
+        contact.name = row.name;
+        contact.company = row.company;
+        contact.numbers.append({row.number, FaxLabel::Work});
+        if (!m_phoneBook->AddContact(contact)) {
+            TellFailure();
+            break;
+        }
+    }
+    Refresh();
 }
 
 } // namespace desklet
