@@ -40,6 +40,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class NoWindow : public testing::Test {
 protected:
     TempSettingsHome home;
+    TempDataHome data; // the sent log and the outbox, never the real ones
     TempDir files;
 
     void Store(const std::map<std::string, std::string>& values) const { home.Store(values); }
