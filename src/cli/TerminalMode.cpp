@@ -4,10 +4,12 @@
 
 #include "DeskletConfig.h"
 #include "cli/Mbox.h"
+#include "cli/OutboxCommands.h"
 #include "cli/PasswordFile.h"
 #include "commandline/CommandLine.h"
 #include "fax/JobOptions.h"
 #include "mail/CMailItem.h"
+#include "phonebook/Database.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "submission/ExitStatus.h"
@@ -28,7 +30,9 @@ namespace {
 constexpr const char* kUsage =
     QT_TRANSLATE_NOOP("TerminalMode", R"(Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
+               [--password-file FILE] [--queue]
+       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
        desklet --import-contacts FILE...
@@ -37,7 +41,21 @@ constexpr const char* kUsage =
        desklet --help | --version
 
 Without an option the fax dialog opens, filled in from the keys.
-  --send           send the fax without a window; messages go to standard error
+  --send           send the fax without a window; messages go to standard error;
+                   every fax sent is kept in the sent log
+  --queue          with --send: a failure that may pass (no server, a refusal
+                   for now) keeps the fax in the outbox, to go with
+                   --flush-outbox or the next try of the window, and the run
+                   ends with 0
+  --outbox         list the faxes waiting in the outbox and those whose fate
+                   is unknown: id<TAB>state<TAB>queued<TAB>numbers<TAB>document
+                   <TAB>attempts<TAB>next attempt<TAB>last error
+  --flush-outbox   try every waiting fax now; ends with 0 when none is left
+                   waiting, 75 when some are
+  --discard ID     take a waiting or unknown fax out of the outbox
+  --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
+                   line: time<TAB>numbers<TAB>document<TAB>outcome<TAB>
+                   Message-ID<TAB>server reply
   --print-message  write the fax mail to standard output and send nothing;
                    a fax that goes as several mails is written as an mbox
   --print-jobs     open the fax dialog for each printed document waiting
@@ -53,7 +71,7 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send: the mail server's password is the first line
+                   with --send or --flush-outbox: the mail server's password is the first line
                    of FILE, which only its owner may read (- reads standard
                    input); it is used for this run, before the stored one
 
@@ -74,21 +92,24 @@ Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/De
 run desklet once with a window to set up the account.
 
 Exit status:
-   0 sent (or printed)
+   0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send
+     --password-file without a file or without --send, --queue without --send
   65 a fax number breaks the number rules; a -to name is unknown or names
-     several contacts; a contact file is neither vCard nor CSV
+     several contacts; a contact file is neither vCard nor CSV; --discard names
+     no job of the outbox
   66 the document or a contact file is missing or unreadable
   69 the server could not be reached, refused the fax for good (5xx), does not
      offer the encryption asked for, or takes no message this large; or there
      is no display for the window (desklet, desklet --print-jobs)
   75 the server refused the fax for now (4xx), or its answer to the message
-     never came; try again later
+     never came (the fax is kept in the outbox as unknown); try again later;
+     with --flush-outbox: faxes are still waiting
   76 the server's replies made no sense, or it closed the connection mid-session
   77 the server refused the login or its certificate
   73 the exported file cannot be written
-  74 the phone book cannot be opened, read or written
+  74 the phone book, the outbox or the sent log cannot be opened, read or
+     written
   78 no account is set up: start desklet once with a window; or the mail
      server settings cannot be used (a login without encryption, an unknown
      smtp_security); or the password file cannot be used (missing, readable by
@@ -198,6 +219,8 @@ std::string RefusalText(const LongOptions::Parsed& parsed) {
     case Refusal::PasswordFileWithoutName:
         return Text(TerminalMode::tr("%1 needs a file name, or - for standard input").arg(option));
     case Refusal::PasswordFileWithoutSend:
+        return Text(TerminalMode::tr("%1 goes with --send or --flush-outbox").arg(option));
+    case Refusal::QueueWithoutSend:
         return Text(TerminalMode::tr("%1 goes with --send").arg(option));
     }
     return {};
@@ -292,6 +315,103 @@ private:
     const TerminalMode::Streams& m_streams;
 };
 
+// A send recorded in the sent log: the job is recorded (and its document copied)
+// before the try and finished after it; with --queue a failure that may pass leaves
+// it waiting in the outbox. A job the outbox cannot take still goes when it need not
+// be kept, unrecorded, and the person is told. False with the status to end with.
+bool SendRecorded(const LongOptions::Parsed& parsed, const FaxJob& job, const std::string& document,
+                  const CMapStringToString& settings, const TerminalMode::Streams& streams, SmtpTransport& transport,
+                  SubmissionProgress& progress, Outcome& outcome, std::optional<JobState>& kept, int& status) {
+    Database database;
+    std::optional<Outbox> outbox;
+    std::optional<ClaimedJob> claim;
+    OutboxFailure failure;
+    if (database.Open(Database::DefaultPath())) {
+        outbox.emplace(database);
+        claim = outbox->Record(job, document, settings);
+        failure = outbox->LastFailure();
+    } else {
+        failure.kind = OutboxFailure::Kind::Database;
+        failure.database = database.LastFailure();
+    }
+    if (!claim) {
+        // A document that cannot be read is the submission's to tell, in its words.
+        if (failure.kind != OutboxFailure::Kind::Document) {
+            Say(streams.err, Text(failure.Text()));
+            if (parsed.queue) {
+                status = OutboxCommands::StatusFor(failure);
+                return false;
+            }
+            Say(streams.err, Text(TerminalMode::tr("the fax is sent without a record in the sent log")));
+        }
+        outcome = FaxSubmission::Submit(job, document, settings, transport, progress);
+        return true;
+    }
+    kept = OutboxCommands::Try(*outbox, *claim, settings, transport, progress, parsed.queue, outcome);
+    if (!kept) {
+        Say(streams.err, Text(outbox->LastFailure().Text()));
+    }
+    return true;
+}
+
+// The settings of a run that sends: the stored values over the command line's
+// keys, and the password handed over for this run over both. False with the status
+// to end with when there is no account or the password file cannot be used.
+bool CurrentSettings(const LongOptions::Parsed& parsed, const CMapStringToString& given,
+                     const TerminalMode::Streams& streams, CMapStringToString& settings, int& status) {
+    const std::string passwordKey(SettingName(SettingKey::SmtpPassword));
+    std::optional<std::string> password;
+    if (parsed.passwordFile) {
+        PasswordFile::Result read = PasswordFile::Read(*parsed.passwordFile);
+        if (read.problem != PasswordFile::Problem::None) {
+            Say(streams.err, PasswordFileText(*parsed.passwordFile, read));
+            status = ExitStatus::kConfig;
+            return false;
+        }
+        password = std::move(read.password);
+    } else if (std::string unused; given.Lookup(passwordKey, unused)) {
+        Say(streams.err, Text(TerminalMode::tr("every user of this computer can read the password given with "
+                                               "-smtp_password; give it with --password-file instead")));
+    }
+
+    // As the dialog does: the stored values over the command line's, and with no
+    // store the account has never been set up. A key given on the command line
+    // that a stored value overrides is named, so that nobody believes it was used.
+    SettingsStore store;
+    CMapStringToString stored{10};
+    if (!store.Load(stored)) {
+        Outcome noAccount;
+        noAccount.failure = Failure::NoAccount;
+        Say(streams.err, OutcomeText::For(noAccount).text, store.GetLastError());
+        Say(streams.err, AccountHint());
+        status = ExitStatus::kConfig;
+        return false;
+    }
+    settings = given;
+    for (const std::string_view name : kPersistedNames) {
+        const std::string key(name);
+        std::string storedValue;
+        std::string givenValue;
+        if (!stored.Lookup(key, storedValue)) {
+            continue;
+        }
+        if (given.Lookup(key, givenValue) && givenValue != storedValue) {
+            // A setting saved from the window is stored even when it is empty.
+            const QString text = storedValue.empty()
+                                     ? TerminalMode::tr("-%1 is not used: the stored value of %1, which is empty, is")
+                                     : TerminalMode::tr("-%1 is not used: the stored value of %1 is");
+            Say(streams.err, Text(text.arg(QString::fromStdString(key))));
+        }
+        settings.SetAt(key, storedValue);
+    }
+    // The password handed over for this run is the newest word.
+    if (password) {
+        settings.SetAt(passwordKey, *password);
+    }
+
+    return true;
+}
+
 int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams) {
     CMapStringToString given{10};
     ReadArguments(parsed.arguments, given);
@@ -321,59 +441,25 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         return UsageError(streams, WithValue(TerminalMode::tr("no fax number in -fax \"%1\""), list));
     }
 
-    const std::string passwordKey(SettingName(SettingKey::SmtpPassword));
-    std::optional<std::string> password;
-    if (parsed.passwordFile) {
-        PasswordFile::Result read = PasswordFile::Read(*parsed.passwordFile);
-        if (read.problem != PasswordFile::Problem::None) {
-            Say(streams.err, PasswordFileText(*parsed.passwordFile, read));
-            return ExitStatus::kConfig;
-        }
-        password = std::move(read.password);
-    } else if (std::string unused; given.Lookup(passwordKey, unused)) {
-        Say(streams.err, Text(TerminalMode::tr("every user of this computer can read the password given with "
-                                               "-smtp_password; give it with --password-file instead")));
-    }
-
-    // As the dialog does: the stored values over the command line's, and with no
-    // store the account has never been set up. A key given on the command line
-    // that a stored value overrides is named, so that nobody believes it was used.
-    SettingsStore store;
-    CMapStringToString stored{10};
-    if (!store.Load(stored)) {
-        Outcome noAccount;
-        noAccount.failure = Failure::NoAccount;
-        Say(streams.err, OutcomeText::For(noAccount).text, store.GetLastError());
-        Say(streams.err, AccountHint());
-        return ExitStatus::kConfig;
-    }
-    CMapStringToString settings = given;
-    for (const std::string_view name : kPersistedNames) {
-        const std::string key(name);
-        std::string storedValue;
-        std::string givenValue;
-        if (!stored.Lookup(key, storedValue)) {
-            continue;
-        }
-        if (given.Lookup(key, givenValue) && givenValue != storedValue) {
-            // A setting saved from the window is stored even when it is empty.
-            const QString text = storedValue.empty()
-                                     ? TerminalMode::tr("-%1 is not used: the stored value of %1, which is empty, is")
-                                     : TerminalMode::tr("-%1 is not used: the stored value of %1 is");
-            Say(streams.err, Text(text.arg(QString::fromStdString(key))));
-        }
-        settings.SetAt(key, storedValue);
-    }
-    // The password handed over for this run is the newest word.
-    if (password) {
-        settings.SetAt(passwordKey, *password);
+    CMapStringToString settings;
+    if (int status = 0; !CurrentSettings(parsed, given, streams, settings, status)) {
+        return status;
     }
 
     ProgressLine progress(streams.err, streams.errIsTerminal);
     SmtpClientTransport smtp;
     PrintTransport print(streams);
     SmtpTransport& transport = parsed.mode == RunMode::PrintMessage ? static_cast<SmtpTransport&>(print) : smtp;
-    const Outcome outcome = FaxSubmission::Submit(job, document, settings, transport, progress);
+    Outcome outcome;
+    std::optional<JobState> kept;
+    if (parsed.mode == RunMode::Send) {
+        int status = ExitStatus::kOk;
+        if (!SendRecorded(parsed, job, document, settings, streams, smtp, progress, outcome, kept, status)) {
+            return status;
+        }
+    } else {
+        outcome = FaxSubmission::Submit(job, document, settings, transport, progress);
+    }
     progress.End();
     if (outcome.PartlySent()) {
         std::string list;
@@ -383,6 +469,20 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         Say(streams.err, Text(TerminalMode::tr("not sent to: %1").arg(QString::fromStdString(list))));
     }
     const OutcomeText said = OutcomeText::For(outcome);
+    if (kept == JobState::Waiting && parsed.queue) {
+        // The job is safe, as a mail queue that takes a message is: the run succeeded.
+        Say(streams.err, Text(TerminalMode::tr("kept in the outbox: %1").arg(QString::fromStdString(said.text))),
+            said.details);
+        return ExitStatus::kOk;
+    }
+    if (kept == JobState::Unknown) {
+        Say(streams.err,
+            Text(TerminalMode::tr("kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard "
+                                  "takes it out")
+                     .arg(QString::fromStdString(said.text))),
+            said.details);
+        return ExitStatus::kTempFail;
+    }
     if (!said.text.empty()) {
         Say(streams.err, said.captionNamesSubject ? said.caption + ": " + said.text : said.text, said.details);
     }
@@ -392,6 +492,17 @@ int SendOrPrint(const LongOptions::Parsed& parsed, const TerminalMode::Streams& 
         Say(streams.err, AccountHint());
     }
     return ExitStatus::For(outcome);
+}
+
+int Flush(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams) {
+    if (parsed.arguments.size() > 1) {
+        return UsageError(streams, Text(TerminalMode::tr("--flush-outbox takes no argument")));
+    }
+    CMapStringToString settings;
+    if (int status = 0; !CurrentSettings(parsed, CMapStringToString{10}, streams, settings, status)) {
+        return status;
+    }
+    return OutboxCommands::Flush(settings, streams);
 }
 
 } // namespace
@@ -422,6 +533,12 @@ int TerminalMode::Run(const LongOptions::Parsed& parsed, const Streams& streams)
         return ContactCommands::Run(parsed, streams,
                                     parsed.mode == RunMode::Contacts ? ContactCommands::CompanyDirectory(streams)
                                                                      : ContactCommands::DirectoryLookup{});
+    case RunMode::Outbox:
+    case RunMode::Discard:
+    case RunMode::Sent:
+        return OutboxCommands::Run(parsed, streams);
+    case RunMode::FlushOutbox:
+        return Flush(parsed, streams);
     case RunMode::Window:
     case RunMode::PrintJobs:
         break;

@@ -35,6 +35,10 @@ LongOptions::Parsed LongOptions::Take(const std::vector<std::string>& arguments)
             }
             continue;
         }
+        if (argument == kQueue) {
+            parsed.queue = true;
+            continue;
+        }
         const Option* found = nullptr;
         for (const Option& option : kOptions) {
             if (option.name == argument) {
@@ -60,9 +64,12 @@ LongOptions::Parsed LongOptions::Take(const std::vector<std::string>& arguments)
         parsed.mode = RunMode::Help;
     } else if (parsed.ok && version) {
         parsed.mode = RunMode::Version;
-    } else if (parsed.passwordFile && parsed.mode != RunMode::Send && parsed.mode != RunMode::PrintMessage) {
+    } else if (parsed.passwordFile && parsed.mode != RunMode::Send && parsed.mode != RunMode::PrintMessage &&
+               parsed.mode != RunMode::FlushOutbox) {
         // The window takes the password from the settings it shows.
         refuse(Refusal::PasswordFileWithoutSend, kPasswordFile);
+    } else if (parsed.queue && parsed.mode != RunMode::Send) {
+        refuse(Refusal::QueueWithoutSend, kQueue);
     }
     return parsed;
 }

@@ -20,6 +20,11 @@ enum class RunMode {
     ImportContacts, // add the contacts of vCard or CSV files
     ExportContacts, // write every contact and group to a vCard file
     Contacts,       // print the contacts and groups that hold a text
+    // The outbox from the terminal; --discard takes the job's id, --sent a count.
+    Outbox,      // list the jobs that wait or whose fate is unknown
+    FlushOutbox, // try every waiting job now
+    Discard,     // take a job out of the outbox
+    Sent,        // print the last jobs of the sent log
 };
 
 // The two-dash options, taken out of the argument vector before the keys of the
@@ -30,7 +35,9 @@ enum class RunMode {
 // --password-file takes the argument after it, whatever it holds, as the file to
 // read the mail server's password from ("-": standard input). It goes with the
 // runs that send (--send, and --print-message, which a script may try first);
-// given twice, the later one counts.
+// given twice, the later one counts. --flush-outbox sends too and takes it as well.
+//
+// --queue goes with --send: a failure that may pass leaves the job in the outbox.
 class LongOptions {
 public:
     struct Option {
@@ -38,7 +45,7 @@ public:
         RunMode mode;
     };
     // One entry per option; --help and --version win over every other.
-    static constexpr std::array<Option, 8> kOptions = {{
+    static constexpr std::array<Option, 12> kOptions = {{
         {"--help", RunMode::Help},
         {"--version", RunMode::Version},
         {"--send", RunMode::Send},
@@ -47,8 +54,13 @@ public:
         {"--import-contacts", RunMode::ImportContacts},
         {"--export-contacts", RunMode::ExportContacts},
         {"--contacts", RunMode::Contacts},
+        {"--outbox", RunMode::Outbox},
+        {"--flush-outbox", RunMode::FlushOutbox},
+        {"--discard", RunMode::Discard},
+        {"--sent", RunMode::Sent},
     }};
     static constexpr std::string_view kPasswordFile = "--password-file";
+    static constexpr std::string_view kQueue = "--queue";
 
     // Why a line is refused.
     enum class Refusal {
@@ -57,6 +69,7 @@ public:
         TwoModes,                // refusedOption asks for another mode than otherOption did
         PasswordFileWithoutName, // --password-file is the last argument
         PasswordFileWithoutSend, // --password-file on a run that sends nothing
+        QueueWithoutSend,        // --queue on another run than --send
     };
 
     struct Parsed {
@@ -66,6 +79,8 @@ public:
         std::vector<std::string> arguments;
         // The file given with --password-file.
         std::optional<std::string> passwordFile;
+        // --queue was given.
+        bool queue = false;
         // Why the line was refused, and the options that say so.
         Refusal refusal = Refusal::None;
         std::string refusedOption;

@@ -17,6 +17,12 @@ public:
 
 class SystemClock : public Clock {
 public:
+    // One that lives as long as the program, for a default argument: a temporary
+    // would be gone before the outbox that keeps a reference to it first asks.
+    static const SystemClock& Shared() {
+        static const SystemClock clock;
+        return clock;
+    }
     TimePoint Now() const override {
         return std::chrono::time_point_cast<std::chrono::milliseconds>(std::chrono::system_clock::now());
     }

@@ -1,7 +1,3 @@
-// Built once the submission returns its typed Outcome; until then this file
-// compiles to nothing and callers build AttemptResult themselves.
-#if __has_include("submission/Outcome.h")
-
 #include "outbox/FromOutcome.h"
 
 #include "submission/Outcome.h"
@@ -50,5 +46,3 @@ AttemptResult FromOutcome(const Outcome& outcome) {
 }
 
 } // namespace desklet
-
-#endif

@@ -95,7 +95,7 @@ public:
     // and Renew extend it. Far longer than the SMTP client's longest wait.
     static constexpr std::chrono::milliseconds kLease = std::chrono::minutes(15);
 
-    explicit Outbox(Database& database, const Clock& clock = SystemClock());
+    explicit Outbox(Database& database, const Clock& clock = SystemClock::Shared());
 
     // Records a new job with its own copy of the document and claims it for a try
     // now. Fails with Document (the document cannot be read or copied) and Database.

@@ -736,6 +736,12 @@ bool CSmtpClient::SendData(MessageSource& message, std::uint64_t total) {
         CloseConnection();
         return Fail(FailureKind::Cancelled, kCancelled);
     }
+    // Whoever records the mail learns it may be delivered from now on, and may
+    // still hold it back.
+    if (m_endOfData && !m_endOfData()) {
+        CloseConnection();
+        return Fail(FailureKind::Cancelled, "Stopped before the end of the message");
+    }
     // Counted as gone once it is handed over: a part of it may reach the server
     // even when the write fails.
     m_bEndOfDataSent = true;

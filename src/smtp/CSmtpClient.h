@@ -37,6 +37,9 @@ public:
     using ProgressCallback = std::function<void(std::uint64_t sent, std::uint64_t total)>;
     // The local host name for HELO; empty when it cannot be had.
     using HostNameSource = std::function<std::string()>;
+    // Asked right before the line that ends a message's data goes; false stops the
+    // message there (the connection closes, so the server must not deliver it).
+    using EndOfDataCallback = std::function<bool()>;
     using CertificateProblem = CSocket::CertificateProblem;
 
     enum class Security { None, StartTls, Tls };
@@ -91,6 +94,7 @@ public:
     // each piece of up to a megabyte and at the end.
     void SetProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
     void SetHostNameSource(HostNameSource source) { m_hostName = std::move(source); }
+    void SetEndOfDataCallback(EndOfDataCallback callback) { m_endOfData = std::move(callback); }
     void SetSecurity(Security security) { m_security = security; }
     Security GetSecurity() const { return m_security; }
     // An empty user name means no login. The password is kept only as long as the
@@ -228,6 +232,7 @@ private:
     SmtpTimeouts m_timeouts;
     ProgressCallback m_progress;
     HostNameSource m_hostName;
+    EndOfDataCallback m_endOfData;
     Security m_security = Security::None;
     std::string m_strUser;
     std::string m_strPassword;

@@ -104,6 +104,10 @@ void SubmissionProgress::BytesSent(std::uint64_t, std::uint64_t) {}
 bool SubmissionProgress::CancelRequested() const {
     return false;
 }
+bool SubmissionProgress::EndOfDataNext(const Outcome&, std::size_t) {
+    return true;
+}
+void SubmissionProgress::MailAnswered(const Outcome&, std::size_t) {}
 
 SmtpTransport::~SmtpTransport() = default;
 

@@ -25,6 +25,13 @@ public:
     virtual void BytesSent(std::uint64_t sent, std::uint64_t total);
     // Polled while the transfer runs; true ends it as soon as it can end.
     virtual bool CancelRequested() const;
+    // The end of the data of outcome.mails[index] (its numbers and Message-ID
+    // filled, outcome.server the server) is about to be sent: from then on the
+    // mail may be faxed. False stops the session before it goes.
+    virtual bool EndOfDataNext(const Outcome& outcome, std::size_t index);
+    // outcome.mails[index] has its state and final reply: the server's answer, or
+    // a refusal (or a stop) before its end of data.
+    virtual void MailAnswered(const Outcome& outcome, std::size_t index);
 };
 
 // Where the mails go and who logs in there.

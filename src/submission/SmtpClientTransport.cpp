@@ -144,7 +144,9 @@ void SmtpClientTransport::Deliver(const std::vector<CMailItem*>& mails, const Ma
         progress.MailStarting(i, mails.size());
         CMailItem& mail = *mails[i];
         MailOutcome& told = outcome.mails[i];
+        m_client.SetEndOfDataCallback([&progress, &outcome, i] { return progress.EndOfDataNext(outcome, i); });
         const bool accepted = m_client.SendMessage(mail);
+        m_client.SetEndOfDataCallback({});
         told.finalReply = PrintableReply(m_client.GetEndOfDataReply());
         if (!accepted) {
             // After a refusal the session is left as it is: the job stops at the
@@ -154,10 +156,12 @@ void SmtpClientTransport::Deliver(const std::vector<CMailItem*>& mails, const Ma
             told.state =
                 outcome.failure == Failure::AnswerMissing ? MailOutcome::State::Unknown : MailOutcome::State::Refused;
             Describe(outcome, m_client);
+            progress.MailAnswered(outcome, i);
             (void)m_client.Disconnect();
             return;
         }
         told.state = MailOutcome::State::Accepted;
+        progress.MailAnswered(outcome, i);
         // The encoded document is not needed again; a split job holds one per mail.
         std::string().swap(mail.m_strBody);
     }

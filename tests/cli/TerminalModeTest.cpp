@@ -40,6 +40,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class NoWindow : public testing::Test {
 protected:
     TempSettingsHome home;
+    TempDataHome data; // the sent log and the outbox, never the real ones
     TempDir files;
 
     void Store(const std::map<std::string, std::string>& values) const { home.Store(values); }
@@ -303,5 +304,74 @@ INSTANTIATE_TEST_SUITE_P(
         Road{"refused for good", "554 5.7.1 no faxes", "2125551212", true, true, true, ExitStatus::kUnavailable,
              kSendFailed, "554 5.7.1 no faxes"}),
     SentenceName{});
+
+} // namespace
+
+namespace {
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t end; (end = line.find('\t', start)) != std::string::npos; start = end + 1) {
+        fields.push_back(line.substr(start, end - start));
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+// A fax kept while the server is down goes exactly once when it is back.
+TEST_F(NoWindow, AFaxQueuedWhileTheServerIsDownGoesOnceWhenTheOutboxIsFlushed) {
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", "1"}});
+    const auto document = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    const ProgramResult queued = Desklet({"--send", "--queue", "-file", document.string(), "-fax", "2125551212"});
+    EXPECT_EQ(queued.exitCode, ExitStatus::kOk) << queued.err;
+    ASSERT_FALSE(Lines(queued.err).empty());
+    EXPECT_EQ(Lines(queued.err)[0].rfind("desklet: kept in the outbox: The mail server 127.0.0.1 refused", 0), 0u)
+        << queued.err;
+
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    const ProgramResult flushed = Desklet({"--flush-outbox"});
+    EXPECT_EQ(flushed.exitCode, ExitStatus::kOk) << flushed.err;
+    EXPECT_EQ(flushed.err, "desklet: fax job 1 sent\n");
+    const ProgramResult again = Desklet({"--flush-outbox"});
+    EXPECT_EQ(again.exitCode, ExitStatus::kOk) << again.err;
+    EXPECT_EQ(server.Messages(1).size(), 1u);
+    EXPECT_EQ(server.Messages(2, std::chrono::milliseconds(300)).size(), 1u) << "sent once only";
+    EXPECT_EQ(Desklet({"--outbox"}).out, "");
+}
+
+// What the outbox and the sent log print, and a job taken out of the outbox.
+TEST_F(NoWindow, TheOutboxAndTheSentLogPrintALineAJobAndDiscardTakesOneOut) {
+    Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", "1"}});
+    const auto document = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    EXPECT_EQ(Desklet({"--send", "-file", document.string(), "-fax", "2125551212"}).exitCode, ExitStatus::kUnavailable);
+    EXPECT_EQ(Desklet({"--send", "--queue", "-file", document.string(), "-fax", "2125551313"}).exitCode,
+              ExitStatus::kOk);
+
+    const ProgramResult outbox = Desklet({"--outbox"});
+    EXPECT_EQ(outbox.exitCode, ExitStatus::kOk) << outbox.err;
+    const auto waiting = Lines(outbox.out);
+    ASSERT_EQ(waiting.size(), 1u) << "the send without --queue is not kept: " << outbox.out;
+    const auto fields = Fields(waiting[0]);
+    ASSERT_EQ(fields.size(), 8u) << waiting[0];
+    EXPECT_EQ(fields[0], "2");
+    EXPECT_EQ(fields[1], "waiting");
+    EXPECT_EQ(fields[3], "2125551313");
+
+    const ProgramResult sent = Desklet({"--sent"});
+    EXPECT_EQ(sent.exitCode, ExitStatus::kOk) << sent.err;
+    const auto log = Lines(sent.out);
+    ASSERT_EQ(log.size(), 2u) << sent.out;
+    EXPECT_EQ(Fields(log[0]).at(3), "failed");
+    EXPECT_EQ(Fields(log[1]).at(3), "waiting");
+    EXPECT_EQ(Lines(Desklet({"--sent", "1"}).out).size(), 1u);
+
+    EXPECT_EQ(Desklet({"--discard", "2"}).exitCode, ExitStatus::kOk);
+    EXPECT_EQ(Desklet({"--outbox"}).out, "");
+    EXPECT_EQ(Desklet({"--discard", "2"}).exitCode, ExitStatus::kDataError);
+    EXPECT_EQ(Desklet({"--discard", "x"}).exitCode, ExitStatus::kUsage);
+}
 
 } // namespace

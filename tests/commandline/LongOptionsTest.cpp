@@ -58,6 +58,14 @@ TEST(LongOptions, AreTakenOutBeforeTheKeysAndChooseTheMode) {
          {"d", "-fax", "1"}},
         {"a password file without a file", {"d", "--send", "--password-file"}, false, RunMode::Send, {"d"}},
         {"a password file without a send", {"d", "--password-file", "-"}, false, RunMode::Window, {"d"}},
+        {"a password file with a flush",
+         {"d", "--flush-outbox", "--password-file", "-"},
+         true,
+         RunMode::FlushOutbox,
+         {"d"}},
+        {"queue with a send", {"d", "--queue", "--send"}, true, RunMode::Send, {"d"}},
+        {"queue without a send", {"d", "--queue", "--flush-outbox"}, false, RunMode::FlushOutbox, {"d"}},
+        {"the job to discard stays with the arguments", {"d", "--discard", "7"}, true, RunMode::Discard, {"d", "7"}},
     };
     for (const Row& row : rows) {
         const LongOptions::Parsed parsed = LongOptions::Take(row.arguments);

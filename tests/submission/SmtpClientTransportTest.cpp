@@ -212,3 +212,63 @@ TEST(SmtpClientTransport, SecureRefusalsGetTheirCategoryAndTheirDetailsNeverTheS
 }
 
 } // namespace
+
+// Whoever keeps the job hears of each mail right before its end of data goes and
+// when its answer comes; a false from the first holds that mail back unsent.
+TEST(SmtpClientTransport, TheProgressHearsEachEndOfDataAndAnswerAndMayHoldAMailBack) {
+    struct Recorder : SubmissionProgress {
+        std::size_t holdBack = 99;
+        std::vector<std::string> heard;
+        bool EndOfDataNext(const Outcome& outcome, std::size_t index) override {
+            heard.push_back("end " + std::to_string(index) + " " + outcome.server);
+            return index != holdBack;
+        }
+        void MailAnswered(const Outcome& outcome, std::size_t index) override {
+            heard.push_back("answer " + std::to_string(index) + " " + outcome.mails[index].finalReply);
+        }
+    };
+    const struct {
+        const char* name;
+        std::size_t holdBack;
+        std::vector<std::string> heard;
+        Failure failure;
+    } rows[] = {
+        {"every mail goes",
+         99,
+         {"end 0 127.0.0.1", "answer 0 250 first", "end 1 127.0.0.1", "answer 1 250 second"},
+         Failure::None},
+        {"the second is held back",
+         1,
+         {"end 0 127.0.0.1", "answer 0 250 first", "end 1 127.0.0.1", "answer 1 "},
+         Failure::Cancelled},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<S::Step> script = S::Greeting(S::Message("250 first\r\n"));
+        for (S::Step step : S::Message("250 second\r\n")) {
+            script.push_back(std::move(step));
+        }
+        if (row.holdBack == 99) {
+            script.push_back(S::ReadLine());
+            script.push_back(S::Send("221 bye\r\n"));
+        }
+        S server(script);
+        ASSERT_TRUE(server.listening());
+        Mails mails(2);
+        SmtpClientTransport transport;
+        transport.Client().SetTimeouts(SmtpTimeouts::Uniform(5s));
+        Recorder recorder;
+        recorder.holdBack = row.holdBack;
+        Outcome outcome;
+        transport.Deliver(mails.pointers, MailServer{server.host(), server.port(), {}}, recorder, outcome);
+        EXPECT_EQ(recorder.heard, row.heard);
+        EXPECT_EQ(outcome.failure, row.failure);
+        (void)server.Finish(1s);
+        const std::string sent = server.Received();
+        std::size_t ends = 0;
+        for (std::size_t at = 0; (at = sent.find("\r\n.\r\n", at)) != std::string::npos; ++at) {
+            ++ends;
+        }
+        EXPECT_EQ(ends, row.holdBack == 99 ? 2u : 1u);
+    }
+}

@@ -31,6 +31,8 @@ std::string Described(const LongOptions::Parsed& parsed) {
         return parsed.refusedOption + " without a file";
     case Refusal::PasswordFileWithoutSend:
         return parsed.refusedOption + " without a send";
+    case Refusal::QueueWithoutSend:
+        return parsed.refusedOption + " without --send";
     }
     return "?";
 }
@@ -55,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool version = false;
     bool passwordFileGiven = false;
     std::string passwordFile;
+    bool queue = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (i == 0 || argument.size() <= 2 || argument.compare(0, 2, "--") != 0 ||
@@ -69,6 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 passwordFileGiven = true;
                 passwordFile = arguments[++i];
             }
+            continue;
+        }
+        if (argument == "--queue") {
+            queue = true;
             continue;
         }
         const LongOptions::Option* option = nullptr;
@@ -88,8 +95,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (error.empty() && !help && !version && passwordFileGiven && mode != RunMode::Send &&
-        mode != RunMode::PrintMessage) {
+        mode != RunMode::PrintMessage && mode != RunMode::FlushOutbox) {
         error = "--password-file without a send";
+    } else if (error.empty() && !help && !version && queue && mode != RunMode::Send) {
+        error = "--queue without --send";
     }
 
     const LongOptions::Parsed parsed = LongOptions::Take(arguments);
@@ -100,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(parsed.mode == (help ? RunMode::Help : version ? RunMode::Version : mode));
         FUZZ_CHECK(parsed.passwordFile.has_value() == passwordFileGiven);
         FUZZ_CHECK(parsed.passwordFile.value_or("") == passwordFile);
+        FUZZ_CHECK(parsed.queue == queue);
     }
     return 0;
 }

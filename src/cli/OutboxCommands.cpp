@@ -1,0 +1,272 @@
+#include "cli/OutboxCommands.h"
+
+#include "outbox/FromOutcome.h"
+#include "outbox/OutboxFormat.h"
+#include "phonebook/Database.h"
+#include "submission/ExitStatus.h"
+#include "submission/OutcomeText.h"
+#include "submission/SmtpClientTransport.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace desklet {
+namespace {
+
+// A line of the error stream, no control character of a server's reply or a
+// file name let through.
+void Say(std::ostream& err, const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        line += (u < 0x20 || u == 0x7F) ? ' ' : c;
+    }
+    err << TerminalMode::kPrefix << line << '\n';
+    err.flush();
+}
+
+void Say(std::ostream& err, const QString& text) {
+    Say(err, text.toStdString());
+}
+
+int Fail(const TerminalMode::Streams& streams, const OutboxFailure& failure) {
+    Say(streams.err, failure.Text());
+    return OutboxCommands::StatusFor(failure);
+}
+
+int UsageError(const TerminalMode::Streams& streams, const QString& why) {
+    Say(streams.err, why);
+    streams.err << OutboxCommands::tr("Try 'desklet --help' for more information.").toStdString() << '\n';
+    return ExitStatus::kUsage;
+}
+
+// A count or an id as the command line gives it: decimal digits alone, at least 1.
+std::optional<std::int64_t> PositiveNumber(const std::string& text) {
+    if (text.empty() || text.size() > 15) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value > 0 ? std::optional<std::int64_t>(value) : std::nullopt;
+}
+
+// Passes the transfer's news on, and marks each mail in the outbox before its end
+// of data goes and when its answer comes. A mark that cannot be made holds the mail
+// back: a job whose record is not sure must not be faxed.
+class MarkingProgress : public SubmissionProgress {
+public:
+    MarkingProgress(Outbox& outbox, const ClaimedJob& claim, SubmissionProgress& inner)
+        : m_outbox(outbox), m_claim(claim), m_inner(inner) {}
+
+    void MailStarting(std::size_t index, std::size_t count) override { m_inner.MailStarting(index, count); }
+    void BytesSent(std::uint64_t sent, std::uint64_t total) override { m_inner.BytesSent(sent, total); }
+    bool CancelRequested() const override { return m_inner.CancelRequested(); }
+
+    bool EndOfDataNext(const Outcome& outcome, std::size_t index) override {
+        return Start(outcome, index) && m_outbox.EndOfDataNext(m_claim, index) && m_inner.EndOfDataNext(outcome, index);
+    }
+    void MailAnswered(const Outcome& outcome, std::size_t index) override {
+        const AttemptResult result = FromOutcome(outcome);
+        if (index < result.mails.size() && Start(outcome, index)) {
+            (void)m_outbox.MailAnswered(m_claim, index, result.mails[index].state, result.mails[index].finalReply);
+        }
+        m_inner.MailAnswered(outcome, index);
+    }
+
+private:
+    bool Start(const Outcome& outcome, std::size_t index) {
+        if (m_started == index + 1) {
+            return true;
+        }
+        const MailOutcome& mail = outcome.mails[index];
+        if (!m_outbox.MailStarting(m_claim, index, mail.numbers, mail.messageId, outcome.server)) {
+            return false;
+        }
+        m_started = index + 1;
+        return true;
+    }
+
+    Outbox& m_outbox;
+    const ClaimedJob& m_claim;
+    SubmissionProgress& m_inner;
+    std::size_t m_started = 0; // the index after the mail named last
+};
+
+bool Open(Database& database, const TerminalMode::Streams& streams, int& status) {
+    if (database.Open(Database::DefaultPath())) {
+        return true;
+    }
+    OutboxFailure failure;
+    failure.kind = OutboxFailure::Kind::Database;
+    failure.database = database.LastFailure();
+    status = Fail(streams, failure);
+    return false;
+}
+
+int List(Outbox& outbox, const TerminalMode::Streams& streams) {
+    if (outbox.RecoverAbandoned() < 0) {
+        return Fail(streams, outbox.LastFailure());
+    }
+    const std::vector<OutboxEntry> entries = outbox.Pending();
+    if (outbox.LastFailure().kind != OutboxFailure::Kind::None) {
+        return Fail(streams, outbox.LastFailure());
+    }
+    for (const OutboxEntry& entry : entries) {
+        streams.out << OutboxFormat::OutboxLine(entry) << '\n';
+    }
+    streams.out.flush();
+    return ExitStatus::kOk;
+}
+
+int Sent(Outbox& outbox, const std::vector<std::string>& operands, const TerminalMode::Streams& streams) {
+    int count = OutboxFormat::kDefaultSentJobs;
+    if (!operands.empty()) {
+        const auto given = PositiveNumber(operands.front());
+        if (operands.size() > 1 || !given || *given > 1000000) {
+            return UsageError(streams, OutboxCommands::tr("--sent takes one count of jobs, a whole number from 1"));
+        }
+        count = static_cast<int>(*given);
+    }
+    const std::vector<SentLogLine> lines = outbox.SentLog(count);
+    if (outbox.LastFailure().kind != OutboxFailure::Kind::None) {
+        return Fail(streams, outbox.LastFailure());
+    }
+    for (const SentLogLine& line : lines) {
+        streams.out << OutboxFormat::SentLine(line) << '\n';
+    }
+    streams.out.flush();
+    return ExitStatus::kOk;
+}
+
+int Discard(Outbox& outbox, const std::vector<std::string>& operands, const TerminalMode::Streams& streams) {
+    const auto id = operands.size() == 1 ? PositiveNumber(operands.front()) : std::nullopt;
+    if (!id) {
+        return UsageError(streams, OutboxCommands::tr("--discard takes the id of one job, as --outbox lists it"));
+    }
+    if (!outbox.Discard(*id)) {
+        return Fail(streams, outbox.LastFailure());
+    }
+    Say(streams.err, OutboxCommands::tr("fax job %1 discarded").arg(*id));
+    return ExitStatus::kOk;
+}
+
+} // namespace
+
+int OutboxCommands::StatusFor(const OutboxFailure& failure) {
+    switch (failure.kind) {
+    case OutboxFailure::Kind::NotFound:
+    case OutboxFailure::Kind::WrongState:
+        return ExitStatus::kDataError;
+    case OutboxFailure::Kind::Document:
+        return ExitStatus::kNoInput;
+    case OutboxFailure::Kind::Database:
+        return failure.database.kind == PhoneBookFailure::Kind::Busy ? ExitStatus::kTempFail : kIoError;
+    case OutboxFailure::Kind::None:
+        break;
+    }
+    return ExitStatus::kSoftware;
+}
+
+std::optional<JobState> OutboxCommands::Try(Outbox& outbox, const ClaimedJob& claim, const CMapStringToString& settings,
+                                            SmtpTransport& transport, SubmissionProgress& progress, bool keepIfMayPass,
+                                            Outcome& outcome) {
+    MarkingProgress marking(outbox, claim, progress);
+    outcome = FaxSubmission::Submit(claim.job, claim.documentPath, claim.SettingsForTry(settings), transport, marking);
+    return outbox.Finish(claim, FromOutcome(outcome), keepIfMayPass);
+}
+
+int OutboxCommands::Run(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams) {
+    const std::vector<std::string> operands(
+        parsed.arguments.empty() ? parsed.arguments.end() : parsed.arguments.begin() + 1, parsed.arguments.end());
+    if (parsed.mode == RunMode::Outbox && !operands.empty()) {
+        return UsageError(streams, tr("--outbox takes no argument"));
+    }
+    Database database;
+    int status = ExitStatus::kOk;
+    if (!Open(database, streams, status)) {
+        return status;
+    }
+    Outbox outbox(database);
+    switch (parsed.mode) {
+    case RunMode::Outbox:
+        return List(outbox, streams);
+    case RunMode::Sent:
+        return Sent(outbox, operands, streams);
+    case RunMode::Discard:
+        return Discard(outbox, operands, streams);
+    default:
+        break;
+    }
+    return ExitStatus::kSoftware;
+}
+
+int OutboxCommands::Flush(const CMapStringToString& settings, const TerminalMode::Streams& streams) {
+    Database database;
+    int status = ExitStatus::kOk;
+    if (!Open(database, streams, status)) {
+        return status;
+    }
+    Outbox outbox(database);
+    if (outbox.RecoverAbandoned() < 0) {
+        return Fail(streams, outbox.LastFailure());
+    }
+    // The jobs waiting when the run began, each tried once: one that fails again
+    // waits for a later flush, so the run ends however the server answers.
+    std::vector<std::int64_t> waiting;
+    for (const OutboxEntry& entry : outbox.Pending()) {
+        if (entry.state == JobState::Waiting) {
+            waiting.push_back(entry.id);
+        }
+    }
+    if (outbox.LastFailure().kind != OutboxFailure::Kind::None) {
+        return Fail(streams, outbox.LastFailure());
+    }
+    for (const std::int64_t id : waiting) {
+        const std::optional<ClaimedJob> claim = outbox.Claim(id);
+        if (!claim) {
+            // Another sender took it, or it was discarded meanwhile.
+            if (outbox.LastFailure().kind == OutboxFailure::Kind::Database) {
+                return Fail(streams, outbox.LastFailure());
+            }
+            continue;
+        }
+        SmtpClientTransport transport;
+        SubmissionProgress quiet;
+        Outcome outcome;
+        const std::optional<JobState> state = Try(outbox, *claim, settings, transport, quiet, true, outcome);
+        if (!state) {
+            return Fail(streams, outbox.LastFailure());
+        }
+        const std::string reason = OutcomeText::For(outcome).text;
+        switch (*state) {
+        case JobState::Sent:
+            Say(streams.err, tr("fax job %1 sent").arg(id));
+            break;
+        case JobState::Waiting:
+            Say(streams.err, tr("fax job %1 kept in the outbox: %2").arg(id).arg(QString::fromStdString(reason)));
+            break;
+        case JobState::Unknown:
+            Say(streams.err, tr("fax job %1 kept as unknown: %2").arg(id).arg(QString::fromStdString(reason)));
+            break;
+        default:
+            Say(streams.err, tr("fax job %1 failed: %2").arg(id).arg(QString::fromStdString(reason)));
+            break;
+        }
+    }
+    bool left = false;
+    for (const OutboxEntry& entry : outbox.Pending()) {
+        left = left || entry.state == JobState::Waiting;
+    }
+    if (outbox.LastFailure().kind != OutboxFailure::Kind::None) {
+        return Fail(streams, outbox.LastFailure());
+    }
+    return left ? ExitStatus::kTempFail : ExitStatus::kOk;
+}
+
+} // namespace desklet

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "cli/TerminalMode.h"
+#include "framework/core/CMapStringToString.h"
+#include "outbox/Outbox.h"
+#include "submission/FaxSubmission.h"
+
+#include <QCoreApplication>
+
+#include <optional>
+
+namespace desklet {
+
+// The outbox from the terminal: --outbox, --flush-outbox, --discard ID and
+// --sent [N], and the try of one claimed job that --send and --flush-outbox share.
+// Lists go to standard output, one tab-separated line a job or mail; messages to
+// the error stream as TerminalMode's do.
+class OutboxCommands {
+public:
+    static constexpr int kIoError = 74; // EX_IOERR: the database cannot be opened, read or written
+
+    // --outbox, --discard and --sent; the id or the count is the argument after
+    // the program's path.
+    static int Run(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams);
+
+    // --flush-outbox: tries every waiting job now with the current settings. 0 when
+    // no job is left waiting, 75 when some are.
+    static int Flush(const CMapStringToString& settings, const TerminalMode::Streams& streams);
+
+    // One try of a claimed job: sends it with its kept settings over the current
+    // ones, marking each mail in the outbox as it goes, and records how it ended.
+    // The job's new state, or nothing when the outbox could not record it (its
+    // LastFailure says why).
+    static std::optional<JobState> Try(Outbox& outbox, const ClaimedJob& claim, const CMapStringToString& settings,
+                                       SmtpTransport& transport, SubmissionProgress& progress, bool keepIfMayPass,
+                                       Outcome& outcome);
+
+    // The exit status for a failure of the outbox.
+    static int StatusFor(const OutboxFailure& failure);
+
+    Q_DECLARE_TR_FUNCTIONS(OutboxCommands)
+};
+
+} // namespace desklet
