@@ -60,6 +60,8 @@ std::string randomBytes(std::size_t size, unsigned seed) {
 class MainDialog : public testing::Test {
 protected:
     TempSettingsHome home;
+    // Every send is recorded in the user's database.
+    TempDataHome data;
     TempDir files;
     DialogRecorder recorder;
     std::unique_ptr<CFaxClientApp> app;
@@ -672,9 +674,10 @@ TEST_F(MainDialog, TheMenuReachesTheSheetAboutAndHelp) {
     EXPECT_EQ(recorder.modalRuns[2], "About Quillmark Tarvel");
     EXPECT_EQ(recorder.modalRuns[3], "Online Help");
     const auto menus = dialog.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), "&Setup");
-    EXPECT_EQ(menus[1]->text(), "&Help");
+    EXPECT_EQ(menus[1]->text(), "&Faxes");
+    EXPECT_EQ(menus[2]->text(), "&Help");
 }
 
 TEST_F(MainDialog, TheKeyboardReachesEveryMenuCommandAndTheWebLink) {
