@@ -15,6 +15,8 @@
 #include "fax/JobOptions.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogServices.h"
+#include "outbox/ui/OutboxDlg.h"
+#include "outbox/ui/SentFaxesDlg.h"
 #include "phonebook/Database.h"
 #include "phonebook/PhoneBook.h"
 #include "phonebook/RecipientNames.h"
@@ -28,6 +30,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -92,6 +95,11 @@ void CFaxClientDlg::CreateMenu() {
     QAction* settings = setup->addAction(tr("Account &Settings"));
     settings->setData(int(ID_ACCOUNT_SETTINGS));
     connect(settings, &QAction::triggered, this, [this] { OnAccountSettings(); });
+    QMenu* faxes = m_pMenuBar->addMenu(tr("&Faxes"));
+    connect(faxes->addAction(tr("&Outbox")), &QAction::triggered, this, [this] { OnOutbox(); });
+    connect(faxes->addAction(tr("&Sent Faxes")), &QAction::triggered, this, [this] { OnSentFaxes(); });
+    faxes->actions()[0]->setData(int(ID_OUTBOX));
+    faxes->actions()[1]->setData(int(ID_SENT_FAXES));
     QMenu* help = m_pMenuBar->addMenu(tr("&Help"));
     QAction* about = help->addAction(tr("&About Quillmark Tarvel"));
     about->setData(int(ID_APP_ABOUT));
@@ -402,6 +410,28 @@ void CFaxClientDlg::OnPhoneBook() {
     phoneBook.DoModal();
 }
 
+void CFaxClientDlg::OnOutbox() {
+    OutboxDlg(Database::DefaultPath(), this).DoModal();
+}
+
+void CFaxClientDlg::OnSentFaxes() {
+    SentFaxesDlg sent(Database::DefaultPath(), this);
+    // The log names the document by its file name: the field takes it only where
+    // that is a file still there.
+    sent.SetSendAgain([this](const QStringList& numbers, const QString& document) {
+        std::vector<std::string> entries;
+        for (const QString& number : numbers) {
+            entries.push_back(number.toStdString());
+        }
+        m_recipients->SetEntries(entries);
+        auto* file = qobject_cast<QLineEdit*>(GetDlgItem(IDC_FILE));
+        if (file != nullptr && QFileInfo(document).isAbsolute() && QFileInfo::exists(document)) {
+            file->setText(document);
+        }
+    });
+    sent.DoModal();
+}
+
 void CFaxClientDlg::OnBrowse() {
     DialogServices::FileDialogRequest request;
     request.owner = this;
@@ -511,7 +541,8 @@ void CFaxClientDlg::OnOK() {
 
     const DialogSend send(*this,
                           {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
-                           [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }});
+                           [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }},
+                          Database::DefaultPath());
     if (send.Run(Job(), DocumentPath(m_strFile), app->Settings)) {
         CDialog::OnOK();
     }

@@ -73,7 +73,13 @@ public:
         IDC_PRINTED_NOTE = 1041,
         IDC_PHONE_BOOK = 1042,
     };
-    enum CommandId { ID_APP_ABOUT = 100, ID_ACCOUNT_SETTINGS = 32771, ID_ONLINE_HELP = 32773 };
+    enum CommandId {
+        ID_APP_ABOUT = 100,
+        ID_ACCOUNT_SETTINGS = 32771,
+        ID_ONLINE_HELP = 32773,
+        ID_OUTBOX = 32774,
+        ID_SENT_FAXES = 32775,
+    };
     static constexpr int IDM_ABOUTBOX = 16;
 
     explicit CFaxClientDlg(QWidget* parent = nullptr);
@@ -98,6 +104,8 @@ public:
     void OnOnlineHelp();
     // The phone book's window; its Add to Recipients adds to the list.
     void OnPhoneBook();
+    void OnOutbox();
+    void OnSentFaxes();
     // Adds numbers from the phone book to the list by Add's rules; one that
     // breaks a rule is reported and left out.
     void AddNumbers(const QStringList& numbers);

@@ -2,15 +2,39 @@
 
 #include "app/SendProgressDlg.h"
 #include "framework/CDialog.h"
+#include "framework/DialogServices.h"
+#include "framework/WinConstants.h"
+#include "outbox/FromOutcome.h"
+#include "outbox/Outbox.h"
+#include "phonebook/Database.h"
 #include "submission/FaxSubmission.h"
 #include "submission/OutcomeText.h"
 #include "submission/SmtpClientTransport.h"
 
+#include <QCoreApplication>
+
+#include <optional>
 #include <utility>
 
 namespace desklet {
 
-DialogSend::DialogSend(CDialog& dialog, Hooks hooks) : m_dialog(dialog), m_hooks(std::move(hooks)) {}
+DialogSend::DialogSend(CDialog& dialog, Hooks hooks, QString databasePath)
+    : m_dialog(dialog), m_hooks(std::move(hooks)), m_databasePath(std::move(databasePath)) {}
+
+bool DialogSend::AskKeep(const Outcome& outcome) const {
+    const OutcomeText said = OutcomeText::For(outcome);
+    DialogServices::MessageBoxRequest request;
+    request.owner = &m_dialog;
+    request.caption = said.caption;
+    request.details = said.details;
+    request.type = MB_ICONEXCLAMATION;
+    request.text =
+        said.text + "\n\n" +
+        QCoreApplication::translate("DialogSend", "Keep the fax in the Outbox to try it again later?").toStdString();
+    request.buttons = {QCoreApplication::translate("DialogSend", "&Keep in Outbox").toStdString(),
+                       QCoreApplication::translate("DialogSend", "&Discard").toStdString()};
+    return DialogServices::MessageBox(request) == 0;
+}
 
 void DialogSend::Tell(const Outcome& outcome) const {
     const OutcomeText said = OutcomeText::For(outcome);
@@ -31,11 +55,43 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
     }
     m_dialog.ShowWindow(SW_HIDE);
 
+    // The job goes into the sent log before it goes out, with the outbox's own copy
+    // of its document (a handed-over file is deleted after the send). A log that
+    // cannot be written does not hold the fax back: it goes unrecorded.
+    Database database;
+    // The outbox keeps a reference to its clock: it lives as long.
+    const SystemClock clock;
+    std::optional<Outbox> outbox;
+    std::optional<ClaimedJob> claim;
+    if (!m_databasePath.isEmpty() && database.Open(m_databasePath)) {
+        outbox.emplace(database, clock);
+        claim = outbox->Record(job, documentPath, settings);
+    }
     SmtpClientTransport smtp;
     SendProgressDlg progress(static_cast<int>(job.recipients.size()), smtp, &m_dialog);
-    const Outcome outcome = FaxSubmission::Submit(job, documentPath, settings, progress, progress);
+    const Outcome outcome = claim ? FaxSubmission::Submit(claim->job, claim->documentPath,
+                                                          claim->SettingsForTry(settings), progress, progress)
+                                  : FaxSubmission::Submit(job, documentPath, settings, progress, progress);
+    // A failure that may pass waits in the outbox until the person says otherwise; one
+    // whose answer never came stays there as unknown, whatever is said.
+    const bool mayPass = claim && outcome.MayPass() && !outcome.Unknown();
+    if (claim) {
+        (void)outbox->Finish(*claim, FromOutcome(outcome), true);
+    }
     if (outcome.Sent()) {
         return true;
+    }
+    if (mayPass) {
+        // A kept job sends its numbers not yet sent by itself: the list keeps them
+        // only when the job is dropped, so that no number goes twice.
+        if (!AskKeep(outcome)) {
+            (void)outbox->Discard(claim->id);
+            if (outcome.PartlySent() && m_hooks.keepRecipients) {
+                m_hooks.keepRecipients(outcome.UnsentNumbers());
+            }
+        }
+        m_dialog.ShowWindow(SW_SHOW);
+        return false;
     }
     if (outcome.failure == Failure::NoAccount) {
         // The dialog comes back first, so that the sheet opens over it.
@@ -49,7 +105,16 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
     if (outcome.PartlySent() && m_hooks.keepRecipients) {
         m_hooks.keepRecipients(outcome.UnsentNumbers());
     }
-    Tell(outcome);
+    if (claim && outcome.Unknown()) {
+        OutcomeText said = OutcomeText::For(outcome);
+        said.text += "\n\n" + QCoreApplication::translate(
+                                  "DialogSend", "The fax is kept in the Outbox as unknown: open the Outbox to send it "
+                                                "again or mark it as sent.")
+                                  .toStdString();
+        m_dialog.MessageBox(said.text, said.caption, MB_OK | MB_ICONEXCLAMATION, said.details);
+    } else {
+        Tell(outcome);
+    }
     m_dialog.ShowWindow(SW_SHOW);
     // As the missing account opens the account page, a refused login opens the
     // page where the login is set, over the dialog.

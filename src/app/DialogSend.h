@@ -3,6 +3,8 @@
 #include "fax/FaxJob.h"
 #include "framework/core/CMapStringToString.h"
 
+#include <QString>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,7 +28,9 @@ public:
         std::function<void(const std::vector<std::string>& remaining)> keepRecipients;
     };
 
-    DialogSend(CDialog& dialog, Hooks hooks);
+    // databasePath: the sent log and the outbox every send is recorded in; empty
+    // sends without a record.
+    DialogSend(CDialog& dialog, Hooks hooks, QString databasePath);
 
     // True when the server accepted every fax mail; the user has been told of
     // anything else.
@@ -35,9 +39,12 @@ public:
 
 private:
     void Tell(const Outcome& outcome) const;
+    // The failure's box with its choice; true when the person keeps the job.
+    bool AskKeep(const Outcome& outcome) const;
 
     CDialog& m_dialog;
     Hooks m_hooks;
+    QString m_databasePath;
 };
 
 } // namespace desklet

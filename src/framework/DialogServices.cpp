@@ -5,9 +5,12 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace desklet {
 namespace {
@@ -48,6 +51,17 @@ int realMessageBox(const DialogServices::MessageBoxRequest& request) {
     if (!request.details.empty()) {
         box.setDetailedText(QString::fromStdString(request.details));
     }
+    if (!request.buttons.empty()) {
+        std::vector<QAbstractButton*> own;
+        for (const std::string& text : request.buttons) {
+            own.push_back(box.addButton(QString::fromStdString(text), QMessageBox::AcceptRole));
+        }
+        box.setDefaultButton(qobject_cast<QPushButton*>(own.front()));
+        box.setEscapeButton(own.back());
+        box.exec();
+        const auto pressed = std::find(own.begin(), own.end(), box.clickedButton());
+        return pressed == own.end() ? static_cast<int>(own.size()) - 1 : static_cast<int>(pressed - own.begin());
+    }
     switch (request.type & MB_TYPEMASK) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -75,7 +89,10 @@ int realMessageBox(const DialogServices::MessageBoxRequest& request) {
 
 int DialogServices::MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned type,
                                const std::string& details) {
-    const MessageBoxRequest request{owner, text, caption, type, details};
+    return MessageBox(MessageBoxRequest{owner, text, caption, type, details, {}});
+}
+
+int DialogServices::MessageBox(const MessageBoxRequest& request) {
     if (messageBoxHandler()) {
         return messageBoxHandler()(request);
     }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -22,8 +23,13 @@ public:
         unsigned type = 0; // MB_* buttons | MB_ICON* icon
         // What went wrong underneath, behind the box's details button; none when empty.
         std::string details;
+        // Buttons in the box's own words instead of the type's: the first is the
+        // default, the last answers Escape, and the answer is the index of the one
+        // pressed.
+        std::vector<std::string> buttons;
     };
-    // Returns the button pressed: IDOK, IDCANCEL, IDYES or IDNO.
+    // Returns the button pressed: IDOK, IDCANCEL, IDYES or IDNO, or the index of
+    // one of the request's own buttons.
     using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
 
     struct FileDialogRequest {
@@ -45,6 +51,7 @@ public:
 
     static int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned type,
                           const std::string& details = {});
+    static int MessageBox(const MessageBoxRequest& request);
     static std::optional<std::string> GetOpenFileName(const FileDialogRequest& request);
     // The same handler answers, with request.save set.
     static std::optional<std::string> GetSaveFileName(FileDialogRequest request);

@@ -1,0 +1,215 @@
+#include "app/CFaxClientApp.h"
+#include "app/CFaxClientDlg.h"
+#include "outbox/Outbox.h"
+#include "outbox/ui/OutboxDlg.h"
+#include "phonebook/Database.h"
+#include "support/CaptureSmtpServer.h"
+#include "support/DialogRecorder.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace desklet;
+using namespace desklet::test;
+
+namespace {
+
+class OutboxWindows : public testing::Test {
+protected:
+    TempSettingsHome home;
+    TempDataHome data;
+    TempDir files;
+    DialogRecorder recorder;
+    std::unique_ptr<CFaxClientApp> app;
+    std::vector<std::string> arguments;
+    std::vector<char*> argv;
+    int argc = 0;
+
+    void Start(std::vector<std::string> args) {
+        arguments = std::move(args);
+        for (std::string& a : arguments) {
+            argv.push_back(a.data());
+        }
+        argc = static_cast<int>(argv.size());
+        app = std::make_unique<CFaxClientApp>(argc, argv.data());
+        app->ReadCommandLine();
+    }
+
+    // "state | numbers" of each row of the Outbox window.
+    static std::vector<std::string> Rows(const QTreeWidget& list) {
+        std::vector<std::string> rows;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list.topLevelItem(i);
+            rows.push_back((item->text(OutboxDlg::kState) + " | " + item->text(OutboxDlg::kNumbers)).toStdString());
+        }
+        return rows;
+    }
+};
+
+TEST_F(OutboxWindows, AFailureThatMayPassOffersToKeepTheFaxAndKeptItWaitsInTheOutbox) {
+    struct Row {
+        const char* name;
+        int answer; // index of the box's own button
+        std::vector<std::string> outbox;
+    };
+    const Row rows[] = {
+        {"Keep in Outbox keeps it waiting", 0, {"Waiting | 2125551212"}},
+        {"Discard leaves the outbox empty", 1, {}},
+    };
+    CaptureSmtpServer server("451 4.3.0 try later");
+    ASSERT_TRUE(server.running());
+    const auto path = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+    home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
+    for (const Row& row : rows) {
+        // Each row begins with an empty outbox.
+        {
+            Database database;
+            ASSERT_TRUE(database.Open(Database::DefaultPath()));
+            const SystemClock clock;
+            Outbox outbox(database, clock);
+            for (const OutboxEntry& entry : outbox.Pending()) {
+                ASSERT_TRUE(outbox.Discard(entry.id));
+            }
+        }
+        recorder.messages.clear();
+        recorder.messageBoxAnswer = row.answer;
+        CFaxClientDlg dialog;
+        std::vector<std::string> shown;
+        std::string lastError;
+        recorder.ExpectModal([&](QDialog& d) {
+            qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
+            dialog.commandAction(CFaxClientDlg::ID_OUTBOX)->trigger();
+            PressCancel(d);
+        });
+        recorder.ExpectModal([&](QDialog& window) {
+            auto* list = static_cast<OutboxDlg&>(window).List();
+            shown = Rows(*list);
+            if (list->topLevelItemCount() > 0) {
+                lastError = list->topLevelItem(0)->text(OutboxDlg::kLastError).toStdString();
+            }
+            PressCancel(window);
+        });
+        dialog.DoModal();
+        ASSERT_EQ(recorder.messages.size(), 1u) << row.name;
+        EXPECT_EQ(recorder.messages[0].buttons, (std::vector<std::string>{"&Keep in Outbox", "&Discard"}))
+            << row.name << ": keeping it is the first button, the default";
+        EXPECT_EQ(shown, row.outbox) << row.name;
+        if (!row.outbox.empty()) {
+            EXPECT_NE(lastError.find("451"), std::string::npos) << row.name << ": " << lastError;
+        }
+    }
+}
+
+TEST_F(OutboxWindows, TheKeyboardDiscardsAndMarksAsSent) {
+    struct Row {
+        const char* name;
+        const char* chosen; // the row the arrows go to
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<std::string> left;
+    };
+    const Row rows[] = {
+        {"Delete discards the waiting fax",
+         "Waiting | 3125550000",
+         Qt::Key_Delete,
+         Qt::NoModifier,
+         {"Unknown | 2125551212"}},
+        {"Alt+D discards the unknown fax",
+         "Unknown | 2125551212",
+         Qt::Key_D,
+         Qt::AltModifier,
+         {"Waiting | 3125550000"}},
+        {"Alt+M marks the unknown fax as sent",
+         "Unknown | 2125551212",
+         Qt::Key_M,
+         Qt::AltModifier,
+         {"Waiting | 3125550000"}},
+        {"Alt+M does nothing to a waiting fax",
+         "Waiting | 3125550000",
+         Qt::Key_M,
+         Qt::AltModifier,
+         {"Unknown | 2125551212", "Waiting | 3125550000"}},
+    };
+    const auto document = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+    recorder.messageBoxAnswer = IDYES;
+    int databases = 0;
+    for (const Row& row : rows) {
+        const QString path =
+            QString::fromStdString((files.path() / ("data" + std::to_string(++databases)) / "desklet.sqlite").string());
+        {
+            Database database;
+            ASSERT_TRUE(database.Open(path));
+            const SystemClock clock;
+            Outbox outbox(database, clock);
+            const auto mail = [](const char* number, AttemptResult::Mail::State state) {
+                AttemptResult::Mail m;
+                m.numbers = {number};
+                m.messageId = std::string("<") + number + "@desklet.example>";
+                m.state = state;
+                return m;
+            };
+            FaxJob job;
+            job.recipients = {"2125551212"};
+            const auto unknown = outbox.Record(job, document.string(), CMapStringToString());
+            ASSERT_TRUE(unknown);
+            ASSERT_EQ(outbox.Finish(*unknown, {AttemptResult::Kind::Unknown,
+                                               {mail("2125551212", AttemptResult::Mail::State::Unknown)},
+                                               {},
+                                               0,
+                                               {}}),
+                      JobState::Unknown);
+            job.recipients = {"3125550000"};
+            const auto waiting = outbox.Record(job, document.string(), CMapStringToString());
+            ASSERT_TRUE(waiting);
+            ASSERT_EQ(outbox.Finish(*waiting, {AttemptResult::Kind::MayPass,
+                                               {mail("3125550000", AttemptResult::Mail::State::NotTried)},
+                                               {},
+                                               0,
+                                               "connection refused"}),
+                      JobState::Waiting);
+        }
+        OutboxDlg window(path);
+        std::vector<std::string> left;
+        recorder.ExpectModal([&](QDialog&) {
+            QTreeWidget* list = window.List();
+            window.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
+            EXPECT_TRUE(list->hasFocus()) << row.name;
+            QTest::keyClick(list, Qt::Key_Home);
+            for (int i = 0;
+                 i < 4 &&
+                 Rows(*list)[static_cast<std::size_t>(list->indexOfTopLevelItem(list->currentItem()))] != row.chosen;
+                 ++i) {
+                QTest::keyClick(list, Qt::Key_Down);
+            }
+            if (row.modifiers == Qt::NoModifier) {
+                QTest::keyClick(list, row.key);
+            } else {
+                // The button whose mnemonic the letter is, pressed from the keyboard.
+                for (QPushButton* button : window.findChildren<QPushButton*>()) {
+                    if (button->shortcut() == QKeySequence(row.modifiers | row.key)) {
+                        button->setFocus();
+                        QTest::keyClick(button, Qt::Key_Space);
+                    }
+                }
+            }
+            left = Rows(*list);
+            PressCancel(window);
+        });
+        window.DoModal();
+        EXPECT_EQ(left, row.left) << row.name;
+    }
+}
+
+} // namespace
