@@ -3,12 +3,10 @@
 #include "DeskletConfig.h"
 #include "settings/SecretServiceKeyring.h"
 #include "support/FakeKeyring.h"
+#include "support/PrivateSessionBus.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -199,40 +197,11 @@ TEST(PasswordVault, WithoutASessionBusThePasswordGoesToTheSettingsFile) {
     ExpectTheFileTakesThePassword(keyring);
 }
 
-// A private session bus with no service that could be started on it.
-class PrivateBus {
-public:
-    PrivateBus() {
-        QFile config(m_dir.filePath("bus.conf"));
-        if (!m_dir.isValid() || !config.open(QIODevice::WriteOnly)) {
-            return;
-        }
-        config.write("<busconfig><type>session</type><listen>unix:dir=" + m_dir.path().toUtf8() +
-                     "</listen><policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
-        config.close();
-        m_daemon.start("dbus-daemon", {"--config-file=" + config.fileName(), "--nofork", "--print-address=1"});
-        if (m_daemon.waitForStarted(10000) && m_daemon.waitForReadyRead(10000)) {
-            m_address = m_daemon.readLine().trimmed().toStdString();
-        }
-    }
-    ~PrivateBus() {
-        m_daemon.kill();
-        m_daemon.waitForFinished(10000);
-    }
-    const std::string& address() const { return m_address; }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
-    std::string m_address;
-};
-
 // A bus where nobody keeps secrets (a minimal desktop), then one where a name
 // claims the Secret Service but serves nothing: neither waits on the bus.
 TEST(PasswordVault, OnABusWithoutAWorkingKeyringThePasswordGoesToTheSettingsFile) {
     QCoreApplication app(argc, argv);
-    PrivateBus bus;
+    test::PrivateSessionBus bus;
     ASSERT_FALSE(bus.address().empty()) << "dbus-daemon (Debian package dbus-daemon) did not start";
     setenv("DBUS_SESSION_BUS_ADDRESS", bus.address().c_str(), 1);
     auto keyring = std::make_shared<SecretServiceKeyring>();
