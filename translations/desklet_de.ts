@@ -1103,7 +1103,7 @@ Exit-Status:
     </message>
     <message>
         <source>&amp;Confirm Password:</source>
-        <translation>Passwort &amp;bestätigen:</translation>
+        <translation>Passwort bes&amp;tätigen:</translation>
     </message>
     <message>
         <source>Optional Fax &amp;Station ID:</source>
@@ -1161,7 +1161,7 @@ Exit-Status:
     </message>
     <message>
         <source>Search &amp;base:</source>
-        <translation>Such&amp;basis:</translation>
+        <translation>Suchb&amp;asis:</translation>
     </message>
     <message>
         <source>dc=example,dc=com</source>
@@ -1212,7 +1212,7 @@ Exit-Status:
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>&amp;Benutzername:</translation>
+        <translation>Ben&amp;utzername:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
