@@ -155,16 +155,27 @@ bool copyBytes(int from, int to, std::uint64_t size) {
 }
 
 // The PDF's page objects: "/Type /Page" not followed by "s" (that is /Pages).
+// memmem, not QByteArray::indexOf: the search was half of what examining a
+// large PDF cost, and memmem is several times faster.
 int countPdfPages(const QByteArray& bytes) {
+    const char* const begin = bytes.constData();
+    const std::size_t size = static_cast<std::size_t>(bytes.size());
     int pages = 0;
-    for (qsizetype at = bytes.indexOf("/Type"); at >= 0; at = bytes.indexOf("/Type", at + 1)) {
-        qsizetype i = at + 5;
-        while (i < bytes.size() && ascii::IsSpace(bytes[i])) {
+    for (std::size_t at = 0; at < size;) {
+        const void* found = ::memmem(begin + at, size - at, "/Type", 5);
+        if (found == nullptr) {
+            break;
+        }
+        const std::size_t type = static_cast<std::size_t>(static_cast<const char*>(found) - begin);
+        std::size_t i = type + 5;
+        while (i < size && ascii::IsSpace(begin[i])) {
             ++i;
         }
-        if (bytes.mid(i, 5) == "/Page" && (i + 5 >= bytes.size() || !ascii::IsAlnum(bytes[i + 5]))) {
+        if (i + 5 <= size && std::memcmp(begin + i, "/Page", 5) == 0 &&
+            (i + 5 == size || !ascii::IsAlnum(begin[i + 5]))) {
             ++pages;
         }
+        at = type + 1;
     }
     return pages;
 }
