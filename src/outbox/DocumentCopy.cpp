@@ -349,9 +349,12 @@ bool DocumentCopy::Sync(const QString& copyName) {
     m_failure = Failure::None;
     m_error.clear();
     const QString path = PathOf(copyName);
-    const Fd copy(path.isEmpty() ? -1 : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (path.isEmpty()) {
+        return Fail(Failure::CannotWrite, copyName);
+    }
+    const Fd copy(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     if (copy.get() < 0 || ::fsync(copy.get()) != 0) {
-        return Fail(Failure::CannotWrite, (path.isEmpty() ? copyName : path) + QLatin1String(": ") + errnoText());
+        return Fail(Failure::CannotWrite, path + QLatin1String(": ") + errnoText());
     }
     return SyncFolder();
 }
