@@ -144,7 +144,13 @@ void SmtpClientTransport::Deliver(const std::vector<CMailItem*>& mails, const Ma
         progress.MailStarting(i, mails.size());
         CMailItem& mail = *mails[i];
         MailOutcome& told = outcome.mails[i];
-        m_client.SetEndOfDataCallback([&progress, &outcome, i] { return progress.EndOfDataNext(outcome, i); });
+        // The Message-ID is made with the header: whoever records the mail before its
+        // end of data needs it, as the one name the service knows the fax by when no
+        // answer comes.
+        m_client.SetEndOfDataCallback([&progress, &outcome, &mail, &told, i] {
+            told.messageId = mail.GetMessageId();
+            return progress.EndOfDataNext(outcome, i);
+        });
         const bool accepted = m_client.SendMessage(mail);
         m_client.SetEndOfDataCallback({});
         told.finalReply = PrintableReply(m_client.GetEndOfDataReply());

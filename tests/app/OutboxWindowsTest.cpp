@@ -5,6 +5,7 @@
 #include "phonebook/Database.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/ScriptedSmtpServer.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -16,11 +17,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 using namespace desklet;
 using namespace desklet::test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -109,6 +112,45 @@ TEST_F(OutboxWindows, AFailureThatMayPassOffersToKeepTheFaxAndKeptItWaitsInTheOu
             EXPECT_NE(lastError.find("451"), std::string::npos) << row.name << ": " << lastError;
         }
     }
+}
+
+TEST_F(OutboxWindows, TheDialogMarksTheMailInTheOutboxBeforeItsEndOfDataGoes) {
+    // A server that never answers the end of the message: what another connection
+    // reads once the end-of-data line has arrived is what a window killed then
+    // would leave behind.
+    using S = ScriptedSmtpServer;
+    ScriptedSmtpServer server(
+        S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
+                     S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"), S::Hold(30s)}));
+    ASSERT_TRUE(server.listening());
+    const auto path = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+    home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
+    CFaxClientDlg dialog;
+    std::vector<SentLogLine> atEndOfData;
+    recorder.ExpectModal([&](QDialog& d) {
+        qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
+        PressCancel(d);
+    });
+    recorder.ExpectModal([&](QDialog& sending) {
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (server.Received().find("\r\n.\r\n") == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline) {
+            QTest::qWait(10);
+        }
+        Database database;
+        if (database.Open(Database::DefaultPath())) {
+            const SystemClock clock;
+            atEndOfData = Outbox(database, clock).SentLog(1);
+        }
+        PressCancel(sending);
+    });
+    dialog.DoModal();
+    ASSERT_EQ(atEndOfData.size(), 1u);
+    EXPECT_EQ(atEndOfData[0].outcome, "unknown") << "its end of data may have gone";
+    ASSERT_FALSE(atEndOfData[0].messageId.empty());
+    EXPECT_NE(server.Received().find("Message-ID: " + atEndOfData[0].messageId), std::string::npos)
+        << atEndOfData[0].messageId;
 }
 
 TEST_F(OutboxWindows, TheKeyboardDiscardsAndMarksAsSent) {
