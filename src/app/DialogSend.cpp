@@ -120,6 +120,19 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
                                                 "again or mark it as sent.")
                                   .toStdString();
         m_dialog.MessageBox(said.text, said.caption, MB_OK | MB_ICONEXCLAMATION, said.details);
+    } else if (marking && marking->HeldBack()) {
+        // The send ended as cancelled, which tells nothing, though the person did
+        // not cancel: say why it stopped, and how far it went before.
+        const OutcomeText said = OutcomeText::For(outcome);
+        std::string text =
+            QCoreApplication::translate("DialogSend", "Sending stopped: the Outbox could not record "
+                                                      "the fax, and a fax is not sent without its record.")
+                .toStdString();
+        if (!said.text.empty()) {
+            text += "\n\n" + said.text;
+        }
+        m_dialog.MessageBox(text, QCoreApplication::translate("FaxSubmission", "Error sending Fax").toStdString(),
+                            MB_OK | MB_ICONEXCLAMATION, marking->HeldBack()->Text().toStdString());
     } else {
         Tell(outcome);
     }

@@ -5,7 +5,11 @@
 namespace desklet {
 
 bool MarkingProgress::EndOfDataNext(const Outcome& outcome, std::size_t index) {
-    return Start(outcome, index) && m_outbox.EndOfDataNext(m_claim, index) && m_inner.EndOfDataNext(outcome, index);
+    if (!Start(outcome, index) || !m_outbox.EndOfDataNext(m_claim, index)) {
+        m_heldBack = m_outbox.LastFailure();
+        return false;
+    }
+    return m_inner.EndOfDataNext(outcome, index);
 }
 
 void MarkingProgress::MailAnswered(const Outcome& outcome, std::size_t index) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace desklet {
 
@@ -27,6 +28,10 @@ public:
     bool EndOfDataNext(const Outcome& outcome, std::size_t index) override;
     void MailAnswered(const Outcome& outcome, std::size_t index) override;
 
+    // Why a mail was held back, when its mark could not be made: the transfer
+    // then ends as cancelled, and only this says it was not the person's doing.
+    const std::optional<OutboxFailure>& HeldBack() const { return m_heldBack; }
+
 private:
     // Names the mail to the outbox once, before its first mark.
     bool Start(const Outcome& outcome, std::size_t index);
@@ -35,6 +40,7 @@ private:
     const ClaimedJob& m_claim;
     SubmissionProgress& m_inner;
     std::size_t m_started = 0; // the index after the mail named last
+    std::optional<OutboxFailure> m_heldBack;
 };
 
 } // namespace desklet

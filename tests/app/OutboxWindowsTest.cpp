@@ -5,6 +5,7 @@
 #include "phonebook/Database.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/PinnedClock.h"
 #include "support/ScriptedSmtpServer.h"
 #include "support/TempDir.h"
 
@@ -151,6 +152,39 @@ TEST_F(OutboxWindows, TheDialogMarksTheMailInTheOutboxBeforeItsEndOfDataGoes) {
     ASSERT_FALSE(atEndOfData[0].messageId.empty());
     EXPECT_NE(server.Received().find("Message-ID: " + atEndOfData[0].messageId), std::string::npos)
         << atEndOfData[0].messageId;
+}
+
+TEST_F(OutboxWindows, AMarkThatCannotBeMadeHoldsTheFaxBackAndSaysWhy) {
+    // The client waits for the answer to DATA while another sender, whose clock
+    // is an hour on, finds the dialog's claim lapsed and takes the job back.
+    using S = ScriptedSmtpServer;
+    ScriptedSmtpServer server(S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"),
+                                           S::ReadLine(), S::Gate(), S::Send("354 go\r\n"), S::Hold(10s)}));
+    ASSERT_TRUE(server.listening());
+    const auto path = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+    home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
+    CFaxClientDlg dialog;
+    int recovered = -1;
+    recorder.ExpectModal([&](QDialog& d) {
+        qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
+        PressCancel(d);
+    });
+    recorder.ExpectModal([&](QDialog&) {
+        Database database;
+        if (database.Open(Database::DefaultPath())) {
+            const PinnedClock later(SystemClock().Now() + std::chrono::hours(1));
+            recovered = Outbox(database, later).RecoverAbandoned();
+        }
+        server.Release();
+    });
+    dialog.DoModal();
+    EXPECT_EQ(recovered, 1);
+    EXPECT_EQ(server.Received().find("\r\n.\r\n"), std::string::npos) << "no end of data went";
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text.rfind("Sending stopped: the Outbox could not record the fax", 0), 0u)
+        << recorder.messages[0].text;
+    EXPECT_FALSE(recorder.messages[0].details.empty());
 }
 
 TEST_F(OutboxWindows, TheKeyboardDiscardsAndMarksAsSent) {
