@@ -49,6 +49,31 @@ protected:
         app->ReadCommandLine();
     }
 
+    using S = ScriptedSmtpServer;
+
+    // A session that takes the client's DATA and leaves its answer to the steps given.
+    static std::vector<S::Step> UntilData(std::vector<S::Step> then) {
+        std::vector<S::Step> script =
+            S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine()});
+        script.insert(script.end(), then.begin(), then.end());
+        return script;
+    }
+
+    // A fax to one number sent from the dialog through the server at port; the
+    // progress window runs whileSending.
+    void SendFromTheDialog(unsigned port, DialogRecorder::ModalStep whileSending) {
+        const auto path = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+        home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(port)}});
+        Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
+        CFaxClientDlg dialog;
+        recorder.ExpectModal([&](QDialog& d) {
+            qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
+            PressCancel(d);
+        });
+        recorder.ExpectModal(std::move(whileSending));
+        dialog.DoModal();
+    }
+
     // "state | numbers" of each row of the Outbox window.
     static std::vector<std::string> Rows(const QTreeWidget& list) {
         std::vector<std::string> rows;
@@ -119,21 +144,10 @@ TEST_F(OutboxWindows, TheDialogMarksTheMailInTheOutboxBeforeItsEndOfDataGoes) {
     // A server that never answers the end of the message: what another connection
     // reads once the end-of-data line has arrived is what a window killed then
     // would leave behind.
-    using S = ScriptedSmtpServer;
-    ScriptedSmtpServer server(
-        S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(),
-                     S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"), S::Hold(30s)}));
+    ScriptedSmtpServer server(UntilData({S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"), S::Hold(30s)}));
     ASSERT_TRUE(server.listening());
-    const auto path = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
-    home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
-    Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
-    CFaxClientDlg dialog;
     std::vector<SentLogLine> atEndOfData;
-    recorder.ExpectModal([&](QDialog& d) {
-        qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
-        PressCancel(d);
-    });
-    recorder.ExpectModal([&](QDialog& sending) {
+    SendFromTheDialog(server.port(), [&](QDialog& sending) {
         const auto deadline = std::chrono::steady_clock::now() + 20s;
         while (server.Received().find("\r\n.\r\n") == std::string::npos &&
                std::chrono::steady_clock::now() < deadline) {
@@ -141,12 +155,10 @@ TEST_F(OutboxWindows, TheDialogMarksTheMailInTheOutboxBeforeItsEndOfDataGoes) {
         }
         Database database;
         if (database.Open(Database::DefaultPath())) {
-            const SystemClock clock;
-            atEndOfData = Outbox(database, clock).SentLog(1);
+            atEndOfData = Outbox(database).SentLog(1);
         }
         PressCancel(sending);
     });
-    dialog.DoModal();
     ASSERT_EQ(atEndOfData.size(), 1u);
     EXPECT_EQ(atEndOfData[0].outcome, "unknown") << "its end of data may have gone";
     ASSERT_FALSE(atEndOfData[0].messageId.empty());
@@ -157,20 +169,10 @@ TEST_F(OutboxWindows, TheDialogMarksTheMailInTheOutboxBeforeItsEndOfDataGoes) {
 TEST_F(OutboxWindows, AMarkThatCannotBeMadeHoldsTheFaxBackAndSaysWhy) {
     // The client waits for the answer to DATA while another sender, whose clock
     // is an hour on, finds the dialog's claim lapsed and takes the job back.
-    using S = ScriptedSmtpServer;
-    ScriptedSmtpServer server(S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"),
-                                           S::ReadLine(), S::Gate(), S::Send("354 go\r\n"), S::Hold(10s)}));
+    ScriptedSmtpServer server(UntilData({S::Gate(), S::Send("354 go\r\n"), S::Hold(10s)}));
     ASSERT_TRUE(server.listening());
-    const auto path = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
-    home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
-    Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
-    CFaxClientDlg dialog;
     int recovered = -1;
-    recorder.ExpectModal([&](QDialog& d) {
-        qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
-        PressCancel(d);
-    });
-    recorder.ExpectModal([&](QDialog&) {
+    SendFromTheDialog(server.port(), [&](QDialog&) {
         Database database;
         if (database.Open(Database::DefaultPath())) {
             const PinnedClock later(SystemClock().Now() + std::chrono::hours(1));
@@ -178,7 +180,6 @@ TEST_F(OutboxWindows, AMarkThatCannotBeMadeHoldsTheFaxBackAndSaysWhy) {
         }
         server.Release();
     });
-    dialog.DoModal();
     EXPECT_EQ(recovered, 1);
     EXPECT_EQ(server.Received().find("\r\n.\r\n"), std::string::npos) << "no end of data went";
     ASSERT_EQ(recorder.messages.size(), 1u);
