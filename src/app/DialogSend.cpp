@@ -5,6 +5,7 @@
 #include "framework/DialogServices.h"
 #include "framework/WinConstants.h"
 #include "outbox/FromOutcome.h"
+#include "outbox/MarkingProgress.h"
 #include "outbox/Outbox.h"
 #include "phonebook/Database.h"
 #include "submission/FaxSubmission.h"
@@ -69,8 +70,15 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
     }
     SmtpClientTransport smtp;
     SendProgressDlg progress(static_cast<int>(job.recipients.size()), smtp, &m_dialog);
+    // A recorded job has each mail marked before its end of data goes, as the
+    // terminal's send does: a window killed then leaves the job unknown, never
+    // sent again by itself. The marks run on this thread, the database's.
+    std::optional<MarkingProgress> marking;
+    if (claim) {
+        marking.emplace(*outbox, *claim, progress);
+    }
     const Outcome outcome = claim ? FaxSubmission::Submit(claim->job, claim->documentPath,
-                                                          claim->SettingsForTry(settings), progress, progress)
+                                                          claim->SettingsForTry(settings), progress, *marking)
                                   : FaxSubmission::Submit(job, documentPath, settings, progress, progress);
     // A failure that may pass waits in the outbox until the person says otherwise; one
     // whose answer never came stays there as unknown, whatever is said.
@@ -112,6 +120,19 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
                                                 "again or mark it as sent.")
                                   .toStdString();
         m_dialog.MessageBox(said.text, said.caption, MB_OK | MB_ICONEXCLAMATION, said.details);
+    } else if (marking && marking->HeldBack()) {
+        // The send ended as cancelled, which tells nothing, though the person did
+        // not cancel: say why it stopped, and how far it went before.
+        const OutcomeText said = OutcomeText::For(outcome);
+        std::string text =
+            QCoreApplication::translate("DialogSend", "Sending stopped: the Outbox could not record "
+                                                      "the fax, and a fax is not sent without its record.")
+                .toStdString();
+        if (!said.text.empty()) {
+            text += "\n\n" + said.text;
+        }
+        m_dialog.MessageBox(text, QCoreApplication::translate("FaxSubmission", "Error sending Fax").toStdString(),
+                            MB_OK | MB_ICONEXCLAMATION, marking->HeldBack()->Text().toStdString());
     } else {
         Tell(outcome);
     }

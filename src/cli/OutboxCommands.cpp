@@ -1,6 +1,7 @@
 #include "cli/OutboxCommands.h"
 
 #include "outbox/FromOutcome.h"
+#include "outbox/MarkingProgress.h"
 #include "outbox/OutboxFormat.h"
 #include "phonebook/Database.h"
 #include "submission/ExitStatus.h"
@@ -55,48 +56,6 @@ std::optional<std::int64_t> PositiveNumber(const std::string& text) {
     }
     return value > 0 ? std::optional<std::int64_t>(value) : std::nullopt;
 }
-
-// Passes the transfer's news on, and marks each mail in the outbox before its end
-// of data goes and when its answer comes. A mark that cannot be made holds the mail
-// back: a job whose record is not sure must not be faxed.
-class MarkingProgress : public SubmissionProgress {
-public:
-    MarkingProgress(Outbox& outbox, const ClaimedJob& claim, SubmissionProgress& inner)
-        : m_outbox(outbox), m_claim(claim), m_inner(inner) {}
-
-    void MailStarting(std::size_t index, std::size_t count) override { m_inner.MailStarting(index, count); }
-    void BytesSent(std::uint64_t sent, std::uint64_t total) override { m_inner.BytesSent(sent, total); }
-    bool CancelRequested() const override { return m_inner.CancelRequested(); }
-
-    bool EndOfDataNext(const Outcome& outcome, std::size_t index) override {
-        return Start(outcome, index) && m_outbox.EndOfDataNext(m_claim, index) && m_inner.EndOfDataNext(outcome, index);
-    }
-    void MailAnswered(const Outcome& outcome, std::size_t index) override {
-        const AttemptResult result = FromOutcome(outcome);
-        if (index < result.mails.size() && Start(outcome, index)) {
-            (void)m_outbox.MailAnswered(m_claim, index, result.mails[index].state, result.mails[index].finalReply);
-        }
-        m_inner.MailAnswered(outcome, index);
-    }
-
-private:
-    bool Start(const Outcome& outcome, std::size_t index) {
-        if (m_started == index + 1) {
-            return true;
-        }
-        const MailOutcome& mail = outcome.mails[index];
-        if (!m_outbox.MailStarting(m_claim, index, mail.numbers, mail.messageId, outcome.server)) {
-            return false;
-        }
-        m_started = index + 1;
-        return true;
-    }
-
-    Outbox& m_outbox;
-    const ClaimedJob& m_claim;
-    SubmissionProgress& m_inner;
-    std::size_t m_started = 0; // the index after the mail named last
-};
 
 bool Open(Database& database, const TerminalMode::Streams& streams, int& status) {
     if (database.Open(Database::DefaultPath())) {

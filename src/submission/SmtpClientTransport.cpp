@@ -144,9 +144,16 @@ void SmtpClientTransport::Deliver(const std::vector<CMailItem*>& mails, const Ma
         progress.MailStarting(i, mails.size());
         CMailItem& mail = *mails[i];
         MailOutcome& told = outcome.mails[i];
-        m_client.SetEndOfDataCallback([&progress, &outcome, i] { return progress.EndOfDataNext(outcome, i); });
+        // The Message-ID is made with the header. Whoever records the mail needs it
+        // before its end of data and with its answer: it is the one name the service
+        // knows the fax by when no answer comes.
+        m_client.SetEndOfDataCallback([&progress, &outcome, &mail, &told, i] {
+            told.messageId = mail.GetMessageId();
+            return progress.EndOfDataNext(outcome, i);
+        });
         const bool accepted = m_client.SendMessage(mail);
         m_client.SetEndOfDataCallback({});
+        told.messageId = mail.GetMessageId();
         told.finalReply = PrintableReply(m_client.GetEndOfDataReply());
         if (!accepted) {
             // After a refusal the session is left as it is: the job stops at the

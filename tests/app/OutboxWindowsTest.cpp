@@ -5,6 +5,8 @@
 #include "phonebook/Database.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
+#include "support/PinnedClock.h"
+#include "support/ScriptedSmtpServer.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -16,11 +18,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 using namespace desklet;
 using namespace desklet::test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -43,6 +47,31 @@ protected:
         argc = static_cast<int>(argv.size());
         app = std::make_unique<CFaxClientApp>(argc, argv.data());
         app->ReadCommandLine();
+    }
+
+    using S = ScriptedSmtpServer;
+
+    // A session that takes the client's DATA and leaves its answer to the steps given.
+    static std::vector<S::Step> UntilData(std::vector<S::Step> then) {
+        std::vector<S::Step> script =
+            S::Greeting({S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine(), S::Send("250 ok\r\n"), S::ReadLine()});
+        script.insert(script.end(), then.begin(), then.end());
+        return script;
+    }
+
+    // A fax to one number sent from the dialog through the server at port; the
+    // progress window runs whileSending.
+    void SendFromTheDialog(unsigned port, DialogRecorder::ModalStep whileSending) {
+        const auto path = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+        home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(port)}});
+        Start({"desklet", "-file", path.string(), "-fax", "2125551212"});
+        CFaxClientDlg dialog;
+        recorder.ExpectModal([&](QDialog& d) {
+            qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
+            PressCancel(d);
+        });
+        recorder.ExpectModal(std::move(whileSending));
+        dialog.DoModal();
     }
 
     // "state | numbers" of each row of the Outbox window.
@@ -109,6 +138,54 @@ TEST_F(OutboxWindows, AFailureThatMayPassOffersToKeepTheFaxAndKeptItWaitsInTheOu
             EXPECT_NE(lastError.find("451"), std::string::npos) << row.name << ": " << lastError;
         }
     }
+}
+
+TEST_F(OutboxWindows, TheDialogMarksTheMailInTheOutboxBeforeItsEndOfDataGoes) {
+    // A server that never answers the end of the message: what another connection
+    // reads once the end-of-data line has arrived is what a window killed then
+    // would leave behind.
+    ScriptedSmtpServer server(UntilData({S::Send("354 go\r\n"), S::ReadUntil("\r\n.\r\n"), S::Hold(30s)}));
+    ASSERT_TRUE(server.listening());
+    std::vector<SentLogLine> atEndOfData;
+    SendFromTheDialog(server.port(), [&](QDialog& sending) {
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (server.Received().find("\r\n.\r\n") == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline) {
+            QTest::qWait(10);
+        }
+        Database database;
+        if (database.Open(Database::DefaultPath())) {
+            atEndOfData = Outbox(database).SentLog(1);
+        }
+        PressCancel(sending);
+    });
+    ASSERT_EQ(atEndOfData.size(), 1u);
+    EXPECT_EQ(atEndOfData[0].outcome, "unknown") << "its end of data may have gone";
+    ASSERT_FALSE(atEndOfData[0].messageId.empty());
+    EXPECT_NE(server.Received().find("Message-ID: " + atEndOfData[0].messageId), std::string::npos)
+        << atEndOfData[0].messageId;
+}
+
+TEST_F(OutboxWindows, AMarkThatCannotBeMadeHoldsTheFaxBackAndSaysWhy) {
+    // The client waits for the answer to DATA while another sender, whose clock
+    // is an hour on, finds the dialog's claim lapsed and takes the job back.
+    ScriptedSmtpServer server(UntilData({S::Gate(), S::Send("354 go\r\n"), S::Hold(10s)}));
+    ASSERT_TRUE(server.listening());
+    int recovered = -1;
+    SendFromTheDialog(server.port(), [&](QDialog&) {
+        Database database;
+        if (database.Open(Database::DefaultPath())) {
+            const PinnedClock later(SystemClock().Now() + std::chrono::hours(1));
+            recovered = Outbox(database, later).RecoverAbandoned();
+        }
+        server.Release();
+    });
+    EXPECT_EQ(recovered, 1);
+    EXPECT_EQ(server.Received().find("\r\n.\r\n"), std::string::npos) << "no end of data went";
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text.rfind("Sending stopped: the Outbox could not record the fax", 0), 0u)
+        << recorder.messages[0].text;
+    EXPECT_FALSE(recorder.messages[0].details.empty());
 }
 
 TEST_F(OutboxWindows, TheKeyboardDiscardsAndMarksAsSent) {

@@ -1,7 +1,10 @@
 #include "app/SendProgressDlg.h"
 #include "mail/CMailItem.h"
+#include "outbox/FromOutcome.h"
+#include "outbox/MarkingProgress.h"
 #include "submission/SmtpClientTransport.h"
 #include "support/DialogRecorder.h"
+#include "support/OutboxFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,7 +17,10 @@
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <future>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -213,6 +219,84 @@ TEST(SendProgress, CancelInTheBodyLeavesTheServerWithoutAMessage) {
     EXPECT_EQ(Deliver(progress, {&item}, peer.port()).failure, Failure::Cancelled);
     EXPECT_FALSE(peer.completed()) << "no end-of-data line reached the server";
     EXPECT_LT(peer.bodyBytes(), item.m_strBody.size());
+}
+
+// The client's transport, which holds the worker at its end of data until the
+// test lets it ask, and says when it asks: from then on the worker waits for
+// the window's thread.
+class HeldTransport : public SmtpClientTransport {
+public:
+    std::atomic<bool> mayAsk{false};
+    std::atomic<bool> asking{false};
+
+    void Deliver(const std::vector<CMailItem*>& mails, const MailServer& server, SubmissionProgress& progress,
+                 Outcome& outcome) override {
+        struct Held : SubmissionProgress {
+            HeldTransport& transport;
+            SubmissionProgress& window;
+            Held(HeldTransport& t, SubmissionProgress& w) : transport(t), window(w) {}
+            void MailStarting(std::size_t index, std::size_t count) override { window.MailStarting(index, count); }
+            void BytesSent(std::uint64_t sent, std::uint64_t total) override { window.BytesSent(sent, total); }
+            bool CancelRequested() const override { return window.CancelRequested(); }
+            bool EndOfDataNext(const Outcome& told, std::size_t index) override {
+                const auto deadline = std::chrono::steady_clock::now() + kPeerDeadline;
+                while (!transport.mayAsk && std::chrono::steady_clock::now() < deadline) {
+                    std::this_thread::sleep_for(1ms);
+                }
+                transport.asking = true;
+                return window.EndOfDataNext(told, index);
+            }
+            void MailAnswered(const Outcome& told, std::size_t index) override { window.MailAnswered(told, index); }
+        } held(*this, progress);
+        SmtpClientTransport::Deliver(mails, server, held, outcome);
+    }
+};
+
+class SendProgressMarks : public test::OutboxFixture {};
+
+TEST_F(SendProgressMarks, CancelWhileTheWorkerWaitsForAMarkEndsTheSendAndTheJobIsRecordedCancelled) {
+    desklet::test::DialogRecorder recorder;
+    SlowSmtpPeer peer(0ms);
+    CMailItem item;
+    fill(item, 1000);
+    const auto claim = outbox().Record(JobTo({"2125551212"}), m_document.string(), CMapStringToString());
+    ASSERT_TRUE(claim);
+    SubmissionProgress quiet;
+    MarkingProgress marking(outbox(), *claim, quiet);
+    HeldTransport smtp;
+    SendProgressDlg progress(1, smtp);
+    recorder.ExpectModal([&](QDialog& dialog) {
+        // This thread runs no event while the worker asks, so the mark is still
+        // pending when Cancel is pressed.
+        smtp.mayAsk = true;
+        const auto deadline = std::chrono::steady_clock::now() + kPeerDeadline;
+        while (!smtp.asking && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(1ms);
+        }
+        desklet::test::PressCancel(dialog);
+    });
+    Outcome outcome;
+    outcome.mails.resize(1);
+    outcome.mails[0].numbers = {"2125551212"};
+    // A deadlock ends the run instead of hanging it.
+    std::promise<void> returned;
+    std::thread watchdog([done = returned.get_future()] {
+        if (done.wait_for(60s) != std::future_status::ready) {
+            std::fputs("Deliver still waits after Cancel: deadlocked\n", stderr);
+            std::abort();
+        }
+    });
+    progress.Deliver({&item}, MailServer{"127.0.0.1", peer.port(), {}}, marking, outcome);
+    returned.set_value();
+    watchdog.join();
+    EXPECT_TRUE(smtp.asking.load());
+    EXPECT_EQ(outcome.failure, Failure::Cancelled);
+    EXPECT_FALSE(peer.completed()) << "no end-of-data line reached the server";
+    EXPECT_EQ(outbox().Finish(*claim, FromOutcome(outcome), true), JobState::Cancelled);
+    const std::vector<SentLogLine> log = outbox().SentLog(1);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].outcome, "cancelled") << "marked as stopped before its end of data, on the database's thread";
+    EXPECT_EQ(log[0].messageId, item.GetMessageId());
 }
 
 } // namespace

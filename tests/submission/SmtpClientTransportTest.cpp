@@ -219,8 +219,10 @@ TEST(SmtpClientTransport, TheProgressHearsEachEndOfDataAndAnswerAndMayHoldAMailB
     struct Recorder : SubmissionProgress {
         std::size_t holdBack = 99;
         std::vector<std::string> heard;
+        std::vector<std::string> messageIds; // as each end of data was announced
         bool EndOfDataNext(const Outcome& outcome, std::size_t index) override {
             heard.push_back("end " + std::to_string(index) + " " + outcome.server);
+            messageIds.push_back(outcome.mails[index].messageId);
             return index != holdBack;
         }
         void MailAnswered(const Outcome& outcome, std::size_t index) override {
@@ -270,5 +272,10 @@ TEST(SmtpClientTransport, TheProgressHearsEachEndOfDataAndAnswerAndMayHoldAMailB
             ++ends;
         }
         EXPECT_EQ(ends, row.holdBack == 99 ? 2u : 1u);
+        // The record of a mail whose answer never comes names it as the service knows it.
+        for (const std::string& id : recorder.messageIds) {
+            EXPECT_FALSE(id.empty());
+            EXPECT_NE(sent.find("Message-ID: " + id + "\r\n"), std::string::npos) << id;
+        }
     }
 }

@@ -258,6 +258,17 @@ void ScriptedSmtpServer::Run() {
             }
             break;
         }
+        case Step::Kind::Gate: {
+            const Clock::time_point until = Clock::now() + step.duration;
+            while (!m_released && !m_stop && Clock::now() < until) {
+                std::this_thread::sleep_for(kSlice);
+            }
+            if (!m_released) {
+                Note("step " + std::to_string(i) + ": the gate was never opened");
+                ok = false;
+            }
+            break;
+        }
         case Step::Kind::Close:
             CloseConnection();
             break;

@@ -20,7 +20,7 @@ namespace desklet::test {
 class ScriptedSmtpServer {
 public:
     struct Step {
-        enum class Kind { Send, Delay, ReadLine, ReadUntil, Hold, Pause, Close, Accept, StartTls };
+        enum class Kind { Send, Delay, ReadLine, ReadUntil, Hold, Pause, Close, Accept, StartTls, Gate };
         Kind kind;
         std::string text;
         std::chrono::milliseconds duration{0};
@@ -40,6 +40,11 @@ public:
     // Stops reading for the time, so the client's sends fill the buffers and block.
     static Step Pause(std::chrono::milliseconds d) { return {Step::Kind::Pause, {}, d, {}}; }
     static Step Close() { return {Step::Kind::Close, {}, {}, {}}; }
+    // Waits until the test calls Release(), for at most the limit: the client
+    // waits meanwhile at a point the test chose, while the test acts.
+    static Step Gate(std::chrono::milliseconds limit = std::chrono::seconds(30)) {
+        return {Step::Kind::Gate, {}, limit, {}};
+    }
     // Closes the current connection and accepts the next one.
     static Step Accept() { return {Step::Kind::Accept, {}, {}, {}}; }
     // Runs the server's side of a TLS handshake with this certificate and key;
@@ -84,6 +89,8 @@ public:
     unsigned port() const { return m_port; }
     const char* host() const { return m_family == Family::IPv4 ? "127.0.0.1" : "::1"; }
 
+    // Opens the script's gate.
+    void Release() { m_released = true; }
     // Waits up to the limit for the script to end; true when it did.
     bool Finish(std::chrono::milliseconds limit = std::chrono::seconds(10));
     // Every byte received so far, over all connections.
@@ -115,6 +122,7 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_done{false};
     std::atomic<bool> m_clientHungUp{false};
+    std::atomic<bool> m_released{false};
     bool m_eof = false;
     std::string m_unread; // this connection's bytes not consumed by a read step
     mutable std::mutex m_mutex;
