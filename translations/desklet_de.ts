@@ -19,6 +19,10 @@
         <source>--export-contacts needs one file to write</source>
         <translation>--export-contacts braucht eine Datei zum Schreiben</translation>
     </message>
+    <message>
+        <source>the company directory was not searched: %1</source>
+        <translation>das Firmenverzeichnis wurde nicht durchsucht: %1</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -40,6 +44,25 @@
     <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogSend</name>
+    <message>
+        <source>Keep the fax in the Outbox to try it again later?</source>
+        <translation>Das Fax im Ausgang behalten, um es später noch einmal zu versuchen?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in Outbox</source>
+        <translation>Im Ausgang &amp;behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
+        <translation>Das Fax bleibt mit unbekanntem Ergebnis im Ausgang: Öffnen Sie den Ausgang, um es erneut zu senden oder als gesendet zu markieren.</translation>
     </message>
 </context>
 <context>
@@ -247,6 +270,25 @@ desklet: desklet --send funktioniert ohne Anzeige: desklet --send -file DOCUMENT
     </message>
 </context>
 <context>
+    <name>Notifier</name>
+    <message>
+        <source>Fax sent</source>
+        <translation>Fax gesendet</translation>
+    </message>
+    <message>
+        <source>%1 went to %2.</source>
+        <translation>%1 wurde an %2 gesendet.</translation>
+    </message>
+    <message>
+        <source>Fax not sent</source>
+        <translation>Fax nicht gesendet</translation>
+    </message>
+    <message>
+        <source>%1 could not go to %2: %3</source>
+        <translation>%1 konnte nicht an %2 gesendet werden: %3</translation>
+    </message>
+</context>
+<context>
     <name>OpenCommand</name>
     <message>
         <source>The operating system is out
@@ -319,6 +361,45 @@ ist keine Anwendung zugeordnet.</translation>
     <message>
         <source>Unknown Error (%1) occurred.</source>
         <translation>Ein unbekannter Fehler (%1) ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>OutboxCommands</name>
+    <message>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation>Mehr Informationen mit &apos;desklet --help&apos;.</translation>
+    </message>
+    <message>
+        <source>--sent takes one count of jobs, a whole number from 1</source>
+        <translation>--sent braucht eine Anzahl von Aufträgen, eine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>--discard takes the id of one job, as --outbox lists it</source>
+        <translation>--discard braucht die ID eines Auftrags, wie --outbox sie auflistet</translation>
+    </message>
+    <message>
+        <source>fax job %1 discarded</source>
+        <translation>Faxauftrag %1 verworfen</translation>
+    </message>
+    <message>
+        <source>--outbox takes no argument</source>
+        <translation>--outbox erwartet kein Argument</translation>
+    </message>
+    <message>
+        <source>fax job %1 sent</source>
+        <translation>Faxauftrag %1 gesendet</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept in the outbox: %2</source>
+        <translation>Faxauftrag %1 bleibt im Ausgang: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept as unknown: %2</source>
+        <translation>Faxauftrag %1 bleibt mit unbekanntem Ergebnis im Ausgang: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 failed: %2</source>
+        <translation>Faxauftrag %1 fehlgeschlagen: %2</translation>
     </message>
 </context>
 <context>
@@ -463,151 +544,6 @@ kann nicht geöffnet werden. Es bleibt, wo es ist.</translation>
 <context>
     <name>TerminalMode</name>
     <message>
-        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
-       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-       desklet --print-jobs
-       desklet --import-contacts FILE...
-       desklet --export-contacts FILE
-       desklet --contacts [TEXT]
-       desklet --help | --version
-
-Without an option the fax dialog opens, filled in from the keys.
-  --send           send the fax without a window; messages go to standard error
-  --print-message  write the fax mail to standard output and send nothing;
-                   a fax that goes as several mails is written as an mbox
-  --print-jobs     open the fax dialog for each printed document waiting
-  --import-contacts FILE...
-                   add the contacts and groups of vCard or CSV files to the
-                   phone book; the counts go to standard error
-  --export-contacts FILE
-                   write every contact and group to FILE as vCard 4.0
-  --contacts [TEXT]
-                   print the contacts and groups whose name, company or number
-                   holds TEXT, one fax number a line:
-                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
-  --help           show this text
-  --version        show the version
-  --password-file FILE
-                   with --send: the mail server&apos;s password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
-
-Keys (a dash, the key, then the value: the next argument, whole):
-  -file DOCUMENT       the document to fax
-  -fax LIST            fax numbers, separated by commas
-  -to NAMES            phone book contacts or groups, separated by commas
-  -font regular|bold   the fax page font
-  -resolution low|high
-  -cover yes|no        attach a cover page
-  -comment TEXT        -from TEXT        -attention TEXT
-Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
-the settings not stored: a stored value wins, and --send names each key it
-overrides. Every user of this computer can read a command line, so give the
-password with --password-file rather than -smtp_password.
-
-Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
-run desklet once with a window to set up the account.
-
-Exit status:
-   0 sent (or printed)
-  64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send
-  65 a fax number breaks the number rules; a -to name is unknown or names
-     several contacts; a contact file is neither vCard nor CSV
-  66 the document or a contact file is missing or unreadable
-  69 the server could not be reached, refused the fax for good (5xx), does not
-     offer the encryption asked for, or takes no message this large; or there
-     is no display for the window (desklet, desklet --print-jobs)
-  75 the server refused the fax for now (4xx), or its answer to the message
-     never came; try again later
-  76 the server&apos;s replies made no sense, or it closed the connection mid-session
-  77 the server refused the login or its certificate
-  73 the exported file cannot be written
-  74 the phone book cannot be opened, read or written
-  78 no account is set up: start desklet once with a window; or the mail
-     server settings cannot be used (a login without encryption, an unknown
-     smtp_security); or the password file cannot be used (missing, readable by
-     others, a symbolic link, no password on its first line)
-</source>
-        <translation>Aufruf: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
-       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-       desklet --print-jobs
-       desklet --import-contacts FILE...
-       desklet --export-contacts FILE
-       desklet --contacts [TEXT]
-       desklet --help | --version
-
-Ohne Option öffnet sich der Faxdialog, ausgefüllt aus den Schlüsseln.
-  --send           das Fax ohne Fenster senden; Meldungen gehen an die
-                   Standardfehlerausgabe
-  --print-message  die Fax-Mail auf die Standardausgabe schreiben und nichts
-                   senden; ein Fax aus mehreren Mails wird als mbox geschrieben
-  --print-jobs     den Faxdialog für jedes wartende gedruckte Dokument öffnen
-  --import-contacts FILE...
-                   die Kontakte und Gruppen aus vCard- oder CSV-Dateien ins
-                   Telefonbuch aufnehmen; die Anzahlen gehen an die
-                   Standardfehlerausgabe
-  --export-contacts FILE
-                   alle Kontakte und Gruppen als vCard 4.0 in FILE schreiben
-  --contacts [TEXT]
-                   die Kontakte und Gruppen ausgeben, deren Name, Firma oder
-                   Nummer TEXT enthält, eine Faxnummer pro Zeile:
-                   Name&lt;TAB&gt;Firma&lt;TAB&gt;Nummer&lt;TAB&gt;Bezeichnung
-  --help           diesen Text anzeigen
-  --version        die Version anzeigen
-  --password-file FILE
-                   mit --send: das Passwort für den Mailserver ist die erste
-                   Zeile von FILE, die nur ihr Eigentümer lesen darf (- liest
-                   die Standardeingabe); es gilt für diesen Lauf, vor dem
-                   gespeicherten
-
-Schlüssel (ein Bindestrich, der Schlüssel, dann der Wert: das nächste Argument, ganz):
-  -file DOCUMENT       das zu faxende Dokument
-  -fax LIST            Faxnummern, durch Kommas getrennt
-  -to NAMES            Kontakte oder Gruppen des Telefonbuchs, durch Kommas getrennt
-  -font regular|bold   die Schrift der Faxseite
-  -resolution low|high
-  -cover yes|no        ein Deckblatt anfügen
-  -comment TEXT        -from TEXT        -attention TEXT
-Jede Einstellung lässt sich so angeben (-logon, -smtp, -smtp_port, ...), für
-die nicht gespeicherten Einstellungen: ein gespeicherter Wert gewinnt, und
---send nennt jeden Schlüssel, den er überschreibt. Jeder Benutzer dieses
-Computers kann eine Befehlszeile lesen; geben Sie das Passwort daher mit
---password-file statt mit -smtp_password an.
-
-Die Einstellungen liegen in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
-starten Sie desklet einmal mit Fenster, um das Konto einzurichten.
-
-Exit-Status:
-   0 gesendet (oder ausgegeben)
-  64 die Befehlszeile ist falsch: kein -fax oder -file, ein unbekannter Wert
-     oder eine unbekannte Option, --password-file ohne Datei oder ohne --send
-  65 eine Faxnummer verletzt die Nummernregeln; ein -to-Name ist unbekannt oder
-     passt auf mehrere Kontakte; eine Kontaktdatei ist weder vCard noch CSV
-  66 das Dokument oder eine Kontaktdatei fehlt oder ist nicht lesbar
-  69 der Server war nicht erreichbar, hat das Fax endgültig abgelehnt (5xx),
-     bietet die verlangte Verschlüsselung nicht an oder nimmt keine so große
-     Nachricht; oder es gibt keine Anzeige für das Fenster (desklet,
-     desklet --print-jobs)
-  75 der Server hat das Fax vorerst abgelehnt (4xx), oder seine Antwort auf
-     die Nachricht kam nie; versuchen Sie es später noch einmal
-  76 die Antworten des Servers ergaben keinen Sinn, oder er hat die Verbindung
-     mitten in der Sitzung geschlossen
-  77 der Server hat die Anmeldung oder sein Zertifikat abgelehnt
-  73 die exportierte Datei kann nicht geschrieben werden
-  74 das Telefonbuch kann nicht geöffnet, gelesen oder geschrieben werden
-  78 kein Konto eingerichtet: starten Sie desklet einmal mit Fenster; oder die
-     Mailserver-Einstellungen sind unbrauchbar (eine Anmeldung ohne
-     Verschlüsselung, ein unbekanntes smtp_security); oder die Passwortdatei
-     ist unbrauchbar (fehlt, für andere lesbar, ein symbolischer Link, kein
-     Passwort in der ersten Zeile)
-</translation>
-    </message>
-    <message>
         <source>Try &apos;desklet --help&apos; for more information.</source>
         <translation>Mehr Informationen mit &apos;desklet --help&apos;.</translation>
     </message>
@@ -713,6 +649,213 @@ Exit-Status:
     <message>
         <source>this mode needs a window</source>
         <translation>dieser Modus braucht ein Fenster</translation>
+    </message>
+    <message>
+        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+               [--password-file FILE] [--queue]
+       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --discard ID | --sent [N]
+       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+       desklet --print-jobs
+       desklet --import-contacts FILE...
+       desklet --export-contacts FILE
+       desklet --contacts [TEXT]
+       desklet --help | --version
+
+Without an option the fax dialog opens, filled in from the keys.
+  --send           send the fax without a window; messages go to standard error;
+                   every fax sent is kept in the sent log
+  --queue          with --send: a failure that may pass (no server, a refusal
+                   for now) keeps the fax in the outbox, to go with
+                   --flush-outbox or the next try of the window, and the run
+                   ends with 0
+  --outbox         list the faxes waiting in the outbox and those whose fate
+                   is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
+                   &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
+  --flush-outbox   try every waiting fax now; ends with 0 when none is left
+                   waiting, 75 when some are
+  --discard ID     take a waiting or unknown fax out of the outbox
+  --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
+                   line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
+                   Message-ID&lt;TAB&gt;server reply
+  --print-message  write the fax mail to standard output and send nothing;
+                   a fax that goes as several mails is written as an mbox
+  --print-jobs     open the fax dialog for each printed document waiting
+  --import-contacts FILE...
+                   add the contacts and groups of vCard or CSV files to the
+                   phone book; the counts go to standard error
+  --export-contacts FILE
+                   write every contact and group to FILE as vCard 4.0
+  --contacts [TEXT]
+                   print the contacts and groups whose name, company or number
+                   holds TEXT, one fax number a line:
+                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
+  --help           show this text
+  --version        show the version
+  --password-file FILE
+                   with --send or --flush-outbox: the mail server&apos;s password is the first line
+                   of FILE, which only its owner may read (- reads standard
+                   input); it is used for this run, before the stored one
+
+Keys (a dash, the key, then the value: the next argument, whole):
+  -file DOCUMENT       the document to fax
+  -fax LIST            fax numbers, separated by commas
+  -to NAMES            phone book contacts or groups, separated by commas
+  -font regular|bold   the fax page font
+  -resolution low|high
+  -cover yes|no        attach a cover page
+  -comment TEXT        -from TEXT        -attention TEXT
+Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
+the settings not stored: a stored value wins, and --send names each key it
+overrides. Every user of this computer can read a command line, so give the
+password with --password-file rather than -smtp_password.
+
+Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
+run desklet once with a window to set up the account.
+
+Exit status:
+   0 sent (or printed); with --queue also kept in the outbox for a later try
+  64 the command line is wrong: no -fax or -file, an unknown value or option,
+     --password-file without a file or without --send, --queue without --send
+  65 a fax number breaks the number rules; a -to name is unknown or names
+     several contacts; a contact file is neither vCard nor CSV; --discard names
+     no job of the outbox
+  66 the document or a contact file is missing or unreadable
+  69 the server could not be reached, refused the fax for good (5xx), does not
+     offer the encryption asked for, or takes no message this large; or there
+     is no display for the window (desklet, desklet --print-jobs)
+  75 the server refused the fax for now (4xx), or its answer to the message
+     never came (the fax is kept in the outbox as unknown); try again later;
+     with --flush-outbox: faxes are still waiting
+  76 the server&apos;s replies made no sense, or it closed the connection mid-session
+  77 the server refused the login or its certificate
+  73 the exported file cannot be written
+  74 the phone book, the outbox or the sent log cannot be opened, read or
+     written
+  78 no account is set up: start desklet once with a window; or the mail
+     server settings cannot be used (a login without encryption, an unknown
+     smtp_security); or the password file cannot be used (missing, readable by
+     others, a symbolic link, no password on its first line)
+</source>
+        <translation>Aufruf: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+               [--password-file FILE] [--queue]
+       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --discard ID | --sent [N]
+       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+       desklet --print-jobs
+       desklet --import-contacts FILE...
+       desklet --export-contacts FILE
+       desklet --contacts [TEXT]
+       desklet --help | --version
+
+Ohne Option öffnet sich der Faxdialog, ausgefüllt aus den Schlüsseln.
+  --send           das Fax ohne Fenster senden; Meldungen gehen an die
+                   Standardfehlerausgabe; jedes gesendete Fax wird im
+                   Sendeprotokoll festgehalten
+  --queue          mit --send: bei einem Fehler, der vorübergehen kann (kein
+                   Server, eine vorläufige Ablehnung), bleibt das Fax im
+                   Ausgang, bis es mit --flush-outbox oder dem nächsten Versuch
+                   des Fensters geht, und der Lauf endet mit 0
+  --outbox         die Faxe auflisten, die im Ausgang warten oder deren Verbleib
+                   unbekannt ist: ID&lt;TAB&gt;Status&lt;TAB&gt;eingereiht&lt;TAB&gt;Nummern
+                   &lt;TAB&gt;Dokument&lt;TAB&gt;Versuche&lt;TAB&gt;nächster Versuch&lt;TAB&gt;letzter
+                   Fehler
+  --flush-outbox   jedes wartende Fax jetzt versuchen; endet mit 0, wenn keines
+                   mehr wartet, mit 75, wenn noch welche warten
+  --discard ID     ein wartendes oder unbekanntes Fax aus dem Ausgang nehmen
+  --sent [N]       die Faxe der letzten N Aufträge ausgeben (ohne N 20), eine
+                   Mail pro Zeile: Zeit&lt;TAB&gt;Nummern&lt;TAB&gt;Dokument&lt;TAB&gt;Ergebnis
+                   &lt;TAB&gt;Message-ID&lt;TAB&gt;Antwort des Servers
+  --print-message  die Fax-Mail auf die Standardausgabe schreiben und nichts
+                   senden; ein Fax aus mehreren Mails wird als mbox geschrieben
+  --print-jobs     den Faxdialog für jedes wartende gedruckte Dokument öffnen
+  --import-contacts FILE...
+                   die Kontakte und Gruppen aus vCard- oder CSV-Dateien ins
+                   Telefonbuch aufnehmen; die Anzahlen gehen an die
+                   Standardfehlerausgabe
+  --export-contacts FILE
+                   alle Kontakte und Gruppen als vCard 4.0 in FILE schreiben
+  --contacts [TEXT]
+                   die Kontakte und Gruppen ausgeben, deren Name, Firma oder
+                   Nummer TEXT enthält, eine Faxnummer pro Zeile:
+                   Name&lt;TAB&gt;Firma&lt;TAB&gt;Nummer&lt;TAB&gt;Bezeichnung
+  --help           diesen Text anzeigen
+  --version        die Version anzeigen
+  --password-file FILE
+                   mit --send oder --flush-outbox: das Passwort für den
+                   Mailserver ist die erste Zeile von FILE, die nur ihr
+                   Eigentümer lesen darf (- liest die Standardeingabe); es gilt
+                   für diesen Lauf, vor dem gespeicherten
+
+Schlüssel (ein Bindestrich, der Schlüssel, dann der Wert: das nächste Argument, ganz):
+  -file DOCUMENT       das zu faxende Dokument
+  -fax LIST            Faxnummern, durch Kommas getrennt
+  -to NAMES            Kontakte oder Gruppen des Telefonbuchs, durch Kommas getrennt
+  -font regular|bold   die Schrift der Faxseite
+  -resolution low|high
+  -cover yes|no        ein Deckblatt anfügen
+  -comment TEXT        -from TEXT        -attention TEXT
+Jede Einstellung lässt sich so angeben (-logon, -smtp, -smtp_port, ...), für
+die nicht gespeicherten Einstellungen: ein gespeicherter Wert gewinnt, und
+--send nennt jeden Schlüssel, den er überschreibt. Jeder Benutzer dieses
+Computers kann eine Befehlszeile lesen; geben Sie das Passwort daher mit
+--password-file statt mit -smtp_password an.
+
+Die Einstellungen liegen in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
+starten Sie desklet einmal mit Fenster, um das Konto einzurichten.
+
+Exit-Status:
+   0 gesendet (oder ausgegeben); mit --queue auch: für einen späteren Versuch
+     im Ausgang behalten
+  64 die Befehlszeile ist falsch: kein -fax oder -file, ein unbekannter Wert
+     oder eine unbekannte Option, --password-file ohne Datei oder ohne --send,
+     --queue ohne --send
+  65 eine Faxnummer verletzt die Nummernregeln; ein -to-Name ist unbekannt oder
+     passt auf mehrere Kontakte; eine Kontaktdatei ist weder vCard noch CSV;
+     --discard nennt keinen Auftrag des Ausgangs
+  66 das Dokument oder eine Kontaktdatei fehlt oder ist nicht lesbar
+  69 der Server war nicht erreichbar, hat das Fax endgültig abgelehnt (5xx),
+     bietet die verlangte Verschlüsselung nicht an oder nimmt keine so große
+     Nachricht; oder es gibt keine Anzeige für das Fenster (desklet,
+     desklet --print-jobs)
+  75 der Server hat das Fax vorerst abgelehnt (4xx), oder seine Antwort auf
+     die Nachricht kam nie (das Fax bleibt als unbekannt im Ausgang);
+     versuchen Sie es später noch einmal; mit --flush-outbox: es warten noch
+     Faxe
+  76 die Antworten des Servers ergaben keinen Sinn, oder er hat die Verbindung
+     mitten in der Sitzung geschlossen
+  77 der Server hat die Anmeldung oder sein Zertifikat abgelehnt
+  73 die exportierte Datei kann nicht geschrieben werden
+  74 das Telefonbuch, der Ausgang oder das Sendeprotokoll kann nicht geöffnet,
+     gelesen oder geschrieben werden
+  78 kein Konto eingerichtet: starten Sie desklet einmal mit Fenster; oder die
+     Mailserver-Einstellungen sind unbrauchbar (eine Anmeldung ohne
+     Verschlüsselung, ein unbekanntes smtp_security); oder die Passwortdatei
+     ist unbrauchbar (fehlt, für andere lesbar, ein symbolischer Link, kein
+     Passwort in der ersten Zeile)
+</translation>
+    </message>
+    <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 gehört zu --send oder --flush-outbox</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>das Fax wird ohne Eintrag im Sendeprotokoll gesendet</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>bleibt im Ausgang: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>bleibt mit unbekanntem Ergebnis im Ausgang: %1; desklet --outbox listet es auf, desklet --discard nimmt es heraus</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox erwartet kein Argument</translation>
     </message>
 </context>
 <context>
@@ -897,6 +1040,18 @@ Exit-Status:
             <numerusform>An den Faxdrucker gedruckt. %n weitere gedruckte Dokumente warten.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Faxes</source>
+        <translation>&amp;Faxe</translation>
+    </message>
+    <message>
+        <source>&amp;Outbox</source>
+        <translation>&amp;Ausgang</translation>
+    </message>
+    <message>
+        <source>&amp;Sent Faxes</source>
+        <translation>&amp;Gesendete Faxe</translation>
+    </message>
 </context>
 <context>
     <name>desklet::CHyperLinkCtrl</name>
@@ -948,7 +1103,7 @@ Exit-Status:
     </message>
     <message>
         <source>&amp;Confirm Password:</source>
-        <translation>Passwort &amp;bestätigen:</translation>
+        <translation>Passwort bes&amp;tätigen:</translation>
     </message>
     <message>
         <source>Optional Fax &amp;Station ID:</source>
@@ -1006,7 +1161,7 @@ Exit-Status:
     </message>
     <message>
         <source>Search &amp;base:</source>
-        <translation>Such&amp;basis:</translation>
+        <translation>Suchb&amp;asis:</translation>
     </message>
     <message>
         <source>dc=example,dc=com</source>
@@ -1057,7 +1212,7 @@ Exit-Status:
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>&amp;Benutzername:</translation>
+        <translation>Ben&amp;utzername:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
@@ -1114,10 +1269,6 @@ Exit-Status:
         <translation>Faxnummern:</translation>
     </message>
     <message>
-        <source>Add &amp;Number</source>
-        <translation>Nummer &amp;hinzufügen</translation>
-    </message>
-    <message>
         <source>N&amp;ote:</source>
         <translation>N&amp;otiz:</translation>
     </message>
@@ -1148,6 +1299,10 @@ Exit-Status:
     <message>
         <source>other</source>
         <translation>andere</translation>
+    </message>
+    <message>
+        <source>&amp;Add Number</source>
+        <translation>Nummer &amp;hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1409,105 @@ Exit-Status:
     </message>
 </context>
 <context>
+    <name>desklet::OutboxDlg</name>
+    <message>
+        <source>Outbox</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartend</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Wird gesendet</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Verworfen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>Eingereiht</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Next Attempt</source>
+        <translation>Nächster Versuch</translation>
+    </message>
+    <message>
+        <source>Last Error</source>
+        <translation>Letzter Fehler</translation>
+    </message>
+    <message>
+        <source>Faxes in the outbox</source>
+        <translation>Faxe im Ausgang</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>&amp;Erneut senden</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as Sent</source>
+        <translation>Als gesendet &amp;markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>The fax to %1 may have gone. Send it again to these numbers?</source>
+        <translation>Das Fax an %1 wurde vielleicht schon gesendet. Noch einmal an diese Nummern senden?</translation>
+    </message>
+    <message>
+        <source>Send Again</source>
+        <translation>Erneut senden</translation>
+    </message>
+    <message>
+        <source>Discard the fax to %1? It will not be sent.</source>
+        <translation>Das Fax an %1 verwerfen? Es wird nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
     <name>desklet::PhoneBookCompletion</name>
     <message>
         <source>%1, %2</source>
@@ -1262,6 +1516,10 @@ Exit-Status:
     <message>
         <source>%1 - %2 (%3)</source>
         <translation>%1 - %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 - %2 (directory)</source>
+        <translation>%1 - %2 (Verzeichnis)</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1636,14 @@ Exit-Status:
         <source>vCard files (*.vcf);;All files (*)</source>
         <translation>vCard-Dateien (*.vcf);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>&amp;Copy to Phone Book</source>
+        <translation>Ins Telefonbuch &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>directory</source>
+        <translation>Verzeichnis</translation>
+    </message>
 </context>
 <context>
     <name>desklet::RecipientPanel</name>
@@ -1429,6 +1695,73 @@ Exit-Status:
             <numerusform>Fax wird gesendet... (%n Empfänger, Mail %1 von %2)</numerusform>
             <numerusform>Fax wird gesendet... (%n Empfänger, Mail %1 von %2)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>desklet::SentFaxesDlg</name>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>Gesendete Faxe</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartend</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Wird gesendet</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Verworfen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Message-ID</source>
+        <translation>Message-ID</translation>
+    </message>
+    <message>
+        <source>Server Reply</source>
+        <translation>Antwort des Servers</translation>
+    </message>
+    <message>
+        <source>Faxes sent</source>
+        <translation>Gesendete Faxe</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>&amp;Erneut senden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>--export-contacts needs one file to write</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the company directory was not searched: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -39,6 +43,25 @@
     <name>DataExchange</name>
     <message>
         <source>Please enter no more than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogSend</name>
+    <message>
+        <source>Keep the fax in the Outbox to try it again later?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep in Outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -245,6 +268,25 @@ desklet: desklet --send works without one: desklet --send -file DOCUMENT -fax NU
     </message>
 </context>
 <context>
+    <name>Notifier</name>
+    <message>
+        <source>Fax sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 went to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not go to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OpenCommand</name>
     <message>
         <source>The operating system is out
@@ -308,6 +350,45 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutboxCommands</name>
+    <message>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sent takes one count of jobs, a whole number from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--discard takes the id of one job, as --outbox lists it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fax job %1 discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--outbox takes no argument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fax job %1 sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fax job %1 kept in the outbox: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fax job %1 kept as unknown: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fax job %1 failed: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -541,9 +622,23 @@ cannot be opened. It stays where it is.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>sending fax... %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent to: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
+               [--password-file FILE] [--queue]
+       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
        desklet --import-contacts FILE...
@@ -552,7 +647,21 @@ cannot be opened. It stays where it is.</source>
        desklet --help | --version
 
 Without an option the fax dialog opens, filled in from the keys.
-  --send           send the fax without a window; messages go to standard error
+  --send           send the fax without a window; messages go to standard error;
+                   every fax sent is kept in the sent log
+  --queue          with --send: a failure that may pass (no server, a refusal
+                   for now) keeps the fax in the outbox, to go with
+                   --flush-outbox or the next try of the window, and the run
+                   ends with 0
+  --outbox         list the faxes waiting in the outbox and those whose fate
+                   is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
+                   &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
+  --flush-outbox   try every waiting fax now; ends with 0 when none is left
+                   waiting, 75 when some are
+  --discard ID     take a waiting or unknown fax out of the outbox
+  --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
+                   line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
+                   Message-ID&lt;TAB&gt;server reply
   --print-message  write the fax mail to standard output and send nothing;
                    a fax that goes as several mails is written as an mbox
   --print-jobs     open the fax dialog for each printed document waiting
@@ -568,7 +677,7 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send: the mail server&apos;s password is the first line
+                   with --send or --flush-outbox: the mail server&apos;s password is the first line
                    of FILE, which only its owner may read (- reads standard
                    input); it is used for this run, before the stored one
 
@@ -589,21 +698,24 @@ Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/De
 run desklet once with a window to set up the account.
 
 Exit status:
-   0 sent (or printed)
+   0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send
+     --password-file without a file or without --send, --queue without --send
   65 a fax number breaks the number rules; a -to name is unknown or names
-     several contacts; a contact file is neither vCard nor CSV
+     several contacts; a contact file is neither vCard nor CSV; --discard names
+     no job of the outbox
   66 the document or a contact file is missing or unreadable
   69 the server could not be reached, refused the fax for good (5xx), does not
      offer the encryption asked for, or takes no message this large; or there
      is no display for the window (desklet, desklet --print-jobs)
   75 the server refused the fax for now (4xx), or its answer to the message
-     never came; try again later
+     never came (the fax is kept in the outbox as unknown); try again later;
+     with --flush-outbox: faxes are still waiting
   76 the server&apos;s replies made no sense, or it closed the connection mid-session
   77 the server refused the login or its certificate
   73 the exported file cannot be written
-  74 the phone book cannot be opened, read or written
+  74 the phone book, the outbox or the sent log cannot be opened, read or
+     written
   78 no account is set up: start desklet once with a window; or the mail
      server settings cannot be used (a login without encryption, an unknown
      smtp_security); or the password file cannot be used (missing, readable by
@@ -612,15 +724,23 @@ Exit status:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>sending fax... %1%</source>
+        <source>%1 goes with --send or --flush-outbox</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]</source>
+        <source>the fax is sent without a record in the sent log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>not sent to: %1</source>
+        <source>kept in the outbox: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -804,6 +924,18 @@ Exit status:
     </message>
     <message>
         <source>Phone Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Faxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sent Faxes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1021,10 +1153,6 @@ Exit status:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add &amp;Number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>N&amp;ote:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1054,6 +1182,10 @@ Exit status:
     </message>
     <message>
         <source>other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Number</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1159,6 +1291,105 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>desklet::OutboxDlg</name>
+    <message>
+        <source>Outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Attempt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faxes in the outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mark as Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fax to %1 may have gone. Send it again to these numbers?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard the fax to %1? It will not be sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>desklet::PhoneBookCompletion</name>
     <message>
         <source>%1, %2</source>
@@ -1166,6 +1397,10 @@ Exit status:
     </message>
     <message>
         <source>%1 - %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2 (directory)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1283,6 +1518,14 @@ Exit status:
         <source>vCard files (*.vcf);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Copy to Phone Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>directory</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>desklet::RecipientPanel</name>
@@ -1334,6 +1577,73 @@ Exit status:
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>desklet::SentFaxesDlg</name>
+    <message>
+        <source>Sent Faxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message-ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faxes sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>--export-contacts needs one file to write</source>
         <translation>--export-contacts necesita un archivo en el que escribir</translation>
     </message>
+    <message>
+        <source>the company directory was not searched: %1</source>
+        <translation>no se ha buscado en el directorio de la empresa: %1</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -40,6 +44,25 @@
     <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>Introduzca como máximo %1 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogSend</name>
+    <message>
+        <source>Keep the fax in the Outbox to try it again later?</source>
+        <translation>¿Mantener el fax en la bandeja de salida para volver a intentarlo más tarde?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in Outbox</source>
+        <translation>&amp;Mantener en la bandeja de salida</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
+        <translation>El fax se guarda en la bandeja de salida como desconocido: abra la bandeja de salida para volver a enviarlo o marcarlo como enviado.</translation>
     </message>
 </context>
 <context>
@@ -69,7 +92,10 @@ desklet: desklet --send funciona sin pantalla: desklet --send -file DOCUMENT -fa
     </message>
     <message numerus="yes">
         <source>%n pages</source>
-        <translation><numerusform>%n página</numerusform><numerusform>%n páginas</numerusform></translation>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 to 1 recipient</source>
@@ -77,7 +103,10 @@ desklet: desklet --send funciona sin pantalla: desklet --send -file DOCUMENT -fa
     </message>
     <message numerus="yes">
         <source>%1 to %n recipients</source>
-        <translation><numerusform>%1 a %n destinatario</numerusform><numerusform>%1 a %n destinatarios</numerusform></translation>
+        <translation>
+            <numerusform>%1 a %n destinatario</numerusform>
+            <numerusform>%1 a %n destinatarios</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -99,7 +128,7 @@ desklet: desklet --send funciona sin pantalla: desklet --send -file DOCUMENT -fa
         <translation>Un número de fax que empieza por 0 debe ir seguido de 11</translation>
     </message>
     <message>
-        <source>A fax number that doesn't begin with 0 or 1 must be exactly 10 digits long</source>
+        <source>A fax number that doesn&apos;t begin with 0 or 1 must be exactly 10 digits long</source>
         <translation>Un número de fax que no empieza por 0 ni por 1 debe tener exactamente 10 dígitos</translation>
     </message>
     <message>
@@ -158,7 +187,7 @@ desklet: desklet --send funciona sin pantalla: desklet --send -file DOCUMENT -fa
         <translation>El servidor de correo ha rechazado el fax por ahora.  Vuelva a intentarlo más tarde, o consulte la ayuda en línea.</translation>
     </message>
     <message>
-        <source>The mail server %1 could not be found.  Please check the server's name in your mail server settings and your Internet connection, or see the online help.</source>
+        <source>The mail server %1 could not be found.  Please check the server&apos;s name in your mail server settings and your Internet connection, or see the online help.</source>
         <translation>No se encuentra el servidor de correo %1.  Compruebe el nombre del servidor en la configuración del servidor de correo y su conexión a Internet, o consulte la ayuda en línea.</translation>
     </message>
     <message>
@@ -182,15 +211,15 @@ desklet: desklet --send funciona sin pantalla: desklet --send -file DOCUMENT -fa
         <translation>El puerto debe ser un número del 1 al 65535.</translation>
     </message>
     <message>
-        <source>The server's last reply: %1</source>
+        <source>The server&apos;s last reply: %1</source>
         <translation>Última respuesta del servidor: %1</translation>
     </message>
     <message>
-        <source>The system's reason: %1.</source>
+        <source>The system&apos;s reason: %1.</source>
         <translation>Motivo indicado por el sistema: %1.</translation>
     </message>
     <message>
-        <source>The mail server's certificate cannot be trusted: %1.  Server: %2.  Please check your mail server settings, or see the online help.</source>
+        <source>The mail server&apos;s certificate cannot be trusted: %1.  Server: %2.  Please check your mail server settings, or see the online help.</source>
         <translation>No se puede confiar en el certificado del servidor de correo: %1.  Servidor: %2.  Compruebe la configuración del servidor de correo, o consulte la ayuda en línea.</translation>
     </message>
     <message>
@@ -198,7 +227,7 @@ desklet: desklet --send funciona sin pantalla: desklet --send -file DOCUMENT -fa
         <translation>ha caducado</translation>
     </message>
     <message>
-        <source>it is not valid for this server's name</source>
+        <source>it is not valid for this server&apos;s name</source>
         <translation>no es válido para el nombre de este servidor</translation>
     </message>
     <message>
@@ -227,14 +256,36 @@ desklet: desklet --send funciona sin pantalla: desklet --send -file DOCUMENT -fa
     </message>
     <message numerus="yes">
         <source>The fax went to %1 of the %2 numbers. Only the %n numbers not yet sent are left in the list.</source>
-        <translation><numerusform>El fax se envió a %1 de los %2 números. Solo queda en la lista el %n número aún no enviado.</numerusform><numerusform>El fax se envió a %1 de los %2 números. Solo quedan en la lista los %n números aún no enviados.</numerusform></translation>
+        <translation>
+            <numerusform>El fax se envió a %1 de los %2 números. Solo queda en la lista el %n número aún no enviado.</numerusform>
+            <numerusform>El fax se envió a %1 de los %2 números. Solo quedan en la lista los %n números aún no enviados.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>JobOptions</name>
     <message>
-        <source>unknown value of -%1: "%2"</source>
-        <translation>valor desconocido de -%1: "%2"</translation>
+        <source>unknown value of -%1: &quot;%2&quot;</source>
+        <translation>valor desconocido de -%1: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Fax sent</source>
+        <translation>Fax enviado</translation>
+    </message>
+    <message>
+        <source>%1 went to %2.</source>
+        <translation>%1 se ha enviado a %2.</translation>
+    </message>
+    <message>
+        <source>Fax not sent</source>
+        <translation>Fax no enviado</translation>
+    </message>
+    <message>
+        <source>%1 could not go to %2: %3</source>
+        <translation>No se ha podido enviar %1 a %2: %3</translation>
     </message>
 </context>
 <context>
@@ -313,17 +364,56 @@ a la extensión de nombre de archivo indicada.</translation>
     </message>
 </context>
 <context>
+    <name>OutboxCommands</name>
+    <message>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation>Pruebe &apos;desklet --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>--sent takes one count of jobs, a whole number from 1</source>
+        <translation>--sent necesita un número de trabajos, un entero a partir de 1</translation>
+    </message>
+    <message>
+        <source>--discard takes the id of one job, as --outbox lists it</source>
+        <translation>--discard necesita el id de un trabajo, tal como lo muestra --outbox</translation>
+    </message>
+    <message>
+        <source>fax job %1 discarded</source>
+        <translation>trabajo de fax %1 descartado</translation>
+    </message>
+    <message>
+        <source>--outbox takes no argument</source>
+        <translation>--outbox no admite argumentos</translation>
+    </message>
+    <message>
+        <source>fax job %1 sent</source>
+        <translation>trabajo de fax %1 enviado</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept in the outbox: %2</source>
+        <translation>trabajo de fax %1 guardado en la bandeja de salida: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept as unknown: %2</source>
+        <translation>trabajo de fax %1 guardado como desconocido: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 failed: %2</source>
+        <translation>el trabajo de fax %1 ha fallado: %2</translation>
+    </message>
+</context>
+<context>
     <name>PhoneBookFailure</name>
     <message>
-        <source>The phone book needs Qt's SQLite driver, which is not installed.</source>
+        <source>The phone book needs Qt&apos;s SQLite driver, which is not installed.</source>
         <translation>La agenda necesita el controlador SQLite de Qt, que no está instalado.</translation>
     </message>
     <message>
-        <source>The phone book's folder %1 cannot be created.</source>
+        <source>The phone book&apos;s folder %1 cannot be created.</source>
         <translation>No se puede crear la carpeta de la agenda %1.</translation>
     </message>
     <message>
-        <source>The phone book's folder %1 cannot be made private to you.</source>
+        <source>The phone book&apos;s folder %1 cannot be made private to you.</source>
         <translation>No se puede hacer privada la carpeta de la agenda %1.</translation>
     </message>
     <message>
@@ -387,19 +477,19 @@ a la extensión de nombre de archivo indicada.</translation>
         <translation>No se puede escribir el archivo %1.</translation>
     </message>
     <message>
-        <source>No contact or group is called "%1".</source>
+        <source>No contact or group is called &quot;%1&quot;.</source>
         <translation>Ningún contacto ni grupo se llama «%1».</translation>
     </message>
     <message>
-        <source>Several contacts or groups are called "%1".</source>
+        <source>Several contacts or groups are called &quot;%1&quot;.</source>
         <translation>Varios contactos o grupos se llaman «%1».</translation>
     </message>
     <message>
-        <source>"%1" has several fax numbers and none of them is for work.</source>
+        <source>&quot;%1&quot; has several fax numbers and none of them is for work.</source>
         <translation>«%1» tiene varios números de fax y ninguno es del trabajo.</translation>
     </message>
     <message>
-        <source>The group "%1" has no members.</source>
+        <source>The group &quot;%1&quot; has no members.</source>
         <translation>El grupo «%1» no tiene miembros.</translation>
     </message>
 </context>
@@ -443,7 +533,7 @@ no se puede abrir. Se queda donde está.</translation>
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>You don't have permission to store information in the Windows Registry</source>
+        <source>You don&apos;t have permission to store information in the Windows Registry</source>
         <translation>No tiene permiso para guardar información en el Registro de Windows</translation>
     </message>
     <message>
@@ -454,153 +544,8 @@ no se puede abrir. Se queda donde está.</translation>
 <context>
     <name>TerminalMode</name>
     <message>
-        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
-       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-       desklet --print-jobs
-       desklet --import-contacts FILE...
-       desklet --export-contacts FILE
-       desklet --contacts [TEXT]
-       desklet --help | --version
-
-Without an option the fax dialog opens, filled in from the keys.
-  --send           send the fax without a window; messages go to standard error
-  --print-message  write the fax mail to standard output and send nothing;
-                   a fax that goes as several mails is written as an mbox
-  --print-jobs     open the fax dialog for each printed document waiting
-  --import-contacts FILE...
-                   add the contacts and groups of vCard or CSV files to the
-                   phone book; the counts go to standard error
-  --export-contacts FILE
-                   write every contact and group to FILE as vCard 4.0
-  --contacts [TEXT]
-                   print the contacts and groups whose name, company or number
-                   holds TEXT, one fax number a line:
-                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
-  --help           show this text
-  --version        show the version
-  --password-file FILE
-                   with --send: the mail server's password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
-
-Keys (a dash, the key, then the value: the next argument, whole):
-  -file DOCUMENT       the document to fax
-  -fax LIST            fax numbers, separated by commas
-  -to NAMES            phone book contacts or groups, separated by commas
-  -font regular|bold   the fax page font
-  -resolution low|high
-  -cover yes|no        attach a cover page
-  -comment TEXT        -from TEXT        -attention TEXT
-Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
-the settings not stored: a stored value wins, and --send names each key it
-overrides. Every user of this computer can read a command line, so give the
-password with --password-file rather than -smtp_password.
-
-Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
-run desklet once with a window to set up the account.
-
-Exit status:
-   0 sent (or printed)
-  64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send
-  65 a fax number breaks the number rules; a -to name is unknown or names
-     several contacts; a contact file is neither vCard nor CSV
-  66 the document or a contact file is missing or unreadable
-  69 the server could not be reached, refused the fax for good (5xx), does not
-     offer the encryption asked for, or takes no message this large; or there
-     is no display for the window (desklet, desklet --print-jobs)
-  75 the server refused the fax for now (4xx), or its answer to the message
-     never came; try again later
-  76 the server's replies made no sense, or it closed the connection mid-session
-  77 the server refused the login or its certificate
-  73 the exported file cannot be written
-  74 the phone book cannot be opened, read or written
-  78 no account is set up: start desklet once with a window; or the mail
-     server settings cannot be used (a login without encryption, an unknown
-     smtp_security); or the password file cannot be used (missing, readable by
-     others, a symbolic link, no password on its first line)
-</source>
-        <translation>Uso: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-     desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-             [--password-file FILE]
-     desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-     desklet --print-jobs
-     desklet --import-contacts FILE...
-     desklet --export-contacts FILE
-     desklet --contacts [TEXT]
-     desklet --help | --version
-
-Sin opción se abre el cuadro de diálogo del fax, rellenado con las claves.
-  --send           enviar el fax sin ventana; los mensajes van a la salida
-                   de error estándar
-  --print-message  escribir el correo del fax en la salida estándar sin enviar
-                   nada; un fax que va en varios correos se escribe como mbox
-  --print-jobs     abrir el cuadro de diálogo del fax para cada documento
-                   impreso en espera
-  --import-contacts FILE...
-                   añadir a la agenda los contactos y grupos de archivos vCard
-                   o CSV; los totales van a la salida de error estándar
-  --export-contacts FILE
-                   escribir todos los contactos y grupos en FILE como vCard 4.0
-  --contacts [TEXT]
-                   mostrar los contactos y grupos cuyo nombre, empresa o número
-                   contiene TEXT, un número de fax por línea:
-                   nombre&lt;TAB&gt;empresa&lt;TAB&gt;número&lt;TAB&gt;etiqueta
-  --help           mostrar este texto
-  --version        mostrar la versión
-  --password-file FILE
-                   con --send: la contraseña del servidor de correo es la
-                   primera línea de FILE, que solo su propietario puede leer
-                   (- lee la entrada estándar); se usa en esta ejecución, antes
-                   que la guardada
-
-Claves (un guion, la clave y luego el valor: el argumento siguiente, entero):
-  -file DOCUMENT       el documento que se envía por fax
-  -fax LIST            números de fax, separados por comas
-  -to NAMES            contactos o grupos de la agenda, separados por comas
-  -font regular|bold   la fuente de la página de fax
-  -resolution low|high
-  -cover yes|no        adjuntar una portada
-  -comment TEXT        -from TEXT        -attention TEXT
-Cualquier ajuste puede darse del mismo modo (-logon, -smtp, -smtp_port, ...),
-para los ajustes no guardados: un valor guardado prevalece, y --send nombra
-cada clave que sustituye. Cualquier usuario de este equipo puede leer una
-línea de órdenes, así que dé la contraseña con --password-file en lugar de
--smtp_password.
-
-Los ajustes están en $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
-ejecute desklet una vez con ventana para configurar la cuenta.
-
-Estado de salida:
-   0 enviado (o mostrado)
-  64 la línea de órdenes es incorrecta: falta -fax o -file, un valor o una
-     opción desconocidos, --password-file sin archivo o sin --send
-  65 un número de fax incumple las reglas de numeración; un nombre de -to es
-     desconocido o corresponde a varios contactos; un archivo de contactos no
-     es ni vCard ni CSV
-  66 falta el documento o un archivo de contactos, o no se puede leer
-  69 no se pudo llegar al servidor, rechazó el fax definitivamente (5xx), no
-     ofrece el cifrado pedido o no admite un mensaje tan grande; o no hay
-     pantalla para la ventana (desklet, desklet --print-jobs)
-  75 el servidor rechazó el fax por ahora (4xx), o su respuesta al mensaje
-     nunca llegó; vuelva a intentarlo más tarde
-  76 las respuestas del servidor no tenían sentido, o cerró la conexión en
-     mitad de la sesión
-  77 el servidor rechazó el inicio de sesión o su certificado
-  73 no se puede escribir el archivo exportado
-  74 no se puede abrir, leer o escribir la agenda
-  78 no hay ninguna cuenta configurada: ejecute desklet una vez con ventana;
-     o no se puede usar la configuración del servidor de correo (un inicio de
-     sesión sin cifrado, un smtp_security desconocido); o no se puede usar el
-     archivo de contraseña (falta, otros pueden leerlo, es un enlace
-     simbólico, no hay contraseña en su primera línea)
-</translation>
-    </message>
-    <message>
-        <source>Try 'desklet --help' for more information.</source>
-        <translation>Pruebe 'desklet --help' para más información.</translation>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation>Pruebe &apos;desklet --help&apos; para más información.</translation>
     </message>
     <message>
         <source>sending fax... %1%</source>
@@ -668,7 +613,10 @@ Estado de salida:
     </message>
     <message numerus="yes">
         <source>%n fax mails, one for each share of the numbers, written as an mbox</source>
-        <translation><numerusform>%n correo de fax, uno por cada parte de los números, escrito como mbox</numerusform><numerusform>%n correos de fax, uno por cada parte de los números, escritos como mbox</numerusform></translation>
+        <translation>
+            <numerusform>%n correo de fax, uno por cada parte de los números, escrito como mbox</numerusform>
+            <numerusform>%n correos de fax, uno por cada parte de los números, escritos como mbox</numerusform>
+        </translation>
     </message>
     <message>
         <source>no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]</source>
@@ -679,8 +627,8 @@ Estado de salida:
         <translation>ningún documento: indique -file DOCUMENT</translation>
     </message>
     <message>
-        <source>no fax number in -fax "%1"</source>
-        <translation>ningún número de fax en -fax "%1"</translation>
+        <source>no fax number in -fax &quot;%1&quot;</source>
+        <translation>ningún número de fax en -fax &quot;%1&quot;</translation>
     </message>
     <message>
         <source>every user of this computer can read the password given with -smtp_password; give it with --password-file instead</source>
@@ -701,6 +649,213 @@ Estado de salida:
     <message>
         <source>this mode needs a window</source>
         <translation>este modo necesita una ventana</translation>
+    </message>
+    <message>
+        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+               [--password-file FILE] [--queue]
+       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --discard ID | --sent [N]
+       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+       desklet --print-jobs
+       desklet --import-contacts FILE...
+       desklet --export-contacts FILE
+       desklet --contacts [TEXT]
+       desklet --help | --version
+
+Without an option the fax dialog opens, filled in from the keys.
+  --send           send the fax without a window; messages go to standard error;
+                   every fax sent is kept in the sent log
+  --queue          with --send: a failure that may pass (no server, a refusal
+                   for now) keeps the fax in the outbox, to go with
+                   --flush-outbox or the next try of the window, and the run
+                   ends with 0
+  --outbox         list the faxes waiting in the outbox and those whose fate
+                   is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
+                   &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
+  --flush-outbox   try every waiting fax now; ends with 0 when none is left
+                   waiting, 75 when some are
+  --discard ID     take a waiting or unknown fax out of the outbox
+  --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
+                   line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
+                   Message-ID&lt;TAB&gt;server reply
+  --print-message  write the fax mail to standard output and send nothing;
+                   a fax that goes as several mails is written as an mbox
+  --print-jobs     open the fax dialog for each printed document waiting
+  --import-contacts FILE...
+                   add the contacts and groups of vCard or CSV files to the
+                   phone book; the counts go to standard error
+  --export-contacts FILE
+                   write every contact and group to FILE as vCard 4.0
+  --contacts [TEXT]
+                   print the contacts and groups whose name, company or number
+                   holds TEXT, one fax number a line:
+                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
+  --help           show this text
+  --version        show the version
+  --password-file FILE
+                   with --send or --flush-outbox: the mail server&apos;s password is the first line
+                   of FILE, which only its owner may read (- reads standard
+                   input); it is used for this run, before the stored one
+
+Keys (a dash, the key, then the value: the next argument, whole):
+  -file DOCUMENT       the document to fax
+  -fax LIST            fax numbers, separated by commas
+  -to NAMES            phone book contacts or groups, separated by commas
+  -font regular|bold   the fax page font
+  -resolution low|high
+  -cover yes|no        attach a cover page
+  -comment TEXT        -from TEXT        -attention TEXT
+Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
+the settings not stored: a stored value wins, and --send names each key it
+overrides. Every user of this computer can read a command line, so give the
+password with --password-file rather than -smtp_password.
+
+Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
+run desklet once with a window to set up the account.
+
+Exit status:
+   0 sent (or printed); with --queue also kept in the outbox for a later try
+  64 the command line is wrong: no -fax or -file, an unknown value or option,
+     --password-file without a file or without --send, --queue without --send
+  65 a fax number breaks the number rules; a -to name is unknown or names
+     several contacts; a contact file is neither vCard nor CSV; --discard names
+     no job of the outbox
+  66 the document or a contact file is missing or unreadable
+  69 the server could not be reached, refused the fax for good (5xx), does not
+     offer the encryption asked for, or takes no message this large; or there
+     is no display for the window (desklet, desklet --print-jobs)
+  75 the server refused the fax for now (4xx), or its answer to the message
+     never came (the fax is kept in the outbox as unknown); try again later;
+     with --flush-outbox: faxes are still waiting
+  76 the server&apos;s replies made no sense, or it closed the connection mid-session
+  77 the server refused the login or its certificate
+  73 the exported file cannot be written
+  74 the phone book, the outbox or the sent log cannot be opened, read or
+     written
+  78 no account is set up: start desklet once with a window; or the mail
+     server settings cannot be used (a login without encryption, an unknown
+     smtp_security); or the password file cannot be used (missing, readable by
+     others, a symbolic link, no password on its first line)
+</source>
+        <translation>Uso: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+     desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+             [--password-file FILE] [--queue]
+     desklet --outbox | --flush-outbox [--password-file FILE]
+     desklet --discard ID | --sent [N]
+     desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+     desklet --print-jobs
+     desklet --import-contacts FILE...
+     desklet --export-contacts FILE
+     desklet --contacts [TEXT]
+     desklet --help | --version
+
+Sin opción se abre el cuadro de diálogo del fax, rellenado con las claves.
+  --send           enviar el fax sin ventana; los mensajes van a la salida
+                   de error estándar; cada fax enviado queda en el registro de
+                   envíos
+  --queue          con --send: un fallo que puede pasar (sin servidor, un
+                   rechazo por ahora) guarda el fax en la bandeja de salida,
+                   para que salga con --flush-outbox o el próximo intento de
+                   la ventana, y la ejecución termina con 0
+  --outbox         mostrar los faxes en espera en la bandeja de salida y
+                   aquellos cuyo destino se desconoce: id&lt;TAB&gt;estado
+                   &lt;TAB&gt;en cola desde&lt;TAB&gt;números&lt;TAB&gt;documento&lt;TAB&gt;intentos
+                   &lt;TAB&gt;próximo intento&lt;TAB&gt;último error
+  --flush-outbox   intentar ahora cada fax en espera; termina con 0 cuando no
+                   queda ninguno en espera, con 75 cuando quedan algunos
+  --discard ID     sacar de la bandeja de salida un fax en espera o desconocido
+  --sent [N]       mostrar los faxes de los últimos N trabajos (20 sin N), un
+                   correo por línea: fecha&lt;TAB&gt;números&lt;TAB&gt;documento
+                   &lt;TAB&gt;resultado&lt;TAB&gt;Message-ID&lt;TAB&gt;respuesta del servidor
+  --print-message  escribir el correo del fax en la salida estándar sin enviar
+                   nada; un fax que va en varios correos se escribe como mbox
+  --print-jobs     abrir el cuadro de diálogo del fax para cada documento
+                   impreso en espera
+  --import-contacts FILE...
+                   añadir a la agenda los contactos y grupos de archivos vCard
+                   o CSV; los totales van a la salida de error estándar
+  --export-contacts FILE
+                   escribir todos los contactos y grupos en FILE como vCard 4.0
+  --contacts [TEXT]
+                   mostrar los contactos y grupos cuyo nombre, empresa o número
+                   contiene TEXT, un número de fax por línea:
+                   nombre&lt;TAB&gt;empresa&lt;TAB&gt;número&lt;TAB&gt;etiqueta
+  --help           mostrar este texto
+  --version        mostrar la versión
+  --password-file FILE
+                   con --send o --flush-outbox: la contraseña del servidor de
+                   correo es la primera línea de FILE, que solo su propietario
+                   puede leer (- lee la entrada estándar); se usa en esta
+                   ejecución, antes que la guardada
+
+Claves (un guion, la clave y luego el valor: el argumento siguiente, entero):
+  -file DOCUMENT       el documento que se envía por fax
+  -fax LIST            números de fax, separados por comas
+  -to NAMES            contactos o grupos de la agenda, separados por comas
+  -font regular|bold   la fuente de la página de fax
+  -resolution low|high
+  -cover yes|no        adjuntar una portada
+  -comment TEXT        -from TEXT        -attention TEXT
+Cualquier ajuste puede darse del mismo modo (-logon, -smtp, -smtp_port, ...),
+para los ajustes no guardados: un valor guardado prevalece, y --send nombra
+cada clave que sustituye. Cualquier usuario de este equipo puede leer una
+línea de órdenes, así que dé la contraseña con --password-file en lugar de
+-smtp_password.
+
+Los ajustes están en $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
+ejecute desklet una vez con ventana para configurar la cuenta.
+
+Estado de salida:
+   0 enviado (o mostrado); con --queue, también guardado en la bandeja de
+     salida para un intento posterior
+  64 la línea de órdenes es incorrecta: falta -fax o -file, un valor o una
+     opción desconocidos, --password-file sin archivo o sin --send, --queue
+     sin --send
+  65 un número de fax incumple las reglas de numeración; un nombre de -to es
+     desconocido o corresponde a varios contactos; un archivo de contactos no
+     es ni vCard ni CSV; --discard no nombra ningún trabajo de la bandeja de
+     salida
+  66 falta el documento o un archivo de contactos, o no se puede leer
+  69 no se pudo llegar al servidor, rechazó el fax definitivamente (5xx), no
+     ofrece el cifrado pedido o no admite un mensaje tan grande; o no hay
+     pantalla para la ventana (desklet, desklet --print-jobs)
+  75 el servidor rechazó el fax por ahora (4xx), o su respuesta al mensaje
+     nunca llegó (el fax se guarda en la bandeja de salida como desconocido);
+     vuelva a intentarlo más tarde; con --flush-outbox: aún hay faxes en
+     espera
+  76 las respuestas del servidor no tenían sentido, o cerró la conexión en
+     mitad de la sesión
+  77 el servidor rechazó el inicio de sesión o su certificado
+  73 no se puede escribir el archivo exportado
+  74 no se puede abrir, leer o escribir la agenda, la bandeja de salida o el
+     registro de envíos
+  78 no hay ninguna cuenta configurada: ejecute desklet una vez con ventana;
+     o no se puede usar la configuración del servidor de correo (un inicio de
+     sesión sin cifrado, un smtp_security desconocido); o no se puede usar el
+     archivo de contraseña (falta, otros pueden leerlo, es un enlace
+     simbólico, no hay contraseña en su primera línea)
+</translation>
+    </message>
+    <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 va con --send o --flush-outbox</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>el fax se envía sin quedar en el registro de envíos</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>guardado en la bandeja de salida: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>guardado en la bandeja de salida como desconocido: %1; desklet --outbox lo muestra, desklet --discard lo quita</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox no admite argumentos</translation>
     </message>
 </context>
 <context>
@@ -880,7 +1035,22 @@ Estado de salida:
     </message>
     <message numerus="yes">
         <source>Printed to the fax printer. %n more printed documents wait.</source>
-        <translation><numerusform>Impreso en la impresora de fax. Queda %n documento impreso más en espera.</numerusform><numerusform>Impreso en la impresora de fax. Quedan %n documentos impresos más en espera.</numerusform></translation>
+        <translation>
+            <numerusform>Impreso en la impresora de fax. Queda %n documento impreso más en espera.</numerusform>
+            <numerusform>Impreso en la impresora de fax. Quedan %n documentos impresos más en espera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Faxes</source>
+        <translation>&amp;Faxes</translation>
+    </message>
+    <message>
+        <source>&amp;Outbox</source>
+        <translation>Bandeja de &amp;salida</translation>
+    </message>
+    <message>
+        <source>&amp;Sent Faxes</source>
+        <translation>Faxes &amp;enviados</translation>
     </message>
 </context>
 <context>
@@ -959,7 +1129,7 @@ Estado de salida:
         <translation>Avisar cuando el fax se &amp;entregue correctamente:</translation>
     </message>
     <message>
-        <source>Notify when a fax can'&amp;t be delivered:</source>
+        <source>Notify when a fax can&apos;&amp;t be delivered:</source>
         <translation>Avisar cuando un fax no se pueda en&amp;tregar:</translation>
     </message>
     <message>
@@ -967,7 +1137,7 @@ Estado de salida:
         <translation>Avisar cuando un fax se ponga en &amp;cola para enviarse:</translation>
     </message>
     <message>
-        <source>Notify when a fax ca&amp;n't be queued to be sent:</source>
+        <source>Notify when a fax ca&amp;n&apos;t be queued to be sent:</source>
         <translation>Avisar cuando un fax no se pueda poner en cola para e&amp;nviarse:</translation>
     </message>
 </context>
@@ -978,7 +1148,7 @@ Estado de salida:
         <translation>Directorio</translation>
     </message>
     <message>
-        <source>The phone book can also search your company's directory (LDAP). Enter its server as ldap://server, which is encrypted with StartTLS whenever the server offers it, or ldaps://server, and the part of the directory to search. A login name and password are needed only if the directory asks for one; the password is sent over an encrypted connection only.</source>
+        <source>The phone book can also search your company&apos;s directory (LDAP). Enter its server as ldap://server, which is encrypted with StartTLS whenever the server offers it, or ldaps://server, and the part of the directory to search. A login name and password are needed only if the directory asks for one; the password is sent over an encrypted connection only.</source>
         <translation>La agenda también puede buscar en el directorio de su empresa (LDAP). Introduzca su servidor como ldap://servidor, que se cifra con StartTLS siempre que el servidor lo ofrezca, o como ldaps://servidor, y la parte del directorio en la que buscar. Solo se necesitan un nombre de inicio de sesión y una contraseña si el directorio los pide; la contraseña solo se envía por una conexión cifrada.</translation>
     </message>
     <message>
@@ -1021,7 +1191,7 @@ Estado de salida:
         <translation>Configuración del servidor de correo</translation>
     </message>
     <message>
-        <source>Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to use a specific mail server, please enter the address of that server below.</source>
+        <source>Quillmark Tarvel works by sending email to a server at Quillmark&apos;s data center.  Some Internet Service Providers will not allow you to connect directly to Quillmark&apos;s mail server.  If your ISP requires you to use a specific mail server, please enter the address of that server below.</source>
         <translation>Quillmark Tarvel funciona enviando correo electrónico a un servidor del centro de datos de Quillmark.  Algunos proveedores de Internet no permiten conectarse directamente al servidor de correo de Quillmark.  Si su proveedor le exige usar un servidor de correo concreto, introduzca abajo la dirección de ese servidor.</translation>
     </message>
     <message>
@@ -1099,10 +1269,6 @@ Estado de salida:
         <translation>Números de fax:</translation>
     </message>
     <message>
-        <source>Add &amp;Number</source>
-        <translation>Añadir nú&amp;mero</translation>
-    </message>
-    <message>
         <source>N&amp;ote:</source>
         <translation>N&amp;ota:</translation>
     </message>
@@ -1133,6 +1299,10 @@ Estado de salida:
     <message>
         <source>other</source>
         <translation>otro</translation>
+    </message>
+    <message>
+        <source>&amp;Add Number</source>
+        <translation>Añadir nú&amp;mero</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1409,105 @@ Estado de salida:
     </message>
 </context>
 <context>
+    <name>desklet::OutboxDlg</name>
+    <message>
+        <source>Outbox</source>
+        <translation>Bandeja de salida</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Descartado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En cola desde</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Next Attempt</source>
+        <translation>Próximo intento</translation>
+    </message>
+    <message>
+        <source>Last Error</source>
+        <translation>Último error</translation>
+    </message>
+    <message>
+        <source>Faxes in the outbox</source>
+        <translation>Faxes en la bandeja de salida</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>&amp;Volver a enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as Sent</source>
+        <translation>&amp;Marcar como enviado</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The fax to %1 may have gone. Send it again to these numbers?</source>
+        <translation>Puede que el fax a %1 ya se haya enviado. ¿Volver a enviarlo a estos números?</translation>
+    </message>
+    <message>
+        <source>Send Again</source>
+        <translation>Volver a enviar</translation>
+    </message>
+    <message>
+        <source>Discard the fax to %1? It will not be sent.</source>
+        <translation>¿Descartar el fax a %1? No se enviará.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+</context>
+<context>
     <name>desklet::PhoneBookCompletion</name>
     <message>
         <source>%1, %2</source>
@@ -1247,6 +1516,10 @@ Estado de salida:
     <message>
         <source>%1 - %2 (%3)</source>
         <translation>%1 - %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 - %2 (directory)</source>
+        <translation>%1 - %2 (directorio)</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1636,14 @@ Estado de salida:
         <source>vCard files (*.vcf);;All files (*)</source>
         <translation>Archivos vCard (*.vcf);;Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>&amp;Copy to Phone Book</source>
+        <translation>&amp;Copiar a la agenda</translation>
+    </message>
+    <message>
+        <source>directory</source>
+        <translation>directorio</translation>
+    </message>
 </context>
 <context>
     <name>desklet::RecipientPanel</name>
@@ -1399,7 +1680,10 @@ Estado de salida:
     </message>
     <message numerus="yes">
         <source>Sending fax... (%n recipients)</source>
-        <translation><numerusform>Enviando fax... (%n destinatario)</numerusform><numerusform>Enviando fax... (%n destinatarios)</numerusform></translation>
+        <translation>
+            <numerusform>Enviando fax... (%n destinatario)</numerusform>
+            <numerusform>Enviando fax... (%n destinatarios)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Sending fax... (1 recipient, mail %1 of %2)</source>
@@ -1407,7 +1691,77 @@ Estado de salida:
     </message>
     <message numerus="yes">
         <source>Sending fax... (%n recipients, mail %1 of %2)</source>
-        <translation><numerusform>Enviando fax... (%n destinatario, correo %1 de %2)</numerusform><numerusform>Enviando fax... (%n destinatarios, correo %1 de %2)</numerusform></translation>
+        <translation>
+            <numerusform>Enviando fax... (%n destinatario, correo %1 de %2)</numerusform>
+            <numerusform>Enviando fax... (%n destinatarios, correo %1 de %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>desklet::SentFaxesDlg</name>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>Faxes enviados</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Descartado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Message-ID</source>
+        <translation>Message-ID</translation>
+    </message>
+    <message>
+        <source>Server Reply</source>
+        <translation>Respuesta del servidor</translation>
+    </message>
+    <message>
+        <source>Faxes sent</source>
+        <translation>Faxes enviados</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>&amp;Volver a enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 </TS>

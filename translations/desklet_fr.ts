@@ -19,6 +19,10 @@
         <source>--export-contacts needs one file to write</source>
         <translation>--export-contacts attend un fichier à écrire</translation>
     </message>
+    <message>
+        <source>the company directory was not searched: %1</source>
+        <translation>l’annuaire de l’entreprise n’a pas été consulté&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -43,13 +47,32 @@
     </message>
 </context>
 <context>
+    <name>DialogSend</name>
+    <message>
+        <source>Keep the fax in the Outbox to try it again later?</source>
+        <translation>Garder le fax dans la boîte d’envoi pour réessayer plus tard&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in Outbox</source>
+        <translation>&amp;Garder dans la boîte d’envoi</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
+        <translation>Le fax est gardé dans la boîte d’envoi avec l’état inconnu&#xa0;: ouvrez la boîte d’envoi pour le renvoyer ou le marquer comme envoyé.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayGuard</name>
     <message>
         <source>desklet: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set, or the display does not answer)
 desklet: desklet --send works without one: desklet --send -file DOCUMENT -fax NUMBER
 </source>
         <translation>desklet: aucun écran sur lequel ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies, ou l’écran ne répond pas)
-desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT -fax NUMBER
+desklet: desklet --send fonctionne sans écran&#xa0;: desklet --send -file DOCUMENT -fax NUMBER
 </translation>
     </message>
 </context>
@@ -61,7 +84,7 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
     </message>
     <message>
         <source>Pages: unknown</source>
-        <translation>Pages : inconnu</translation>
+        <translation>Pages&#xa0;: inconnu</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -69,7 +92,10 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
     </message>
     <message numerus="yes">
         <source>%n pages</source>
-        <translation><numerusform>%n page</numerusform><numerusform>%n pages</numerusform></translation>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 to 1 recipient</source>
@@ -77,7 +103,10 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
     </message>
     <message numerus="yes">
         <source>%1 to %n recipients</source>
-        <translation><numerusform>%1 à %n destinataire</numerusform><numerusform>%1 à %n destinataires</numerusform></translation>
+        <translation>
+            <numerusform>%1 à %n destinataire</numerusform>
+            <numerusform>%1 à %n destinataires</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -99,7 +128,7 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
         <translation>Un numéro de fax qui commence par 0 doit être suivi de 11</translation>
     </message>
     <message>
-        <source>A fax number that doesn't begin with 0 or 1 must be exactly 10 digits long</source>
+        <source>A fax number that doesn&apos;t begin with 0 or 1 must be exactly 10 digits long</source>
         <translation>Un numéro de fax qui ne commence ni par 0 ni par 1 doit compter exactement 10 chiffres</translation>
     </message>
     <message>
@@ -139,7 +168,7 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
     </message>
     <message>
         <source>Error: File not found!</source>
-        <translation>Erreur : fichier introuvable !</translation>
+        <translation>Erreur&#xa0;: fichier introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>Error connecting to the mail server.  Please check your Internet connection and mail server settings, or see the online help.</source>
@@ -158,7 +187,7 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
         <translation>Le serveur de messagerie a refusé le fax pour le moment.  Veuillez réessayer plus tard, ou consulter l’aide en ligne.</translation>
     </message>
     <message>
-        <source>The mail server %1 could not be found.  Please check the server's name in your mail server settings and your Internet connection, or see the online help.</source>
+        <source>The mail server %1 could not be found.  Please check the server&apos;s name in your mail server settings and your Internet connection, or see the online help.</source>
         <translation>Le serveur de messagerie %1 est introuvable.  Veuillez vérifier le nom du serveur dans les paramètres du serveur de messagerie ainsi que votre connexion Internet, ou consulter l’aide en ligne.</translation>
     </message>
     <message>
@@ -182,23 +211,23 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
         <translation>Le port doit être un nombre de 1 à 65535.</translation>
     </message>
     <message>
-        <source>The server's last reply: %1</source>
-        <translation>Dernière réponse du serveur : %1</translation>
+        <source>The server&apos;s last reply: %1</source>
+        <translation>Dernière réponse du serveur&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The system's reason: %1.</source>
-        <translation>Raison donnée par le système : %1.</translation>
+        <source>The system&apos;s reason: %1.</source>
+        <translation>Raison donnée par le système&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>The mail server's certificate cannot be trusted: %1.  Server: %2.  Please check your mail server settings, or see the online help.</source>
-        <translation>Le certificat du serveur de messagerie n’est pas digne de confiance : %1.  Serveur : %2.  Veuillez vérifier les paramètres du serveur de messagerie, ou consulter l’aide en ligne.</translation>
+        <source>The mail server&apos;s certificate cannot be trusted: %1.  Server: %2.  Please check your mail server settings, or see the online help.</source>
+        <translation>Le certificat du serveur de messagerie n’est pas digne de confiance&#xa0;: %1.  Serveur&#xa0;: %2.  Veuillez vérifier les paramètres du serveur de messagerie, ou consulter l’aide en ligne.</translation>
     </message>
     <message>
         <source>it has expired</source>
         <translation>il a expiré</translation>
     </message>
     <message>
-        <source>it is not valid for this server's name</source>
+        <source>it is not valid for this server&apos;s name</source>
         <translation>il n’est pas valable pour le nom de ce serveur</translation>
     </message>
     <message>
@@ -219,22 +248,44 @@ desklet: desklet --send fonctionne sans écran : desklet --send -file DOCUMENT 
     </message>
     <message>
         <source>The mail server cannot take your login: a login needs an encrypted connection and a login method the server offers.  Please check your mail server settings, or see the online help.</source>
-        <translation>Le serveur de messagerie ne peut pas accepter votre connexion : elle exige une connexion chiffrée et une méthode d’authentification proposée par le serveur.  Veuillez vérifier les paramètres du serveur de messagerie, ou consulter l’aide en ligne.</translation>
+        <translation>Le serveur de messagerie ne peut pas accepter votre connexion&#xa0;: elle exige une connexion chiffrée et une méthode d’authentification proposée par le serveur.  Veuillez vérifier les paramètres du serveur de messagerie, ou consulter l’aide en ligne.</translation>
     </message>
     <message>
         <source>The fax is too large for the mail server: the message has %1 bytes and the server takes at most %2.  Please send a smaller document, or use another mail server.</source>
-        <translation>Le fax est trop volumineux pour le serveur de messagerie : le message fait %1 octets et le serveur en accepte au plus %2.  Veuillez envoyer un document plus petit, ou utiliser un autre serveur de messagerie.</translation>
+        <translation>Le fax est trop volumineux pour le serveur de messagerie&#xa0;: le message fait %1 octets et le serveur en accepte au plus %2.  Veuillez envoyer un document plus petit, ou utiliser un autre serveur de messagerie.</translation>
     </message>
     <message numerus="yes">
         <source>The fax went to %1 of the %2 numbers. Only the %n numbers not yet sent are left in the list.</source>
-        <translation><numerusform>Le fax est parti vers %1 des %2 numéros. Seul le numéro pas encore envoyé (%n) reste dans la liste.</numerusform><numerusform>Le fax est parti vers %1 des %2 numéros. Seuls les %n numéros pas encore envoyés restent dans la liste.</numerusform></translation>
+        <translation>
+            <numerusform>Le fax est parti vers %1 des %2 numéros. Seul le numéro pas encore envoyé (%n) reste dans la liste.</numerusform>
+            <numerusform>Le fax est parti vers %1 des %2 numéros. Seuls les %n numéros pas encore envoyés restent dans la liste.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>JobOptions</name>
     <message>
-        <source>unknown value of -%1: "%2"</source>
-        <translation>valeur inconnue pour -%1 : « %2 »</translation>
+        <source>unknown value of -%1: &quot;%2&quot;</source>
+        <translation>valeur inconnue pour -%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Fax sent</source>
+        <translation>Fax envoyé</translation>
+    </message>
+    <message>
+        <source>%1 went to %2.</source>
+        <translation>%1 a été envoyé à %2.</translation>
+    </message>
+    <message>
+        <source>Fax not sent</source>
+        <translation>Fax non envoyé</translation>
+    </message>
+    <message>
+        <source>%1 could not go to %2: %3</source>
+        <translation>%1 n’a pas pu être envoyé à %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -313,22 +364,61 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>OutboxCommands</name>
+    <message>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation>Essayez &apos;desklet --help&apos; pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>--sent takes one count of jobs, a whole number from 1</source>
+        <translation>--sent attend un nombre de tâches, un entier à partir de 1</translation>
+    </message>
+    <message>
+        <source>--discard takes the id of one job, as --outbox lists it</source>
+        <translation>--discard attend l’identifiant d’une tâche, tel que --outbox l’affiche</translation>
+    </message>
+    <message>
+        <source>fax job %1 discarded</source>
+        <translation>tâche de fax %1 abandonnée</translation>
+    </message>
+    <message>
+        <source>--outbox takes no argument</source>
+        <translation>--outbox n’attend aucun argument</translation>
+    </message>
+    <message>
+        <source>fax job %1 sent</source>
+        <translation>tâche de fax %1 envoyée</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept in the outbox: %2</source>
+        <translation>tâche de fax %1 gardée dans la boîte d’envoi&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept as unknown: %2</source>
+        <translation>tâche de fax %1 gardée avec l’état inconnu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 failed: %2</source>
+        <translation>échec de la tâche de fax %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>PhoneBookFailure</name>
     <message>
-        <source>The phone book needs Qt's SQLite driver, which is not installed.</source>
+        <source>The phone book needs Qt&apos;s SQLite driver, which is not installed.</source>
         <translation>Le carnet d’adresses a besoin du pilote SQLite de Qt, qui n’est pas installé.</translation>
     </message>
     <message>
-        <source>The phone book's folder %1 cannot be created.</source>
+        <source>The phone book&apos;s folder %1 cannot be created.</source>
         <translation>Le dossier du carnet d’adresses %1 ne peut pas être créé.</translation>
     </message>
     <message>
-        <source>The phone book's folder %1 cannot be made private to you.</source>
+        <source>The phone book&apos;s folder %1 cannot be made private to you.</source>
         <translation>Le dossier du carnet d’adresses %1 ne peut pas être rendu privé.</translation>
     </message>
     <message>
         <source>The phone book %1 is a symbolic link; it is left alone.</source>
-        <translation>Le carnet d’adresses %1 est un lien symbolique ; il est laissé tel quel.</translation>
+        <translation>Le carnet d’adresses %1 est un lien symbolique&#xa0;; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>The phone book %1 is not a file of yours that only you can read.</source>
@@ -348,15 +438,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The phone book is in use by another program; try again.</source>
-        <translation>Le carnet d’adresses est utilisé par un autre programme ; réessayez.</translation>
+        <translation>Le carnet d’adresses est utilisé par un autre programme&#xa0;; réessayez.</translation>
     </message>
     <message>
         <source>The disk is full; nothing was changed in the phone book.</source>
-        <translation>Le disque est plein ; rien n’a été modifié dans le carnet d’adresses.</translation>
+        <translation>Le disque est plein&#xa0;; rien n’a été modifié dans le carnet d’adresses.</translation>
     </message>
     <message>
         <source>The phone book cannot be written; nothing was changed.</source>
-        <translation>Le carnet d’adresses ne peut pas être écrit ; rien n’a été modifié.</translation>
+        <translation>Le carnet d’adresses ne peut pas être écrit&#xa0;; rien n’a été modifié.</translation>
     </message>
     <message>
         <source>The phone book cannot be read.</source>
@@ -387,20 +477,20 @@ with the given filename extension.</source>
         <translation>Le fichier %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <source>No contact or group is called "%1".</source>
-        <translation>Aucun contact ni groupe ne s’appelle « %1 ».</translation>
+        <source>No contact or group is called &quot;%1&quot;.</source>
+        <translation>Aucun contact ni groupe ne s’appelle «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>Several contacts or groups are called "%1".</source>
-        <translation>Plusieurs contacts ou groupes s’appellent « %1 ».</translation>
+        <source>Several contacts or groups are called &quot;%1&quot;.</source>
+        <translation>Plusieurs contacts ou groupes s’appellent «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>"%1" has several fax numbers and none of them is for work.</source>
-        <translation>« %1 » a plusieurs numéros de fax et aucun n’est professionnel.</translation>
+        <source>&quot;%1&quot; has several fax numbers and none of them is for work.</source>
+        <translation>«&#xa0;%1&#xa0;» a plusieurs numéros de fax et aucun n’est professionnel.</translation>
     </message>
     <message>
-        <source>The group "%1" has no members.</source>
-        <translation>Le groupe « %1 » n’a aucun membre.</translation>
+        <source>The group &quot;%1&quot; has no members.</source>
+        <translation>Le groupe «&#xa0;%1&#xa0;» n’a aucun membre.</translation>
     </message>
 </context>
 <context>
@@ -420,10 +510,10 @@ with the given filename extension.</source>
 Send or close the faxes that wait, then let the held documents through with:
 
 %4</source>
-        <translation>L’imprimante fax retient ces documents imprimés dans la file d’impression, car votre boîte de fax est pleine (%1 documents ou %2 Gio) :
+        <translation>L’imprimante fax retient ces documents imprimés dans la file d’impression, car votre boîte de fax est pleine (%1 documents ou %2 Gio)&#xa0;:
 
 %3
-Envoyez ou fermez les fax en attente, puis libérez les documents retenus avec :
+Envoyez ou fermez les fax en attente, puis libérez les documents retenus avec&#xa0;:
 
 %4</translation>
     </message>
@@ -443,7 +533,7 @@ ne peut pas être ouvert. Il reste où il est.</translation>
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>You don't have permission to store information in the Windows Registry</source>
+        <source>You don&apos;t have permission to store information in the Windows Registry</source>
         <translation>Vous n’avez pas l’autorisation d’enregistrer des informations dans le Registre Windows</translation>
     </message>
     <message>
@@ -454,157 +544,8 @@ ne peut pas être ouvert. Il reste où il est.</translation>
 <context>
     <name>TerminalMode</name>
     <message>
-        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
-       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-       desklet --print-jobs
-       desklet --import-contacts FILE...
-       desklet --export-contacts FILE
-       desklet --contacts [TEXT]
-       desklet --help | --version
-
-Without an option the fax dialog opens, filled in from the keys.
-  --send           send the fax without a window; messages go to standard error
-  --print-message  write the fax mail to standard output and send nothing;
-                   a fax that goes as several mails is written as an mbox
-  --print-jobs     open the fax dialog for each printed document waiting
-  --import-contacts FILE...
-                   add the contacts and groups of vCard or CSV files to the
-                   phone book; the counts go to standard error
-  --export-contacts FILE
-                   write every contact and group to FILE as vCard 4.0
-  --contacts [TEXT]
-                   print the contacts and groups whose name, company or number
-                   holds TEXT, one fax number a line:
-                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
-  --help           show this text
-  --version        show the version
-  --password-file FILE
-                   with --send: the mail server's password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
-
-Keys (a dash, the key, then the value: the next argument, whole):
-  -file DOCUMENT       the document to fax
-  -fax LIST            fax numbers, separated by commas
-  -to NAMES            phone book contacts or groups, separated by commas
-  -font regular|bold   the fax page font
-  -resolution low|high
-  -cover yes|no        attach a cover page
-  -comment TEXT        -from TEXT        -attention TEXT
-Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
-the settings not stored: a stored value wins, and --send names each key it
-overrides. Every user of this computer can read a command line, so give the
-password with --password-file rather than -smtp_password.
-
-Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
-run desklet once with a window to set up the account.
-
-Exit status:
-   0 sent (or printed)
-  64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send
-  65 a fax number breaks the number rules; a -to name is unknown or names
-     several contacts; a contact file is neither vCard nor CSV
-  66 the document or a contact file is missing or unreadable
-  69 the server could not be reached, refused the fax for good (5xx), does not
-     offer the encryption asked for, or takes no message this large; or there
-     is no display for the window (desklet, desklet --print-jobs)
-  75 the server refused the fax for now (4xx), or its answer to the message
-     never came; try again later
-  76 the server's replies made no sense, or it closed the connection mid-session
-  77 the server refused the login or its certificate
-  73 the exported file cannot be written
-  74 the phone book cannot be opened, read or written
-  78 no account is set up: start desklet once with a window; or the mail
-     server settings cannot be used (a login without encryption, an unknown
-     smtp_security); or the password file cannot be used (missing, readable by
-     others, a symbolic link, no password on its first line)
-</source>
-        <translation>Usage : desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-                [--password-file FILE]
-        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-        desklet --print-jobs
-        desklet --import-contacts FILE...
-        desklet --export-contacts FILE
-        desklet --contacts [TEXT]
-        desklet --help | --version
-
-Sans option, la boîte de dialogue du fax s’ouvre, remplie à partir des clés.
-  --send           envoyer le fax sans fenêtre ; les messages vont sur la
-                   sortie d’erreur standard
-  --print-message  écrire le courriel du fax sur la sortie standard sans rien
-                   envoyer ; un fax envoyé en plusieurs courriels est écrit
-                   au format mbox
-  --print-jobs     ouvrir la boîte de dialogue du fax pour chaque document
-                   imprimé en attente
-  --import-contacts FILE...
-                   ajouter au carnet d’adresses les contacts et groupes de
-                   fichiers vCard ou CSV ; les totaux vont sur la sortie
-                   d’erreur standard
-  --export-contacts FILE
-                   écrire tous les contacts et groupes dans FILE au format
-                   vCard 4.0
-  --contacts [TEXT]
-                   afficher les contacts et groupes dont le nom, la société ou
-                   le numéro contient TEXT, un numéro de fax par ligne :
-                   nom&lt;TAB&gt;société&lt;TAB&gt;numéro&lt;TAB&gt;libellé
-  --help           afficher ce texte
-  --version        afficher la version
-  --password-file FILE
-                   avec --send : le mot de passe du serveur de messagerie est
-                   la première ligne de FILE, que seul son propriétaire peut
-                   lire (- lit l’entrée standard) ; il sert pour cette
-                   exécution, avant celui enregistré
-
-Clés (un tiret, la clé, puis la valeur : l’argument suivant, en entier) :
-  -file DOCUMENT       le document à faxer
-  -fax LIST            numéros de fax, séparés par des virgules
-  -to NAMES            contacts ou groupes du carnet, séparés par des virgules
-  -font regular|bold   la police de la page de fax
-  -resolution low|high
-  -cover yes|no        joindre une page de garde
-  -comment TEXT        -from TEXT        -attention TEXT
-Tout paramètre peut être donné de la même façon (-logon, -smtp, -smtp_port, ...),
-pour les paramètres non enregistrés : une valeur enregistrée l’emporte, et
---send nomme chaque clé qu’il remplace. Tout utilisateur de cet ordinateur
-peut lire une ligne de commande : donnez donc le mot de passe avec
---password-file plutôt qu’avec -smtp_password.
-
-Les paramètres se trouvent dans $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf) ;
-lancez desklet une fois avec une fenêtre pour configurer le compte.
-
-Code de sortie :
-   0 envoyé (ou affiché)
-  64 la ligne de commande est erronée : pas de -fax ou de -file, une valeur ou
-     une option inconnue, --password-file sans fichier ou sans --send
-  65 un numéro de fax enfreint les règles de numérotation ; un nom de -to est
-     inconnu ou désigne plusieurs contacts ; un fichier de contacts n’est ni
-     vCard ni CSV
-  66 le document ou un fichier de contacts est absent ou illisible
-  69 le serveur était injoignable, a refusé le fax définitivement (5xx), ne
-     propose pas le chiffrement demandé ou n’accepte pas un message aussi
-     gros ; ou il n’y a pas d’écran pour la fenêtre (desklet,
-     desklet --print-jobs)
-  75 le serveur a refusé le fax pour le moment (4xx), ou sa réponse au message
-     n’est jamais arrivée ; réessayez plus tard
-  76 les réponses du serveur n’avaient aucun sens, ou il a fermé la connexion
-     en cours de session
-  77 le serveur a refusé la connexion ou son certificat
-  73 le fichier exporté ne peut pas être écrit
-  74 le carnet d’adresses ne peut pas être ouvert, lu ou écrit
-  78 aucun compte n’est configuré : lancez desklet une fois avec une fenêtre ;
-     ou les paramètres du serveur de messagerie sont inutilisables (une
-     connexion sans chiffrement, un smtp_security inconnu) ; ou le fichier de
-     mot de passe est inutilisable (absent, lisible par d’autres, un lien
-     symbolique, pas de mot de passe sur sa première ligne)
-</translation>
-    </message>
-    <message>
-        <source>Try 'desklet --help' for more information.</source>
-        <translation>Essayez 'desklet --help' pour plus d’informations.</translation>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation>Essayez &apos;desklet --help&apos; pour plus d’informations.</translation>
     </message>
     <message>
         <source>sending fax... %1%</source>
@@ -644,11 +585,11 @@ Code de sortie :
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut pas être lu : %2</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a symbolic link; give the file it names</source>
-        <translation>%1 est un lien symbolique ; donnez le fichier qu’il désigne</translation>
+        <translation>%1 est un lien symbolique&#xa0;; donnez le fichier qu’il désigne</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
@@ -656,7 +597,7 @@ Code de sortie :
     </message>
     <message>
         <source>%1 can be read or written by others; make it private (chmod 600)</source>
-        <translation>%1 peut être lu ou écrit par d’autres ; rendez-le privé (chmod 600)</translation>
+        <translation>%1 peut être lu ou écrit par d’autres&#xa0;; rendez-le privé (chmod 600)</translation>
     </message>
     <message>
         <source>%1 holds no password on its first line</source>
@@ -672,39 +613,252 @@ Code de sortie :
     </message>
     <message numerus="yes">
         <source>%n fax mails, one for each share of the numbers, written as an mbox</source>
-        <translation><numerusform>%n courriel de fax, un par part des numéros, écrit au format mbox</numerusform><numerusform>%n courriels de fax, un par part des numéros, écrits au format mbox</numerusform></translation>
+        <translation>
+            <numerusform>%n courriel de fax, un par part des numéros, écrit au format mbox</numerusform>
+            <numerusform>%n courriels de fax, un par part des numéros, écrits au format mbox</numerusform>
+        </translation>
     </message>
     <message>
         <source>no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]</source>
-        <translation>aucun numéro de fax : donnez -fax NUMBER[,NUMBER...] ou -to NAME[,NAME...]</translation>
+        <translation>aucun numéro de fax&#xa0;: donnez -fax NUMBER[,NUMBER...] ou -to NAME[,NAME...]</translation>
     </message>
     <message>
         <source>no document: give -file DOCUMENT</source>
-        <translation>aucun document : donnez -file DOCUMENT</translation>
+        <translation>aucun document&#xa0;: donnez -file DOCUMENT</translation>
     </message>
     <message>
-        <source>no fax number in -fax "%1"</source>
-        <translation>aucun numéro de fax dans -fax « %1 »</translation>
+        <source>no fax number in -fax &quot;%1&quot;</source>
+        <translation>aucun numéro de fax dans -fax «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>every user of this computer can read the password given with -smtp_password; give it with --password-file instead</source>
-        <translation>tout utilisateur de cet ordinateur peut lire le mot de passe donné avec -smtp_password ; donnez-le plutôt avec --password-file</translation>
+        <translation>tout utilisateur de cet ordinateur peut lire le mot de passe donné avec -smtp_password&#xa0;; donnez-le plutôt avec --password-file</translation>
     </message>
     <message>
         <source>-%1 is not used: the stored value of %1, which is empty, is</source>
-        <translation>-%1 n’est pas utilisé : c’est la valeur enregistrée de %1, qui est vide, qui s’applique</translation>
+        <translation>-%1 n’est pas utilisé&#xa0;: c’est la valeur enregistrée de %1, qui est vide, qui s’applique</translation>
     </message>
     <message>
         <source>-%1 is not used: the stored value of %1 is</source>
-        <translation>-%1 n’est pas utilisé : c’est la valeur enregistrée de %1 qui s’applique</translation>
+        <translation>-%1 n’est pas utilisé&#xa0;: c’est la valeur enregistrée de %1 qui s’applique</translation>
     </message>
     <message>
         <source>not sent to: %1</source>
-        <translation>non envoyé à : %1</translation>
+        <translation>non envoyé à&#xa0;: %1</translation>
     </message>
     <message>
         <source>this mode needs a window</source>
         <translation>ce mode a besoin d’une fenêtre</translation>
+    </message>
+    <message>
+        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+               [--password-file FILE] [--queue]
+       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --discard ID | --sent [N]
+       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+       desklet --print-jobs
+       desklet --import-contacts FILE...
+       desklet --export-contacts FILE
+       desklet --contacts [TEXT]
+       desklet --help | --version
+
+Without an option the fax dialog opens, filled in from the keys.
+  --send           send the fax without a window; messages go to standard error;
+                   every fax sent is kept in the sent log
+  --queue          with --send: a failure that may pass (no server, a refusal
+                   for now) keeps the fax in the outbox, to go with
+                   --flush-outbox or the next try of the window, and the run
+                   ends with 0
+  --outbox         list the faxes waiting in the outbox and those whose fate
+                   is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
+                   &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
+  --flush-outbox   try every waiting fax now; ends with 0 when none is left
+                   waiting, 75 when some are
+  --discard ID     take a waiting or unknown fax out of the outbox
+  --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
+                   line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
+                   Message-ID&lt;TAB&gt;server reply
+  --print-message  write the fax mail to standard output and send nothing;
+                   a fax that goes as several mails is written as an mbox
+  --print-jobs     open the fax dialog for each printed document waiting
+  --import-contacts FILE...
+                   add the contacts and groups of vCard or CSV files to the
+                   phone book; the counts go to standard error
+  --export-contacts FILE
+                   write every contact and group to FILE as vCard 4.0
+  --contacts [TEXT]
+                   print the contacts and groups whose name, company or number
+                   holds TEXT, one fax number a line:
+                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
+  --help           show this text
+  --version        show the version
+  --password-file FILE
+                   with --send or --flush-outbox: the mail server&apos;s password is the first line
+                   of FILE, which only its owner may read (- reads standard
+                   input); it is used for this run, before the stored one
+
+Keys (a dash, the key, then the value: the next argument, whole):
+  -file DOCUMENT       the document to fax
+  -fax LIST            fax numbers, separated by commas
+  -to NAMES            phone book contacts or groups, separated by commas
+  -font regular|bold   the fax page font
+  -resolution low|high
+  -cover yes|no        attach a cover page
+  -comment TEXT        -from TEXT        -attention TEXT
+Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
+the settings not stored: a stored value wins, and --send names each key it
+overrides. Every user of this computer can read a command line, so give the
+password with --password-file rather than -smtp_password.
+
+Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
+run desklet once with a window to set up the account.
+
+Exit status:
+   0 sent (or printed); with --queue also kept in the outbox for a later try
+  64 the command line is wrong: no -fax or -file, an unknown value or option,
+     --password-file without a file or without --send, --queue without --send
+  65 a fax number breaks the number rules; a -to name is unknown or names
+     several contacts; a contact file is neither vCard nor CSV; --discard names
+     no job of the outbox
+  66 the document or a contact file is missing or unreadable
+  69 the server could not be reached, refused the fax for good (5xx), does not
+     offer the encryption asked for, or takes no message this large; or there
+     is no display for the window (desklet, desklet --print-jobs)
+  75 the server refused the fax for now (4xx), or its answer to the message
+     never came (the fax is kept in the outbox as unknown); try again later;
+     with --flush-outbox: faxes are still waiting
+  76 the server&apos;s replies made no sense, or it closed the connection mid-session
+  77 the server refused the login or its certificate
+  73 the exported file cannot be written
+  74 the phone book, the outbox or the sent log cannot be opened, read or
+     written
+  78 no account is set up: start desklet once with a window; or the mail
+     server settings cannot be used (a login without encryption, an unknown
+     smtp_security); or the password file cannot be used (missing, readable by
+     others, a symbolic link, no password on its first line)
+</source>
+        <translation>Usage&#xa0;: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+                [--password-file FILE] [--queue]
+        desklet --outbox | --flush-outbox [--password-file FILE]
+        desklet --discard ID | --sent [N]
+        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+        desklet --print-jobs
+        desklet --import-contacts FILE...
+        desklet --export-contacts FILE
+        desklet --contacts [TEXT]
+        desklet --help | --version
+
+Sans option, la boîte de dialogue du fax s’ouvre, remplie à partir des clés.
+  --send           envoyer le fax sans fenêtre&#xa0;; les messages vont sur la
+                   sortie d’erreur standard&#xa0;; chaque fax envoyé est inscrit au
+                   journal des envois
+  --queue          avec --send&#xa0;: un échec qui peut passer (pas de serveur, un
+                   refus pour le moment) garde le fax dans la boîte d’envoi,
+                   pour partir avec --flush-outbox ou la prochaine tentative
+                   de la fenêtre, et l’exécution se termine par 0
+  --outbox         lister les fax en attente dans la boîte d’envoi et ceux dont
+                   le sort est inconnu&#xa0;: id&lt;TAB&gt;état&lt;TAB&gt;mise en file
+                   &lt;TAB&gt;numéros&lt;TAB&gt;document&lt;TAB&gt;tentatives&lt;TAB&gt;prochaine
+                   tentative&lt;TAB&gt;dernière erreur
+  --flush-outbox   tenter maintenant chaque fax en attente&#xa0;; se termine par 0
+                   quand plus aucun n’attend, par 75 quand certains attendent
+  --discard ID     retirer de la boîte d’envoi un fax en attente ou inconnu
+  --sent [N]       afficher les fax des N dernières tâches (20 sans N), un
+                   courriel par ligne&#xa0;: date&lt;TAB&gt;numéros&lt;TAB&gt;document
+                   &lt;TAB&gt;résultat&lt;TAB&gt;Message-ID&lt;TAB&gt;réponse du serveur
+  --print-message  écrire le courriel du fax sur la sortie standard sans rien
+                   envoyer&#xa0;; un fax envoyé en plusieurs courriels est écrit
+                   au format mbox
+  --print-jobs     ouvrir la boîte de dialogue du fax pour chaque document
+                   imprimé en attente
+  --import-contacts FILE...
+                   ajouter au carnet d’adresses les contacts et groupes de
+                   fichiers vCard ou CSV&#xa0;; les totaux vont sur la sortie
+                   d’erreur standard
+  --export-contacts FILE
+                   écrire tous les contacts et groupes dans FILE au format
+                   vCard 4.0
+  --contacts [TEXT]
+                   afficher les contacts et groupes dont le nom, la société ou
+                   le numéro contient TEXT, un numéro de fax par ligne&#xa0;:
+                   nom&lt;TAB&gt;société&lt;TAB&gt;numéro&lt;TAB&gt;libellé
+  --help           afficher ce texte
+  --version        afficher la version
+  --password-file FILE
+                   avec --send ou --flush-outbox&#xa0;: le mot de passe du serveur
+                   de messagerie est la première ligne de FILE, que seul son
+                   propriétaire peut lire (- lit l’entrée standard)&#xa0;; il sert
+                   pour cette exécution, avant celui enregistré
+
+Clés (un tiret, la clé, puis la valeur&#xa0;: l’argument suivant, en entier)&#xa0;:
+  -file DOCUMENT       le document à faxer
+  -fax LIST            numéros de fax, séparés par des virgules
+  -to NAMES            contacts ou groupes du carnet, séparés par des virgules
+  -font regular|bold   la police de la page de fax
+  -resolution low|high
+  -cover yes|no        joindre une page de garde
+  -comment TEXT        -from TEXT        -attention TEXT
+Tout paramètre peut être donné de la même façon (-logon, -smtp, -smtp_port, ...),
+pour les paramètres non enregistrés&#xa0;: une valeur enregistrée l’emporte, et
+--send nomme chaque clé qu’il remplace. Tout utilisateur de cet ordinateur
+peut lire une ligne de commande&#xa0;: donnez donc le mot de passe avec
+--password-file plutôt qu’avec -smtp_password.
+
+Les paramètres se trouvent dans $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf)&#xa0;;
+lancez desklet une fois avec une fenêtre pour configurer le compte.
+
+Code de sortie&#xa0;:
+   0 envoyé (ou affiché)&#xa0;; avec --queue, aussi&#xa0;: gardé dans la boîte d’envoi
+     pour une tentative ultérieure
+  64 la ligne de commande est erronée&#xa0;: pas de -fax ou de -file, une valeur ou
+     une option inconnue, --password-file sans fichier ou sans --send,
+     --queue sans --send
+  65 un numéro de fax enfreint les règles de numérotation&#xa0;; un nom de -to est
+     inconnu ou désigne plusieurs contacts&#xa0;; un fichier de contacts n’est ni
+     vCard ni CSV&#xa0;; --discard ne désigne aucune tâche de la boîte d’envoi
+  66 le document ou un fichier de contacts est absent ou illisible
+  69 le serveur était injoignable, a refusé le fax définitivement (5xx), ne
+     propose pas le chiffrement demandé ou n’accepte pas un message aussi
+     gros&#xa0;; ou il n’y a pas d’écran pour la fenêtre (desklet,
+     desklet --print-jobs)
+  75 le serveur a refusé le fax pour le moment (4xx), ou sa réponse au message
+     n’est jamais arrivée (le fax est gardé dans la boîte d’envoi avec l’état
+     inconnu)&#xa0;; réessayez plus tard&#xa0;; avec --flush-outbox&#xa0;: des fax attendent
+     encore
+  76 les réponses du serveur n’avaient aucun sens, ou il a fermé la connexion
+     en cours de session
+  77 le serveur a refusé la connexion ou son certificat
+  73 le fichier exporté ne peut pas être écrit
+  74 le carnet d’adresses, la boîte d’envoi ou le journal des envois ne peut
+     pas être ouvert, lu ou écrit
+  78 aucun compte n’est configuré&#xa0;: lancez desklet une fois avec une fenêtre&#xa0;;
+     ou les paramètres du serveur de messagerie sont inutilisables (une
+     connexion sans chiffrement, un smtp_security inconnu)&#xa0;; ou le fichier de
+     mot de passe est inutilisable (absent, lisible par d’autres, un lien
+     symbolique, pas de mot de passe sur sa première ligne)
+</translation>
+    </message>
+    <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 va avec --send ou --flush-outbox</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>le fax est envoyé sans être inscrit au journal des envois</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>gardé dans la boîte d’envoi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>gardé dans la boîte d’envoi avec l’état inconnu&#xa0;: %1&#xa0;; desklet --outbox l’affiche, desklet --discard l’en retire</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox n’attend aucun argument</translation>
     </message>
 </context>
 <context>
@@ -816,7 +970,7 @@ Code de sortie :
     </message>
     <message>
         <source>File you would like to fax:</source>
-        <translation>Fichier à faxer :</translation>
+        <translation>Fichier à faxer&#xa0;:</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -884,7 +1038,22 @@ Code de sortie :
     </message>
     <message numerus="yes">
         <source>Printed to the fax printer. %n more printed documents wait.</source>
-        <translation><numerusform>Imprimé vers l’imprimante fax. %n autre document imprimé attend.</numerusform><numerusform>Imprimé vers l’imprimante fax. %n autres documents imprimés attendent.</numerusform></translation>
+        <translation>
+            <numerusform>Imprimé vers l’imprimante fax. %n autre document imprimé attend.</numerusform>
+            <numerusform>Imprimé vers l’imprimante fax. %n autres documents imprimés attendent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Faxes</source>
+        <translation>&amp;Fax</translation>
+    </message>
+    <message>
+        <source>&amp;Outbox</source>
+        <translation>&amp;Boîte d’envoi</translation>
+    </message>
+    <message>
+        <source>&amp;Sent Faxes</source>
+        <translation>Fax &amp;envoyés</translation>
     </message>
 </context>
 <context>
@@ -893,7 +1062,7 @@ Code de sortie :
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation>Impossible d’ouvrir le lien :
+        <translation>Impossible d’ouvrir le lien&#xa0;:
 
 %1</translation>
     </message>
@@ -906,7 +1075,7 @@ Code de sortie :
     </message>
     <message>
         <source>Viewing the online help requires that you are connected to the Internet and you have a web browser installed.  If after reading the online help you require further assistance, or to subscribe to Quillmark services, call:</source>
-        <translation>Pour consulter l’aide en ligne, vous devez être connecté à Internet et disposer d’un navigateur web.  Si, après avoir lu l’aide en ligne, vous avez besoin d’une aide supplémentaire, ou pour souscrire aux services Quillmark, appelez le :</translation>
+        <translation>Pour consulter l’aide en ligne, vous devez être connecté à Internet et disposer d’un navigateur web.  Si, après avoir lu l’aide en ligne, vous avez besoin d’une aide supplémentaire, ou pour souscrire aux services Quillmark, appelez le&#xa0;:</translation>
     </message>
     <message>
         <source>CLICK HERE TO VIEW THE ONLINE HELP</source>
@@ -929,19 +1098,19 @@ Code de sortie :
     </message>
     <message>
         <source>&amp;Logon Name:</source>
-        <translation>&amp;Nom de connexion :</translation>
+        <translation>&amp;Nom de connexion&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Confirm Password:</source>
-        <translation>&amp;Confirmer le mot de passe :</translation>
+        <translation>&amp;Confirmer le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Optional Fax &amp;Station ID:</source>
-        <translation>&amp;Identifiant de poste fax (facultatif) :</translation>
+        <translation>&amp;Identifiant de poste fax (facultatif)&#xa0;:</translation>
     </message>
     <message>
         <source>If you chose to specify a fax station ID, this code will appear next to items that appear on your bill.</source>
@@ -960,19 +1129,19 @@ Code de sortie :
     </message>
     <message>
         <source>Notify when fax is &amp;delivered successfully:</source>
-        <translation>Avertir quand le fax est &amp;distribué avec succès :</translation>
+        <translation>Avertir quand le fax est &amp;distribué avec succès&#xa0;:</translation>
     </message>
     <message>
-        <source>Notify when a fax can'&amp;t be delivered:</source>
-        <translation>Avertir quand un fax ne peut pas être dis&amp;tribué :</translation>
+        <source>Notify when a fax can&apos;&amp;t be delivered:</source>
+        <translation>Avertir quand un fax ne peut pas être dis&amp;tribué&#xa0;:</translation>
     </message>
     <message>
         <source>Notify when a fax is &amp;queued to be sent:</source>
-        <translation>Avertir quand un fax est mis en &amp;file d’attente pour l’envoi :</translation>
+        <translation>Avertir quand un fax est mis en &amp;file d’attente pour l’envoi&#xa0;:</translation>
     </message>
     <message>
-        <source>Notify when a fax ca&amp;n't be queued to be sent:</source>
-        <translation>Avertir quand un fax &amp;ne peut pas être mis en file d’attente :</translation>
+        <source>Notify when a fax ca&amp;n&apos;t be queued to be sent:</source>
+        <translation>Avertir quand un fax &amp;ne peut pas être mis en file d’attente&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -982,12 +1151,12 @@ Code de sortie :
         <translation>Annuaire</translation>
     </message>
     <message>
-        <source>The phone book can also search your company's directory (LDAP). Enter its server as ldap://server, which is encrypted with StartTLS whenever the server offers it, or ldaps://server, and the part of the directory to search. A login name and password are needed only if the directory asks for one; the password is sent over an encrypted connection only.</source>
-        <translation>Le carnet d’adresses peut aussi chercher dans l’annuaire de votre entreprise (LDAP). Saisissez son serveur sous la forme ldap://serveur, chiffré avec StartTLS chaque fois que le serveur le propose, ou ldaps://serveur, ainsi que la partie de l’annuaire à parcourir. Un nom de connexion et un mot de passe ne sont nécessaires que si l’annuaire en demande ; le mot de passe n’est envoyé que sur une connexion chiffrée.</translation>
+        <source>The phone book can also search your company&apos;s directory (LDAP). Enter its server as ldap://server, which is encrypted with StartTLS whenever the server offers it, or ldaps://server, and the part of the directory to search. A login name and password are needed only if the directory asks for one; the password is sent over an encrypted connection only.</source>
+        <translation>Le carnet d’adresses peut aussi chercher dans l’annuaire de votre entreprise (LDAP). Saisissez son serveur sous la forme ldap://serveur, chiffré avec StartTLS chaque fois que le serveur le propose, ou ldaps://serveur, ainsi que la partie de l’annuaire à parcourir. Un nom de connexion et un mot de passe ne sont nécessaires que si l’annuaire en demande&#xa0;; le mot de passe n’est envoyé que sur une connexion chiffrée.</translation>
     </message>
     <message>
         <source>Directory se&amp;rver:</source>
-        <translation>&amp;Serveur d’annuaire :</translation>
+        <translation>&amp;Serveur d’annuaire&#xa0;:</translation>
     </message>
     <message>
         <source>ldap://directory.example.com</source>
@@ -995,7 +1164,7 @@ Code de sortie :
     </message>
     <message>
         <source>Search &amp;base:</source>
-        <translation>&amp;Base de recherche :</translation>
+        <translation>&amp;Base de recherche&#xa0;:</translation>
     </message>
     <message>
         <source>dc=example,dc=com</source>
@@ -1003,11 +1172,11 @@ Code de sortie :
     </message>
     <message>
         <source>Log&amp;in name (optional):</source>
-        <translation>Nom de &amp;connexion (facultatif) :</translation>
+        <translation>Nom de &amp;connexion (facultatif)&#xa0;:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the directory server as ldap://server or ldaps://server, or leave the field empty.</source>
@@ -1025,32 +1194,32 @@ Code de sortie :
         <translation>Paramètres du serveur de messagerie</translation>
     </message>
     <message>
-        <source>Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to use a specific mail server, please enter the address of that server below.</source>
+        <source>Quillmark Tarvel works by sending email to a server at Quillmark&apos;s data center.  Some Internet Service Providers will not allow you to connect directly to Quillmark&apos;s mail server.  If your ISP requires you to use a specific mail server, please enter the address of that server below.</source>
         <translation>Quillmark Tarvel fonctionne en envoyant des e-mails à un serveur du centre de données de Quillmark.  Certains fournisseurs d’accès à Internet ne vous permettent pas de vous connecter directement au serveur de messagerie de Quillmark.  Si votre fournisseur vous impose un serveur de messagerie particulier, veuillez saisir l’adresse de ce serveur ci-dessous.</translation>
     </message>
     <message>
         <source>SMTP &amp;Server:</source>
-        <translation>&amp;Serveur SMTP :</translation>
+        <translation>&amp;Serveur SMTP&#xa0;:</translation>
     </message>
     <message>
         <source>SMTP Port:</source>
-        <translation>Port SMTP :</translation>
+        <translation>Port SMTP&#xa0;:</translation>
     </message>
     <message>
         <source>STARTTLS (usually port 587) and SSL/TLS (usually port 465) encrypt the connection; None sends everything as plain text (port 25). Enter a user name and password only if the server asks you to log in; they are sent over an encrypted connection only.</source>
-        <translation>STARTTLS (en général le port 587) et SSL/TLS (en général le port 465) chiffrent la connexion ; Aucune envoie tout en clair (port 25). Ne saisissez un nom d’utilisateur et un mot de passe que si le serveur vous demande de vous connecter ; ils ne sont envoyés que sur une connexion chiffrée.</translation>
+        <translation>STARTTLS (en général le port 587) et SSL/TLS (en général le port 465) chiffrent la connexion&#xa0;; Aucune envoie tout en clair (port 25). Ne saisissez un nom d’utilisateur et un mot de passe que si le serveur vous demande de vous connecter&#xa0;; ils ne sont envoyés que sur une connexion chiffrée.</translation>
     </message>
     <message>
         <source>&amp;Connection security:</source>
-        <translation>Sécurité de la &amp;connexion :</translation>
+        <translation>Sécurité de la &amp;connexion&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>Nom d’&amp;utilisateur :</translation>
+        <translation>Nom d’&amp;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>The password is kept in the desktop keyring.</source>
@@ -1092,23 +1261,19 @@ Code de sortie :
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Company:</source>
-        <translation>&amp;Société :</translation>
+        <translation>&amp;Société&#xa0;:</translation>
     </message>
     <message>
         <source>Fax numbers:</source>
-        <translation>Numéros de fax :</translation>
-    </message>
-    <message>
-        <source>Add &amp;Number</source>
-        <translation>&amp;Ajouter un numéro</translation>
+        <translation>Numéros de fax&#xa0;:</translation>
     </message>
     <message>
         <source>N&amp;ote:</source>
-        <translation>N&amp;ote :</translation>
+        <translation>N&amp;ote&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1138,6 +1303,10 @@ Code de sortie :
         <source>other</source>
         <translation>autre</translation>
     </message>
+    <message>
+        <source>&amp;Add Number</source>
+        <translation>&amp;Ajouter un numéro</translation>
+    </message>
 </context>
 <context>
     <name>desklet::ContactInfoCtrl</name>
@@ -1166,15 +1335,15 @@ Code de sortie :
     </message>
     <message>
         <source>Optional Comment for Cover Page:</source>
-        <translation>Commentaire pour la page de garde (facultatif) :</translation>
+        <translation>Commentaire pour la page de garde (facultatif)&#xa0;:</translation>
     </message>
     <message>
         <source>(Optional) Send fax Attention to:</source>
-        <translation>(Facultatif) Fax à l’attention de :</translation>
+        <translation>(Facultatif) Fax à l’attention de&#xa0;:</translation>
     </message>
     <message>
         <source>(Optional) Send Fax From:</source>
-        <translation>(Facultatif) Fax envoyé par :</translation>
+        <translation>(Facultatif) Fax envoyé par&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1187,7 +1356,7 @@ Code de sortie :
         <source>Unable to open the document:
 
 %1</source>
-        <translation>Impossible d’ouvrir le document :
+        <translation>Impossible d’ouvrir le document&#xa0;:
 
 %1</translation>
     </message>
@@ -1208,11 +1377,11 @@ Code de sortie :
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Members:</source>
-        <translation>&amp;Membres :</translation>
+        <translation>&amp;Membres&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1227,7 +1396,7 @@ Code de sortie :
     <name>desklet::Outbox</name>
     <message>
         <source>The document could not be kept for a later try: %1</source>
-        <translation>Le document n’a pas pu être conservé pour une nouvelle tentative : %1</translation>
+        <translation>Le document n’a pas pu être conservé pour une nouvelle tentative&#xa0;: %1</translation>
     </message>
     <message>
         <source>There is no fax job %1 in the outbox.</source>
@@ -1243,6 +1412,105 @@ Code de sortie :
     </message>
 </context>
 <context>
+    <name>desklet::OutboxDlg</name>
+    <message>
+        <source>Outbox</source>
+        <translation>Boîte d’envoi</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Envoi en cours</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Abandonné</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>Mise en file</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Tentatives</translation>
+    </message>
+    <message>
+        <source>Next Attempt</source>
+        <translation>Prochaine tentative</translation>
+    </message>
+    <message>
+        <source>Last Error</source>
+        <translation>Dernière erreur</translation>
+    </message>
+    <message>
+        <source>Faxes in the outbox</source>
+        <translation>Fax dans la boîte d’envoi</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>&amp;Renvoyer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as Sent</source>
+        <translation>Marquer comme &amp;envoyé</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The fax to %1 may have gone. Send it again to these numbers?</source>
+        <translation>Le fax vers %1 est peut-être déjà parti. Le renvoyer à ces numéros&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Send Again</source>
+        <translation>Renvoyer</translation>
+    </message>
+    <message>
+        <source>Discard the fax to %1? It will not be sent.</source>
+        <translation>Abandonner le fax vers %1&#xa0;? Il ne sera pas envoyé.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
     <name>desklet::PhoneBookCompletion</name>
     <message>
         <source>%1, %2</source>
@@ -1251,6 +1519,10 @@ Code de sortie :
     <message>
         <source>%1 - %2 (%3)</source>
         <translation>%1 - %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 - %2 (directory)</source>
+        <translation>%1 - %2 (annuaire)</translation>
     </message>
 </context>
 <context>
@@ -1261,7 +1533,7 @@ Code de sortie :
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Name, company or number</source>
@@ -1337,11 +1609,11 @@ Code de sortie :
     </message>
     <message>
         <source>Delete %1 from the phone book?</source>
-        <translation>Supprimer %1 du carnet d’adresses ?</translation>
+        <translation>Supprimer %1 du carnet d’adresses&#xa0;?</translation>
     </message>
     <message>
         <source>Delete these %1 entries from the phone book?</source>
-        <translation>Supprimer ces %1 entrées du carnet d’adresses ?</translation>
+        <translation>Supprimer ces %1 entrées du carnet d’adresses&#xa0;?</translation>
     </message>
     <message>
         <source>Import Contacts</source>
@@ -1367,12 +1639,20 @@ Code de sortie :
         <source>vCard files (*.vcf);;All files (*)</source>
         <translation>Fichiers vCard (*.vcf);;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>&amp;Copy to Phone Book</source>
+        <translation>&amp;Copier dans le carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>directory</source>
+        <translation>annuaire</translation>
+    </message>
 </context>
 <context>
     <name>desklet::RecipientPanel</name>
     <message>
         <source>Fax Recipients:</source>
-        <translation>Destinataires du fax :</translation>
+        <translation>Destinataires du fax&#xa0;:</translation>
     </message>
     <message>
         <source>To add recipients, enter the number here and click Add</source>
@@ -1403,7 +1683,10 @@ Code de sortie :
     </message>
     <message numerus="yes">
         <source>Sending fax... (%n recipients)</source>
-        <translation><numerusform>Envoi du fax... (%n destinataire)</numerusform><numerusform>Envoi du fax... (%n destinataires)</numerusform></translation>
+        <translation>
+            <numerusform>Envoi du fax... (%n destinataire)</numerusform>
+            <numerusform>Envoi du fax... (%n destinataires)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Sending fax... (1 recipient, mail %1 of %2)</source>
@@ -1411,7 +1694,77 @@ Code de sortie :
     </message>
     <message numerus="yes">
         <source>Sending fax... (%n recipients, mail %1 of %2)</source>
-        <translation><numerusform>Envoi du fax... (%n destinataire, courriel %1 sur %2)</numerusform><numerusform>Envoi du fax... (%n destinataires, courriel %1 sur %2)</numerusform></translation>
+        <translation>
+            <numerusform>Envoi du fax... (%n destinataire, courriel %1 sur %2)</numerusform>
+            <numerusform>Envoi du fax... (%n destinataires, courriel %1 sur %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>desklet::SentFaxesDlg</name>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>Fax envoyés</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Envoi en cours</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Abandonné</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Message-ID</source>
+        <translation>Message-ID</translation>
+    </message>
+    <message>
+        <source>Server Reply</source>
+        <translation>Réponse du serveur</translation>
+    </message>
+    <message>
+        <source>Faxes sent</source>
+        <translation>Fax envoyés</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>&amp;Renvoyer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>--export-contacts needs one file to write</source>
         <translation>--export-contacts には書き込むファイルを 1 つ指定してください</translation>
     </message>
+    <message>
+        <source>the company directory was not searched: %1</source>
+        <translation>社内ディレクトリは検索されませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -40,6 +44,25 @@
     <message>
         <source>Please enter no more than %1 characters.</source>
         <translation>%1 文字以内で入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>DialogSend</name>
+    <message>
+        <source>Keep the fax in the Outbox to try it again later?</source>
+        <translation>後でもう一度試せるように、FAX を送信トレイに残しますか?</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in Outbox</source>
+        <translation>送信トレイに残す(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>破棄(&amp;D)</translation>
+    </message>
+    <message>
+        <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
+        <translation>FAX は結果不明として送信トレイに残されています。送信トレイを開いて、再送信するか送信済みにしてください。</translation>
     </message>
 </context>
 <context>
@@ -69,7 +92,9 @@ desklet: desklet --send はディスプレイなしで使えます: desklet --se
     </message>
     <message numerus="yes">
         <source>%n pages</source>
-        <translation><numerusform>%n ページ</numerusform></translation>
+        <translation>
+            <numerusform>%n ページ</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 to 1 recipient</source>
@@ -77,7 +102,9 @@ desklet: desklet --send はディスプレイなしで使えます: desklet --se
     </message>
     <message numerus="yes">
         <source>%1 to %n recipients</source>
-        <translation><numerusform>%1、宛先 %n 件</numerusform></translation>
+        <translation>
+            <numerusform>%1、宛先 %n 件</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -99,7 +126,7 @@ desklet: desklet --send はディスプレイなしで使えます: desklet --se
         <translation>0 で始まる FAX 番号の後には 11 が必要です</translation>
     </message>
     <message>
-        <source>A fax number that doesn't begin with 0 or 1 must be exactly 10 digits long</source>
+        <source>A fax number that doesn&apos;t begin with 0 or 1 must be exactly 10 digits long</source>
         <translation>0 または 1 で始まらない FAX 番号は、ちょうど 10 桁でなければなりません</translation>
     </message>
     <message>
@@ -158,7 +185,7 @@ desklet: desklet --send はディスプレイなしで使えます: desklet --se
         <translation>メール サーバーが FAX を一時的に拒否しました。  後でもう一度お試しいただくか、オンライン ヘルプを参照してください。</translation>
     </message>
     <message>
-        <source>The mail server %1 could not be found.  Please check the server's name in your mail server settings and your Internet connection, or see the online help.</source>
+        <source>The mail server %1 could not be found.  Please check the server&apos;s name in your mail server settings and your Internet connection, or see the online help.</source>
         <translation>メール サーバー %1 が見つかりません。  メール サーバーの設定にあるサーバー名とインターネット接続を確認するか、オンライン ヘルプを参照してください。</translation>
     </message>
     <message>
@@ -182,15 +209,15 @@ desklet: desklet --send はディスプレイなしで使えます: desklet --se
         <translation>ポートは 1 から 65535 までの数値でなければなりません。</translation>
     </message>
     <message>
-        <source>The server's last reply: %1</source>
+        <source>The server&apos;s last reply: %1</source>
         <translation>サーバーの最後の応答: %1</translation>
     </message>
     <message>
-        <source>The system's reason: %1.</source>
+        <source>The system&apos;s reason: %1.</source>
         <translation>システムが示した理由: %1。</translation>
     </message>
     <message>
-        <source>The mail server's certificate cannot be trusted: %1.  Server: %2.  Please check your mail server settings, or see the online help.</source>
+        <source>The mail server&apos;s certificate cannot be trusted: %1.  Server: %2.  Please check your mail server settings, or see the online help.</source>
         <translation>メール サーバーの証明書は信頼できません: %1。  サーバー: %2。  メール サーバーの設定を確認するか、オンライン ヘルプを参照してください。</translation>
     </message>
     <message>
@@ -198,7 +225,7 @@ desklet: desklet --send はディスプレイなしで使えます: desklet --se
         <translation>有効期限が切れています</translation>
     </message>
     <message>
-        <source>it is not valid for this server's name</source>
+        <source>it is not valid for this server&apos;s name</source>
         <translation>このサーバーの名前に対して有効ではありません</translation>
     </message>
     <message>
@@ -227,14 +254,35 @@ desklet: desklet --send はディスプレイなしで使えます: desklet --se
     </message>
     <message numerus="yes">
         <source>The fax went to %1 of the %2 numbers. Only the %n numbers not yet sent are left in the list.</source>
-        <translation><numerusform>FAX は %2 件の番号のうち %1 件に送信されました。まだ送信されていない %n 件の番号だけがリストに残っています。</numerusform></translation>
+        <translation>
+            <numerusform>FAX は %2 件の番号のうち %1 件に送信されました。まだ送信されていない %n 件の番号だけがリストに残っています。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>JobOptions</name>
     <message>
-        <source>unknown value of -%1: "%2"</source>
-        <translation>-%1 の値が不明です: "%2"</translation>
+        <source>unknown value of -%1: &quot;%2&quot;</source>
+        <translation>-%1 の値が不明です: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Fax sent</source>
+        <translation>FAX を送信しました</translation>
+    </message>
+    <message>
+        <source>%1 went to %2.</source>
+        <translation>%1 を %2 に送信しました。</translation>
+    </message>
+    <message>
+        <source>Fax not sent</source>
+        <translation>FAX を送信できませんでした</translation>
+    </message>
+    <message>
+        <source>%1 could not go to %2: %3</source>
+        <translation>%1 を %2 に送信できませんでした: %3</translation>
     </message>
 </context>
 <context>
@@ -313,17 +361,56 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>OutboxCommands</name>
+    <message>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation>詳しくは &apos;desklet --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>--sent takes one count of jobs, a whole number from 1</source>
+        <translation>--sent にはジョブの件数を 1 以上の整数で 1 つ指定してください</translation>
+    </message>
+    <message>
+        <source>--discard takes the id of one job, as --outbox lists it</source>
+        <translation>--discard には --outbox が表示するジョブの ID を 1 つ指定してください</translation>
+    </message>
+    <message>
+        <source>fax job %1 discarded</source>
+        <translation>FAX ジョブ %1 を破棄しました</translation>
+    </message>
+    <message>
+        <source>--outbox takes no argument</source>
+        <translation>--outbox には引数を指定できません</translation>
+    </message>
+    <message>
+        <source>fax job %1 sent</source>
+        <translation>FAX ジョブ %1 を送信しました</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept in the outbox: %2</source>
+        <translation>FAX ジョブ %1 を送信トレイに残しました: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 kept as unknown: %2</source>
+        <translation>FAX ジョブ %1 を結果不明として残しました: %2</translation>
+    </message>
+    <message>
+        <source>fax job %1 failed: %2</source>
+        <translation>FAX ジョブ %1 は失敗しました: %2</translation>
+    </message>
+</context>
+<context>
     <name>PhoneBookFailure</name>
     <message>
-        <source>The phone book needs Qt's SQLite driver, which is not installed.</source>
+        <source>The phone book needs Qt&apos;s SQLite driver, which is not installed.</source>
         <translation>電話帳には Qt の SQLite ドライバーが必要ですが、インストールされていません。</translation>
     </message>
     <message>
-        <source>The phone book's folder %1 cannot be created.</source>
+        <source>The phone book&apos;s folder %1 cannot be created.</source>
         <translation>電話帳のフォルダー %1 を作成できません。</translation>
     </message>
     <message>
-        <source>The phone book's folder %1 cannot be made private to you.</source>
+        <source>The phone book&apos;s folder %1 cannot be made private to you.</source>
         <translation>電話帳のフォルダー %1 を自分専用にできません。</translation>
     </message>
     <message>
@@ -387,19 +474,19 @@ with the given filename extension.</source>
         <translation>ファイル %1 に書き込めません。</translation>
     </message>
     <message>
-        <source>No contact or group is called "%1".</source>
+        <source>No contact or group is called &quot;%1&quot;.</source>
         <translation>「%1」という名前の連絡先やグループはありません。</translation>
     </message>
     <message>
-        <source>Several contacts or groups are called "%1".</source>
+        <source>Several contacts or groups are called &quot;%1&quot;.</source>
         <translation>「%1」という名前の連絡先またはグループが複数あります。</translation>
     </message>
     <message>
-        <source>"%1" has several fax numbers and none of them is for work.</source>
+        <source>&quot;%1&quot; has several fax numbers and none of them is for work.</source>
         <translation>「%1」には FAX 番号が複数あり、そのどれも勤務先のものではありません。</translation>
     </message>
     <message>
-        <source>The group "%1" has no members.</source>
+        <source>The group &quot;%1&quot; has no members.</source>
         <translation>グループ「%1」にはメンバーがいません。</translation>
     </message>
 </context>
@@ -443,7 +530,7 @@ cannot be opened. It stays where it is.</source>
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>You don't have permission to store information in the Windows Registry</source>
+        <source>You don&apos;t have permission to store information in the Windows Registry</source>
         <translation>Windows レジストリに情報を保存する権限がありません</translation>
     </message>
     <message>
@@ -454,150 +541,8 @@ cannot be opened. It stays where it is.</source>
 <context>
     <name>TerminalMode</name>
     <message>
-        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-               [--password-file FILE]
-       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-       desklet --print-jobs
-       desklet --import-contacts FILE...
-       desklet --export-contacts FILE
-       desklet --contacts [TEXT]
-       desklet --help | --version
-
-Without an option the fax dialog opens, filled in from the keys.
-  --send           send the fax without a window; messages go to standard error
-  --print-message  write the fax mail to standard output and send nothing;
-                   a fax that goes as several mails is written as an mbox
-  --print-jobs     open the fax dialog for each printed document waiting
-  --import-contacts FILE...
-                   add the contacts and groups of vCard or CSV files to the
-                   phone book; the counts go to standard error
-  --export-contacts FILE
-                   write every contact and group to FILE as vCard 4.0
-  --contacts [TEXT]
-                   print the contacts and groups whose name, company or number
-                   holds TEXT, one fax number a line:
-                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
-  --help           show this text
-  --version        show the version
-  --password-file FILE
-                   with --send: the mail server's password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
-
-Keys (a dash, the key, then the value: the next argument, whole):
-  -file DOCUMENT       the document to fax
-  -fax LIST            fax numbers, separated by commas
-  -to NAMES            phone book contacts or groups, separated by commas
-  -font regular|bold   the fax page font
-  -resolution low|high
-  -cover yes|no        attach a cover page
-  -comment TEXT        -from TEXT        -attention TEXT
-Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
-the settings not stored: a stored value wins, and --send names each key it
-overrides. Every user of this computer can read a command line, so give the
-password with --password-file rather than -smtp_password.
-
-Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
-run desklet once with a window to set up the account.
-
-Exit status:
-   0 sent (or printed)
-  64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send
-  65 a fax number breaks the number rules; a -to name is unknown or names
-     several contacts; a contact file is neither vCard nor CSV
-  66 the document or a contact file is missing or unreadable
-  69 the server could not be reached, refused the fax for good (5xx), does not
-     offer the encryption asked for, or takes no message this large; or there
-     is no display for the window (desklet, desklet --print-jobs)
-  75 the server refused the fax for now (4xx), or its answer to the message
-     never came; try again later
-  76 the server's replies made no sense, or it closed the connection mid-session
-  77 the server refused the login or its certificate
-  73 the exported file cannot be written
-  74 the phone book cannot be opened, read or written
-  78 no account is set up: start desklet once with a window; or the mail
-     server settings cannot be used (a login without encryption, an unknown
-     smtp_security); or the password file cannot be used (missing, readable by
-     others, a symbolic link, no password on its first line)
-</source>
-        <translation>使い方: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
-        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-                [--password-file FILE]
-        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
-        desklet --print-jobs
-        desklet --import-contacts FILE...
-        desklet --export-contacts FILE
-        desklet --contacts [TEXT]
-        desklet --help | --version
-
-オプションを付けないと、キーの値を入力した FAX ダイアログが開きます。
-  --send           ウィンドウを使わずに FAX を送信します。メッセージは標準エラー
-                   出力に出ます
-  --print-message  FAX のメールを標準出力に書き出し、何も送信しません。複数の
-                   メールで送られる FAX は mbox として書き出します
-  --print-jobs     待機中の印刷済み文書ごとに FAX ダイアログを開きます
-  --import-contacts FILE...
-                   vCard または CSV ファイルの連絡先とグループを電話帳に追加
-                   します。件数は標準エラー出力に出ます
-  --export-contacts FILE
-                   すべての連絡先とグループを vCard 4.0 として FILE に書き込み
-                   ます
-  --contacts [TEXT]
-                   名前、会社、番号に TEXT を含む連絡先とグループを、1 行に
-                   FAX 番号 1 つずつ表示します:
-                   名前&lt;TAB&gt;会社&lt;TAB&gt;番号&lt;TAB&gt;ラベル
-  --help           このテキストを表示します
-  --version        バージョンを表示します
-  --password-file FILE
-                   --send と共に使います: メール サーバーのパスワードは FILE の
-                   1 行目で、FILE は所有者だけが読み取れなければなりません
-                   (- は標準入力を読みます)。保存されたパスワードより優先して、
-                   今回の実行で使われます
-
-キー (ダッシュ、キー、値の順: 値は次の引数全体):
-  -file DOCUMENT       FAX で送る文書
-  -fax LIST            FAX 番号 (カンマ区切り)
-  -to NAMES            電話帳の連絡先またはグループ (カンマ区切り)
-  -font regular|bold   FAX ページのフォント
-  -resolution low|high
-  -cover yes|no        送付状を付けるかどうか
-  -comment TEXT        -from TEXT        -attention TEXT
-どの設定も同じ方法で指定できます (-logon、-smtp、-smtp_port など)。これは
-保存されていない設定に使われます: 保存された値が優先され、--send は上書き
-したキーをそれぞれ表示します。このコンピューターのユーザーは誰でもコマンド
-ラインを読めるため、パスワードは -smtp_password ではなく --password-file で
-指定してください。
-
-設定は $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf) にあります。
-アカウントを設定するには、desklet を一度ウィンドウ付きで起動してください。
-
-終了ステータス:
-   0 送信した (または出力した)
-  64 コマンドラインが正しくない: -fax または -file がない、値やオプションが
-     不明、--password-file にファイルがない、または --send がない
-  65 FAX 番号が番号の規則に反している。-to の名前が不明か、複数の連絡先に
-     該当する。連絡先ファイルが vCard でも CSV でもない
-  66 文書または連絡先ファイルが見つからないか、読み取れない
-  69 サーバーに接続できなかった、FAX を恒久的に拒否した (5xx)、要求した暗号化
-     を提供していない、またはこの大きさのメッセージを受け付けない。または
-     ウィンドウを表示するディスプレイがない (desklet、desklet --print-jobs)
-  75 サーバーが FAX を一時的に拒否した (4xx)、またはメッセージへの応答が
-     届かなかった。後でもう一度お試しください
-  76 サーバーの応答が不正だった、またはセッションの途中で接続を閉じた
-  77 サーバーがログインを拒否した、またはサーバーの証明書を拒否した
-  73 エクスポートしたファイルに書き込めない
-  74 電話帳を開けない、読み取れない、または書き込めない
-  78 アカウントが設定されていない: desklet を一度ウィンドウ付きで起動して
-     ください。またはメール サーバーの設定が使えない (暗号化なしのログイン、
-     不明な smtp_security)。またはパスワード ファイルが使えない (ない、他の
-     ユーザーが読み取れる、シンボリック リンク、1 行目にパスワードがない)
-</translation>
-    </message>
-    <message>
-        <source>Try 'desklet --help' for more information.</source>
-        <translation>詳しくは 'desklet --help' を実行してください。</translation>
+        <source>Try &apos;desklet --help&apos; for more information.</source>
+        <translation>詳しくは &apos;desklet --help&apos; を実行してください。</translation>
     </message>
     <message>
         <source>sending fax... %1%</source>
@@ -665,7 +610,9 @@ Exit status:
     </message>
     <message numerus="yes">
         <source>%n fax mails, one for each share of the numbers, written as an mbox</source>
-        <translation><numerusform>%n 通の FAX メール (番号の分担ごとに 1 通) を mbox として書き出しました</numerusform></translation>
+        <translation>
+            <numerusform>%n 通の FAX メール (番号の分担ごとに 1 通) を mbox として書き出しました</numerusform>
+        </translation>
     </message>
     <message>
         <source>no fax number: give -fax NUMBER[,NUMBER...] or -to NAME[,NAME...]</source>
@@ -676,8 +623,8 @@ Exit status:
         <translation>文書がありません: -file DOCUMENT を指定してください</translation>
     </message>
     <message>
-        <source>no fax number in -fax "%1"</source>
-        <translation>-fax "%1" に FAX 番号がありません</translation>
+        <source>no fax number in -fax &quot;%1&quot;</source>
+        <translation>-fax &quot;%1&quot; に FAX 番号がありません</translation>
     </message>
     <message>
         <source>every user of this computer can read the password given with -smtp_password; give it with --password-file instead</source>
@@ -698,6 +645,206 @@ Exit status:
     <message>
         <source>this mode needs a window</source>
         <translation>このモードにはウィンドウが必要です</translation>
+    </message>
+    <message>
+        <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+       desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+               [--password-file FILE] [--queue]
+       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --discard ID | --sent [N]
+       desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+       desklet --print-jobs
+       desklet --import-contacts FILE...
+       desklet --export-contacts FILE
+       desklet --contacts [TEXT]
+       desklet --help | --version
+
+Without an option the fax dialog opens, filled in from the keys.
+  --send           send the fax without a window; messages go to standard error;
+                   every fax sent is kept in the sent log
+  --queue          with --send: a failure that may pass (no server, a refusal
+                   for now) keeps the fax in the outbox, to go with
+                   --flush-outbox or the next try of the window, and the run
+                   ends with 0
+  --outbox         list the faxes waiting in the outbox and those whose fate
+                   is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
+                   &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
+  --flush-outbox   try every waiting fax now; ends with 0 when none is left
+                   waiting, 75 when some are
+  --discard ID     take a waiting or unknown fax out of the outbox
+  --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
+                   line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
+                   Message-ID&lt;TAB&gt;server reply
+  --print-message  write the fax mail to standard output and send nothing;
+                   a fax that goes as several mails is written as an mbox
+  --print-jobs     open the fax dialog for each printed document waiting
+  --import-contacts FILE...
+                   add the contacts and groups of vCard or CSV files to the
+                   phone book; the counts go to standard error
+  --export-contacts FILE
+                   write every contact and group to FILE as vCard 4.0
+  --contacts [TEXT]
+                   print the contacts and groups whose name, company or number
+                   holds TEXT, one fax number a line:
+                   name&lt;TAB&gt;company&lt;TAB&gt;number&lt;TAB&gt;label
+  --help           show this text
+  --version        show the version
+  --password-file FILE
+                   with --send or --flush-outbox: the mail server&apos;s password is the first line
+                   of FILE, which only its owner may read (- reads standard
+                   input); it is used for this run, before the stored one
+
+Keys (a dash, the key, then the value: the next argument, whole):
+  -file DOCUMENT       the document to fax
+  -fax LIST            fax numbers, separated by commas
+  -to NAMES            phone book contacts or groups, separated by commas
+  -font regular|bold   the fax page font
+  -resolution low|high
+  -cover yes|no        attach a cover page
+  -comment TEXT        -from TEXT        -attention TEXT
+Any setting can be given the same way (-logon, -smtp, -smtp_port, ...), for
+the settings not stored: a stored value wins, and --send names each key it
+overrides. Every user of this computer can read a command line, so give the
+password with --password-file rather than -smtp_password.
+
+Settings live in $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf);
+run desklet once with a window to set up the account.
+
+Exit status:
+   0 sent (or printed); with --queue also kept in the outbox for a later try
+  64 the command line is wrong: no -fax or -file, an unknown value or option,
+     --password-file without a file or without --send, --queue without --send
+  65 a fax number breaks the number rules; a -to name is unknown or names
+     several contacts; a contact file is neither vCard nor CSV; --discard names
+     no job of the outbox
+  66 the document or a contact file is missing or unreadable
+  69 the server could not be reached, refused the fax for good (5xx), does not
+     offer the encryption asked for, or takes no message this large; or there
+     is no display for the window (desklet, desklet --print-jobs)
+  75 the server refused the fax for now (4xx), or its answer to the message
+     never came (the fax is kept in the outbox as unknown); try again later;
+     with --flush-outbox: faxes are still waiting
+  76 the server&apos;s replies made no sense, or it closed the connection mid-session
+  77 the server refused the login or its certificate
+  73 the exported file cannot be written
+  74 the phone book, the outbox or the sent log cannot be opened, read or
+     written
+  78 no account is set up: start desklet once with a window; or the mail
+     server settings cannot be used (a login without encryption, an unknown
+     smtp_security); or the password file cannot be used (missing, readable by
+     others, a symbolic link, no password on its first line)
+</source>
+        <translation>使い方: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
+        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+                [--password-file FILE] [--queue]
+        desklet --outbox | --flush-outbox [--password-file FILE]
+        desklet --discard ID | --sent [N]
+        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
+        desklet --print-jobs
+        desklet --import-contacts FILE...
+        desklet --export-contacts FILE
+        desklet --contacts [TEXT]
+        desklet --help | --version
+
+オプションを付けないと、キーの値を入力した FAX ダイアログが開きます。
+  --send           ウィンドウを使わずに FAX を送信します。メッセージは標準エラー
+                   出力に出ます。送信した FAX はすべて送信ログに記録されます
+  --queue          --send と共に使います: 一時的な失敗 (サーバーがない、一時的な
+                   拒否) の場合は FAX を送信トレイに残し、--flush-outbox または
+                   ウィンドウの次の試行で送信します。実行は 0 で終了します
+  --outbox         送信トレイで待機中の FAX と、結果が不明な FAX を一覧表示
+                   します: ID&lt;TAB&gt;状態&lt;TAB&gt;登録日時&lt;TAB&gt;番号&lt;TAB&gt;文書
+                   &lt;TAB&gt;試行回数&lt;TAB&gt;次の試行&lt;TAB&gt;最後のエラー
+  --flush-outbox   待機中の FAX をすべて今すぐ試行します。待機中の FAX が残ら
+                   なければ 0、残っていれば 75 で終了します
+  --discard ID     待機中または結果不明の FAX を送信トレイから取り除きます
+  --sent [N]       最近の N 件のジョブ (N がなければ 20 件) の FAX を、1 行に
+                   メール 1 通ずつ表示します: 日時&lt;TAB&gt;番号&lt;TAB&gt;文書&lt;TAB&gt;結果
+                   &lt;TAB&gt;Message-ID&lt;TAB&gt;サーバーの応答
+  --print-message  FAX のメールを標準出力に書き出し、何も送信しません。複数の
+                   メールで送られる FAX は mbox として書き出します
+  --print-jobs     待機中の印刷済み文書ごとに FAX ダイアログを開きます
+  --import-contacts FILE...
+                   vCard または CSV ファイルの連絡先とグループを電話帳に追加
+                   します。件数は標準エラー出力に出ます
+  --export-contacts FILE
+                   すべての連絡先とグループを vCard 4.0 として FILE に書き込み
+                   ます
+  --contacts [TEXT]
+                   名前、会社、番号に TEXT を含む連絡先とグループを、1 行に
+                   FAX 番号 1 つずつ表示します:
+                   名前&lt;TAB&gt;会社&lt;TAB&gt;番号&lt;TAB&gt;ラベル
+  --help           このテキストを表示します
+  --version        バージョンを表示します
+  --password-file FILE
+                   --send または --flush-outbox と共に使います: メール サーバー
+                   のパスワードは FILE の 1 行目で、FILE は所有者だけが読み取れ
+                   なければなりません (- は標準入力を読みます)。保存された
+                   パスワードより優先して、今回の実行で使われます
+
+キー (ダッシュ、キー、値の順: 値は次の引数全体):
+  -file DOCUMENT       FAX で送る文書
+  -fax LIST            FAX 番号 (カンマ区切り)
+  -to NAMES            電話帳の連絡先またはグループ (カンマ区切り)
+  -font regular|bold   FAX ページのフォント
+  -resolution low|high
+  -cover yes|no        送付状を付けるかどうか
+  -comment TEXT        -from TEXT        -attention TEXT
+どの設定も同じ方法で指定できます (-logon、-smtp、-smtp_port など)。これは
+保存されていない設定に使われます: 保存された値が優先され、--send は上書き
+したキーをそれぞれ表示します。このコンピューターのユーザーは誰でもコマンド
+ラインを読めるため、パスワードは -smtp_password ではなく --password-file で
+指定してください。
+
+設定は $XDG_CONFIG_HOME/Quillmark/Desklet.conf (~/.config/Quillmark/Desklet.conf) にあります。
+アカウントを設定するには、desklet を一度ウィンドウ付きで起動してください。
+
+終了ステータス:
+   0 送信した (または出力した)。--queue を付けた場合は、後で試行するために
+     送信トレイに残した場合も含む
+  64 コマンドラインが正しくない: -fax または -file がない、値やオプションが
+     不明、--password-file にファイルまたは --send がない、--queue に
+     --send がない
+  65 FAX 番号が番号の規則に反している。-to の名前が不明か、複数の連絡先に
+     該当する。連絡先ファイルが vCard でも CSV でもない。--discard の ID が
+     送信トレイのどのジョブにも当たらない
+  66 文書または連絡先ファイルが見つからないか、読み取れない
+  69 サーバーに接続できなかった、FAX を恒久的に拒否した (5xx)、要求した暗号化
+     を提供していない、またはこの大きさのメッセージを受け付けない。または
+     ウィンドウを表示するディスプレイがない (desklet、desklet --print-jobs)
+  75 サーバーが FAX を一時的に拒否した (4xx)、またはメッセージへの応答が
+     届かなかった (FAX は結果不明として送信トレイに残る)。後でもう一度
+     お試しください。--flush-outbox の場合: まだ待機中の FAX がある
+  76 サーバーの応答が不正だった、またはセッションの途中で接続を閉じた
+  77 サーバーがログインを拒否した、またはサーバーの証明書を拒否した
+  73 エクスポートしたファイルに書き込めない
+  74 電話帳、送信トレイ、または送信ログを開けない、読み取れない、または
+     書き込めない
+  78 アカウントが設定されていない: desklet を一度ウィンドウ付きで起動して
+     ください。またはメール サーバーの設定が使えない (暗号化なしのログイン、
+     不明な smtp_security)。またはパスワード ファイルが使えない (ない、他の
+     ユーザーが読み取れる、シンボリック リンク、1 行目にパスワードがない)
+</translation>
+    </message>
+    <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 は --send または --flush-outbox と共に使います</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>FAX は送信ログに記録されずに送信されます</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>送信トレイに残しました: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>結果不明として送信トレイに残しました: %1。desklet --outbox で一覧表示でき、desklet --discard で取り除けます</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox には引数を指定できません</translation>
     </message>
 </context>
 <context>
@@ -877,7 +1024,21 @@ Exit status:
     </message>
     <message numerus="yes">
         <source>Printed to the fax printer. %n more printed documents wait.</source>
-        <translation><numerusform>FAX プリンターに印刷しました。印刷済みの文書があと %n 件待機しています。</numerusform></translation>
+        <translation>
+            <numerusform>FAX プリンターに印刷しました。印刷済みの文書があと %n 件待機しています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Faxes</source>
+        <translation>FAX(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Outbox</source>
+        <translation>送信トレイ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Sent Faxes</source>
+        <translation>送信済み FAX(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -956,7 +1117,7 @@ Exit status:
         <translation>FAX が正常に配信されたときの通知先(&amp;D):</translation>
     </message>
     <message>
-        <source>Notify when a fax can'&amp;t be delivered:</source>
+        <source>Notify when a fax can&apos;&amp;t be delivered:</source>
         <translation>FAX を配信できなかったときの通知先(&amp;T):</translation>
     </message>
     <message>
@@ -964,7 +1125,7 @@ Exit status:
         <translation>FAX が送信待ちになったときの通知先(&amp;Q):</translation>
     </message>
     <message>
-        <source>Notify when a fax ca&amp;n't be queued to be sent:</source>
+        <source>Notify when a fax ca&amp;n&apos;t be queued to be sent:</source>
         <translation>FAX を送信待ちにできなかったときの通知先(&amp;N):</translation>
     </message>
 </context>
@@ -975,7 +1136,7 @@ Exit status:
         <translation>ディレクトリ</translation>
     </message>
     <message>
-        <source>The phone book can also search your company's directory (LDAP). Enter its server as ldap://server, which is encrypted with StartTLS whenever the server offers it, or ldaps://server, and the part of the directory to search. A login name and password are needed only if the directory asks for one; the password is sent over an encrypted connection only.</source>
+        <source>The phone book can also search your company&apos;s directory (LDAP). Enter its server as ldap://server, which is encrypted with StartTLS whenever the server offers it, or ldaps://server, and the part of the directory to search. A login name and password are needed only if the directory asks for one; the password is sent over an encrypted connection only.</source>
         <translation>電話帳では、会社のディレクトリ (LDAP) も検索できます。サーバーを ldap://server (サーバーが対応していれば常に StartTLS で暗号化されます) または ldaps://server の形で入力し、検索するディレクトリの範囲を指定してください。ログイン名とパスワードは、ディレクトリが求める場合にだけ必要です。パスワードは暗号化された接続でのみ送信されます。</translation>
     </message>
     <message>
@@ -1018,7 +1179,7 @@ Exit status:
         <translation>メール サーバーの設定</translation>
     </message>
     <message>
-        <source>Quillmark Tarvel works by sending email to a server at Quillmark's data center.  Some Internet Service Providers will not allow you to connect directly to Quillmark's mail server.  If your ISP requires you to use a specific mail server, please enter the address of that server below.</source>
+        <source>Quillmark Tarvel works by sending email to a server at Quillmark&apos;s data center.  Some Internet Service Providers will not allow you to connect directly to Quillmark&apos;s mail server.  If your ISP requires you to use a specific mail server, please enter the address of that server below.</source>
         <translation>Quillmark Tarvel は、Quillmark のデータ センターにあるサーバーへ電子メールを送信して動作します。  一部のインターネット サービス プロバイダーでは、Quillmark のメール サーバーに直接接続できません。  プロバイダーが特定のメール サーバーの使用を求めている場合は、そのサーバーのアドレスを下に入力してください。</translation>
     </message>
     <message>
@@ -1096,10 +1257,6 @@ Exit status:
         <translation>FAX 番号:</translation>
     </message>
     <message>
-        <source>Add &amp;Number</source>
-        <translation>番号を追加(&amp;A)</translation>
-    </message>
-    <message>
         <source>N&amp;ote:</source>
         <translation>メモ(&amp;O):</translation>
     </message>
@@ -1130,6 +1287,10 @@ Exit status:
     <message>
         <source>other</source>
         <translation>その他</translation>
+    </message>
+    <message>
+        <source>&amp;Add Number</source>
+        <translation>番号を追加(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1397,105 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>desklet::OutboxDlg</name>
+    <message>
+        <source>Outbox</source>
+        <translation>送信トレイ</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>送信中</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>送信済み</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>ジョブ</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>登録日時</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>文書</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>試行回数</translation>
+    </message>
+    <message>
+        <source>Next Attempt</source>
+        <translation>次の試行</translation>
+    </message>
+    <message>
+        <source>Last Error</source>
+        <translation>最後のエラー</translation>
+    </message>
+    <message>
+        <source>Faxes in the outbox</source>
+        <translation>送信トレイの FAX</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>再送信(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>破棄(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as Sent</source>
+        <translation>送信済みにする(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The fax to %1 may have gone. Send it again to these numbers?</source>
+        <translation>%1 への FAX は送信済みの可能性があります。これらの番号にもう一度送信しますか?</translation>
+    </message>
+    <message>
+        <source>Send Again</source>
+        <translation>再送信</translation>
+    </message>
+    <message>
+        <source>Discard the fax to %1? It will not be sent.</source>
+        <translation>%1 への FAX を破棄しますか? この FAX は送信されません。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+</context>
+<context>
     <name>desklet::PhoneBookCompletion</name>
     <message>
         <source>%1, %2</source>
@@ -1244,6 +1504,10 @@ Exit status:
     <message>
         <source>%1 - %2 (%3)</source>
         <translation>%1 - %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 - %2 (directory)</source>
+        <translation>%1 - %2 (ディレクトリ)</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1624,14 @@ Exit status:
         <source>vCard files (*.vcf);;All files (*)</source>
         <translation>vCard ファイル (*.vcf);;すべてのファイル (*)</translation>
     </message>
+    <message>
+        <source>&amp;Copy to Phone Book</source>
+        <translation>電話帳にコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>directory</source>
+        <translation>ディレクトリ</translation>
+    </message>
 </context>
 <context>
     <name>desklet::RecipientPanel</name>
@@ -1396,7 +1668,9 @@ Exit status:
     </message>
     <message numerus="yes">
         <source>Sending fax... (%n recipients)</source>
-        <translation><numerusform>FAX を送信中... (宛先 %n 件)</numerusform></translation>
+        <translation>
+            <numerusform>FAX を送信中... (宛先 %n 件)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Sending fax... (1 recipient, mail %1 of %2)</source>
@@ -1404,7 +1678,76 @@ Exit status:
     </message>
     <message numerus="yes">
         <source>Sending fax... (%n recipients, mail %1 of %2)</source>
-        <translation><numerusform>FAX を送信中... (宛先 %n 件、メール %1/%2)</numerusform></translation>
+        <translation>
+            <numerusform>FAX を送信中... (宛先 %n 件、メール %1/%2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>desklet::SentFaxesDlg</name>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>送信済み FAX</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>送信済み</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>送信中</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>文書</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Message-ID</source>
+        <translation>Message-ID</translation>
+    </message>
+    <message>
+        <source>Server Reply</source>
+        <translation>サーバーの応答</translation>
+    </message>
+    <message>
+        <source>Faxes sent</source>
+        <translation>送信済みの FAX</translation>
+    </message>
+    <message>
+        <source>Send &amp;Again</source>
+        <translation>再送信(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
     </message>
 </context>
 </TS>

@@ -234,6 +234,9 @@ int OutboxCommands::Flush(const CMapStringToString& settings, const TerminalMode
             if (outbox.LastFailure().kind == OutboxFailure::Kind::Database) {
                 return Fail(streams, outbox.LastFailure());
             }
+            if (outbox.LastFailure().kind == OutboxFailure::Kind::Document) {
+                Say(streams.err, outbox.LastFailure().Text()); // the job failed unsent
+            }
             continue;
         }
         SmtpClientTransport transport;

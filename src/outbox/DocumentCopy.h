@@ -21,6 +21,12 @@ struct DocumentFacts {
 // private folder beside the database. A copy is taken with a reflink or
 // copy_file_range where the file system allows, so that it costs no second
 // copy of the bytes there.
+//
+// A copy for a try that starts at once need not be on the disk yet: a killed
+// sender leaves it in the page cache, and only a power cut can lose it. It is
+// synced when a job's safety comes to rest on it (Sync), and checked against
+// its recorded facts before any later try (Verify), so that a copy a power cut
+// damaged is never faxed.
 class DocumentCopy {
 public:
     enum class Failure {
@@ -28,7 +34,15 @@ public:
         FolderNotPrivate,    // the folder cannot be made, is not ours, or cannot be made 0700
         LinkInsteadOfFolder, // a symbolic link stands where the folder goes: never followed
         DocumentUnreadable,  // the document cannot be opened or read whole
-        CannotWrite,         // the copy could not be written (a full disk)
+        CannotWrite,         // the copy could not be written or synced (a full disk, a disk fault)
+        CopyChanged,         // a kept copy is gone, unreadable or not the document recorded
+                             // (a power cut before it reached the disk): it must not be sent
+    };
+
+    // Whether Take puts the copy on the disk before it returns.
+    enum class Durability {
+        Synced,  // a job that waits for a later try
+        InCache, // a try starts now; Sync it once the job is left waiting
     };
 
     explicit DocumentCopy(QString folder) : m_folder(std::move(folder)) {}
@@ -38,7 +52,14 @@ public:
 
     // Copies the document into the folder under a fresh name (0600), keeping its
     // extension, and reads its facts on the way. Returns the copy's file name.
-    [[nodiscard]] bool Take(const std::string& documentPath, QString& copyName, DocumentFacts& facts);
+    // FolderNotPrivate, LinkInsteadOfFolder, DocumentUnreadable, CannotWrite.
+    [[nodiscard]] bool Take(const std::string& documentPath, QString& copyName, DocumentFacts& facts,
+                            Durability durability = Durability::Synced);
+    // Puts a copy and its name in the folder on the disk. CannotWrite.
+    [[nodiscard]] bool Sync(const QString& copyName);
+    // Whether a copy is still, byte for byte, the document of the recorded size
+    // and SHA-256. CopyChanged.
+    [[nodiscard]] bool Verify(const QString& copyName, const DocumentFacts& recorded);
     // Reads the facts of a document without copying it.
     [[nodiscard]] bool Examine(const std::string& documentPath, DocumentFacts& facts);
     // The path of a copy by its name; empty for a name that is not one of ours.
@@ -60,6 +81,7 @@ public:
 
 private:
     bool PrepareFolder();
+    bool SyncFolder();
     bool Fail(Failure failure, const QString& error);
 
     QString m_folder;

@@ -85,6 +85,12 @@ QString OutboxFailure::Text() const {
     case Kind::Database:
         return database.Text();
     case Kind::Document:
+        if (document == DocumentCopy::Failure::CopyChanged) {
+            return QCoreApplication::translate(
+                       "desklet::Outbox", "Fax job %1 was not sent and has failed: the outbox's copy of its document "
+                                          "is damaged or gone, as after a power cut. Please send the document again.")
+                .arg(detail);
+        }
         return QCoreApplication::translate("desklet::Outbox", "The document could not be kept for a later try: %1")
             .arg(detail);
     case Kind::NotFound:
@@ -150,7 +156,10 @@ std::optional<std::int64_t> Outbox::Insert(const FaxJob& job, const std::string&
     m_failure = {};
     QString copyName;
     DocumentFacts facts;
-    if (!m_copies.Take(documentPath, copyName, facts)) {
+    // A try that starts now does not wait for its copy to reach the disk: a
+    // killed sender leaves it in the page cache. Finish syncs it if the job waits.
+    const auto durability = claim ? DocumentCopy::Durability::InCache : DocumentCopy::Durability::Synced;
+    if (!m_copies.Take(documentPath, copyName, facts, durability)) {
         Fail(OutboxFailure::Kind::Document, m_copies.LastError());
         m_failure.document = m_copies.LastFailure();
         return std::nullopt;
@@ -236,6 +245,48 @@ std::optional<ClaimedJob> Outbox::Record(const FaxJob& job, const std::string& d
 std::optional<std::int64_t> Outbox::Queue(const FaxJob& job, const std::string& documentPath,
                                           const CMapStringToString& settings) {
     return Insert(job, documentPath, settings, false);
+}
+
+// A later try sends the copy only while it is the document recorded: a first
+// try does not sync its copy, and a power cut may leave it short, zeroed or
+// gone. Such a job fails rather than fax something else. The copy is read after
+// the claim's commit, so that no other sender waits on the hash.
+std::optional<ClaimedJob> Outbox::CopyChecked(ClaimedJob claim) {
+    Statement read(m_database,
+                   QStringLiteral("SELECT copy_name, document_size, document_sha256 FROM fax_job WHERE id = ?"));
+    if (!read.Bind(static_cast<qint64>(claim.id)).Run(PhoneBookFailure::Kind::ReadFailed) || !read.Query().next()) {
+        FailDatabase(PhoneBookFailure::Kind::ReadFailed);
+        return std::nullopt;
+    }
+    const QString copyName = read.Query().value(0).toString();
+    DocumentFacts recorded;
+    recorded.size = static_cast<std::uint64_t>(read.Query().value(1).toLongLong());
+    recorded.sha256 = read.Query().value(2).toString().toStdString();
+    read.Query().finish();
+    if (m_copies.Verify(copyName, recorded)) {
+        return claim;
+    }
+    OutboxFailure failure;
+    failure.kind = OutboxFailure::Kind::Document;
+    failure.document = m_copies.LastFailure();
+    failure.detail = QString::number(claim.id);
+    Database::Transaction transaction(m_database);
+    Statement fail(m_database, QStringLiteral("UPDATE fax_job SET state = 'failed', next_attempt_at = NULL, "
+                                              "last_error = ?, claimer_pid = NULL, lease_until = NULL, changed_at = ?, "
+                                              "copy_name = NULL WHERE id = ? AND state = 'sending' AND claimer_pid = ? "
+                                              "AND attempts = ?"));
+    fail.Bind(failure.Text())
+        .Bind(ms(m_clock.Now()))
+        .Bind(static_cast<qint64>(claim.id))
+        .Bind(m_pid)
+        .Bind(claim.attempt);
+    if (!transaction.Began() || !fail.Run() || !transaction.Commit()) {
+        FailDatabase(PhoneBookFailure::Kind::WriteFailed);
+        return std::nullopt;
+    }
+    m_copies.Remove(copyName);
+    m_failure = failure;
+    return std::nullopt;
 }
 
 std::optional<ClaimedJob> Outbox::ClaimDue() {
@@ -334,7 +385,7 @@ std::optional<ClaimedJob> Outbox::ClaimWhere(std::optional<std::int64_t> wanted)
         FailDatabase(PhoneBookFailure::Kind::WriteFailed);
         return std::nullopt;
     }
-    return claim;
+    return CopyChecked(std::move(claim));
 }
 
 bool Outbox::Claimed(const ClaimedJob& claim) {
@@ -528,6 +579,12 @@ std::optional<JobState> Outbox::Finish(const ClaimedJob& claim, const AttemptRes
     // A try that broke after its last mail was accepted (at QUIT) sent the job.
     if (allGone && next.state != JobState::Unknown) {
         next = {JobState::Sent, std::nullopt, false};
+    }
+    // The job's safety now rests on its copy, which the first try did not sync.
+    // A copy that cannot be synced does not stop the try's record: the check
+    // before the next try fails the job if the copy did not survive.
+    if (next.keepCopy) {
+        (void)m_copies.Sync(copyName);
     }
     Statement update(
         m_database,

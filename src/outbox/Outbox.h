@@ -106,9 +106,12 @@ public:
                                       const CMapStringToString& settings);
 
     // Claims the waiting job due first (after putting abandoned ones back); nothing
-    // when none is due, and then LastFailure is None.
+    // when none is due, and then LastFailure is None. A job whose copy is no longer
+    // the document recorded is not claimed but failed: Document with CopyChanged
+    // (claim again for the next job).
     std::optional<ClaimedJob> ClaimDue();
-    // Claims a waiting job now, due or not (a person's "try now"). NotFound, WrongState.
+    // Claims a waiting job now, due or not (a person's "try now"). NotFound,
+    // WrongState, Document with CopyChanged as for ClaimDue.
     std::optional<ClaimedJob> Claim(std::int64_t id);
 
     // The steps of a try. index counts the try's mails from 0. MailStarting names
@@ -155,6 +158,7 @@ private:
     std::optional<std::int64_t> Insert(const FaxJob& job, const std::string& documentPath,
                                        const CMapStringToString& settings, bool claim);
     std::optional<ClaimedJob> ClaimWhere(std::optional<std::int64_t> id);
+    std::optional<ClaimedJob> CopyChecked(ClaimedJob claim);
     bool RecoverAbandonedLocked(int& count);
     bool Claimed(const ClaimedJob& claim);
     bool RecordMail(const ClaimedJob& claim, std::size_t index, MailState state, const std::string* reply);

@@ -1,5 +1,8 @@
 #include "app/CFaxClientApp.h"
 #include "app/CFaxClientDlg.h"
+#include "outbox/Outbox.h"
+#include "outbox/ui/OutboxDlg.h"
+#include "outbox/ui/SentFaxesDlg.h"
 #include "phonebook/Database.h"
 #include "phonebook/ui/ContactEditDlg.h"
 #include "phonebook/ui/GroupEditDlg.h"
@@ -15,19 +18,24 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QTranslator>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 
 using namespace desklet;
@@ -96,7 +104,67 @@ int ButtonFrame(const QAbstractButton& button) {
     return probe->sizeHint().width() - QFontMetrics(button.font()).horizontalAdvance(text);
 }
 
-// Every text of the window that is cut off: wider than the room its widget gives it.
+// The letter a text's & underlines, upper case; none without one.
+QChar AccessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] != QLatin1Char('&')) {
+                return text[i + 1].toUpper();
+            }
+            ++i;
+        }
+    }
+    return {};
+}
+
+// Every access key that two texts of one level share: Alt and the letter reach only
+// one of them. A level is the window (its menu bar's titles included) or one menu.
+void FindSharedKeys(QWidget& window, const std::string& language, std::vector<std::string>& shared) {
+    std::map<std::pair<const QWidget*, char16_t>, QString> owners;
+    auto add = [&](const QWidget* level, const QString& text) {
+        const QChar key = AccessKey(text);
+        if (key.isNull()) {
+            return;
+        }
+        const auto [owner, fresh] = owners.emplace(std::make_pair(level, key.unicode()), text);
+        if (!fresh) {
+            shared.push_back(language + ": " + window.windowTitle().toStdString() + " / Alt+" +
+                             QString(key).toStdString() + " for \"" + owner->second.toStdString() + "\" and \"" +
+                             text.toStdString() + "\"");
+        }
+    };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window)) {
+            continue;
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            // Without a buddy a label's & is no access key.
+            if (label->buddy() != nullptr) {
+                add(&window, label->text());
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            add(&window, button->text());
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            add(&window, group->title());
+        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                add(&window, tabs->tabText(i));
+            }
+        } else if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+            for (const QAction* title : bar->actions()) {
+                add(&window, title->text());
+                if (const QMenu* menu = title->menu()) {
+                    for (const QAction* item : menu->actions()) {
+                        add(menu, item->text());
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Every text of the window that is cut off: wider than the room its widget gives it;
+// and every access key two of its texts share.
 int FindClipped(QWidget& window, const std::string& language, std::vector<std::string>& clipped) {
     int checked = 0;
     window.show();
@@ -129,6 +197,12 @@ int FindClipped(QWidget& window, const std::string& language, std::vector<std::s
             check(Shown(button->text(), false), button->contentsRect().width() - ButtonFrame(*button));
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             check(Shown(group->title(), false), group->contentsRect().width() - 2 * metrics.averageCharWidth());
+        } else if (auto* header = qobject_cast<QHeaderView*>(widget)) {
+            const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int i = 0; i < header->count(); ++i) {
+                check(header->model()->headerData(i, header->orientation()).toString(),
+                      header->sectionSize(i) - 2 * margin);
+            }
         } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
             const int padding = tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs);
             for (int i = 0; i < tabs->count(); ++i) {
@@ -136,6 +210,7 @@ int FindClipped(QWidget& window, const std::string& language, std::vector<std::s
             }
         }
     }
+    FindSharedKeys(window, language, clipped);
     return checked;
 }
 
@@ -143,6 +218,7 @@ class Layout : public testing::Test {
 protected:
     TempSettingsHome home;
     TempDataHome data;
+    TempDir files;
     DialogRecorder recorder;
     FakeDesktop desktop;
     std::vector<std::string> arguments{"desklet"};
@@ -152,6 +228,7 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(StoreSamplePhoneBook());
+        StoreSampleFaxes();
         const auto folder = home.path() / "Quillmark";
         std::filesystem::create_directories(folder);
         std::ofstream(folder / "Desklet.conf") << "[Config]\nlogon=acme\n";
@@ -159,8 +236,34 @@ protected:
         app->ReadCommandLine();
     }
 
+    // A fax that waits, one whose fate is unknown and one sent, with the long
+    // texts a server gives, so that the outbox windows have rows to measure.
+    void StoreSampleFaxes() {
+        const auto document = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+        Database database;
+        ASSERT_TRUE(database.Open(Database::DefaultPath()));
+        Outbox outbox(database);
+        const auto finish = [&](const char* number, AttemptResult::Kind kind, AttemptResult::Mail::State state,
+                                const char* reply) {
+            FaxJob job;
+            job.recipients = {number};
+            const auto claim = outbox.Record(job, document.string(), CMapStringToString());
+            ASSERT_TRUE(claim);
+            AttemptResult result;
+            result.kind = kind;
+            result.mails = {{{number}, std::string("<") + number + "@desklet.example>", state, reply}};
+            result.error = reply;
+            ASSERT_TRUE(outbox.Finish(*claim, result));
+        };
+        finish("2125551212", AttemptResult::Kind::MayPass, AttemptResult::Mail::State::NotTried,
+               "451 4.3.0 Mailbox temporarily unavailable");
+        finish("3125550000", AttemptResult::Kind::Unknown, AttemptResult::Mail::State::Unknown, "");
+        finish("4155550199", AttemptResult::Kind::Sent, AttemptResult::Mail::State::Accepted,
+               "250 2.0.0 Ok: queued as 4BXkq01");
+    }
+
     // The window, the settings sheet's every page, About, Online Help, the phone
-    // book and its two editors.
+    // book and its two editors, the outbox and the sent faxes.
     std::vector<std::string> ClippedTexts(const std::string& language) {
         std::vector<std::string> clipped;
         int checked = 0;
@@ -187,7 +290,7 @@ protected:
             });
         }
         dialog.DoModal();
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 5; ++i) {
             recorder.ExpectModal([&](QDialog& d) {
                 checked += FindClipped(d, language, clipped);
                 PressCancel(d);
@@ -196,7 +299,13 @@ protected:
         PhoneBookDlg(Database::DefaultPath()).DoModal();
         ContactEditDlg(Contact{}).DoModal();
         GroupEditDlg(Group{}, {}).DoModal();
-        EXPECT_EQ(recorder.modalRuns.size(), 7u) << language;
+        OutboxDlg outbox(Database::DefaultPath());
+        outbox.DoModal();
+        EXPECT_EQ(outbox.List()->topLevelItemCount(), 2) << language;
+        SentFaxesDlg sent(Database::DefaultPath());
+        sent.DoModal();
+        EXPECT_EQ(sent.List()->topLevelItemCount(), 3) << language;
+        EXPECT_EQ(recorder.modalRuns.size(), 9u) << language;
         recorder.modalRuns.clear();
         EXPECT_GT(checked, 50) << language << ": the dialogs' texts were measured";
         return clipped;

@@ -9,11 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <sstream>
 
+#include <fcntl.h>
+#include <linux/fiemap.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace desklet;
 using namespace std::chrono_literals;
@@ -21,6 +29,30 @@ using M = AttemptResult::Mail::State;
 using K = AttemptResult::Kind;
 
 namespace {
+
+// Whether some of a file's blocks are still only in memory (delayed allocation);
+// a synced file has none. Nothing on a file system that does not say.
+std::optional<bool> BlocksOnlyInMemory(const std::string& path) {
+    constexpr unsigned kExtents = 16;
+    alignas(fiemap) std::array<char, sizeof(fiemap) + kExtents * sizeof(fiemap_extent)> buffer{};
+    auto* map = reinterpret_cast<fiemap*>(buffer.data());
+    map->fm_length = FIEMAP_MAX_OFFSET;
+    map->fm_extent_count = kExtents;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool mapped = fd >= 0 && ::ioctl(fd, FS_IOC_FIEMAP, map) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (!mapped) {
+        return std::nullopt;
+    }
+    for (unsigned i = 0; i < map->fm_mapped_extents; ++i) {
+        if ((map->fm_extents[i].fe_flags & FIEMAP_EXTENT_DELALLOC) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 class OutboxTest : public test::OutboxFixture {
 protected:
@@ -212,6 +244,80 @@ TEST_F(OutboxTest, ThePersonDecidesAnUnknownJob) {
     EXPECT_FALSE(outbox().Discard(sent->id));
     EXPECT_FALSE(outbox().MarkSent(sent->id));
     EXPECT_EQ(outbox().LastFailure().kind, OutboxFailure::Kind::WrongState);
+}
+
+TEST_F(OutboxTest, AKeptCopyIsTriedAgainOnlyWhileItIsTheDocumentRecorded) {
+    struct Row {
+        const char* name;
+        std::function<void(const std::string& copy)> damage;
+        bool claimed;
+    };
+    const Row rows[] = {
+        {"an untouched copy is tried", [](const std::string&) {}, true},
+        {"a copy with one byte changed fails its job",
+         [](const std::string& copy) { std::fstream(copy, std::ios::binary | std::ios::in | std::ios::out).put('#'); },
+         false},
+        {"a copy a power cut left empty fails its job", [](const std::string& copy) { std::ofstream{copy}; }, false},
+        {"a copy gone fails its job", [](const std::string& copy) { std::filesystem::remove(copy); }, false},
+    };
+    for (const Row& row : rows) {
+        Fresh();
+        const auto first = outbox().Record(JobTo({"2125551212"}), m_document.string(), CMapStringToString());
+        ASSERT_TRUE(first) << row.name;
+        ASSERT_EQ(outbox().Finish(*first, AttemptResult{K::MayPass, {}, {}, 0, {}}), JobState::Waiting) << row.name;
+        row.damage(first->documentPath);
+        const auto again = outbox().Claim(first->id);
+        EXPECT_EQ(again.has_value(), row.claimed) << row.name;
+        if (row.claimed) {
+            continue;
+        }
+        const OutboxFailure failure = outbox().LastFailure();
+        EXPECT_EQ(failure.kind, OutboxFailure::Kind::Document) << row.name;
+        EXPECT_EQ(failure.document, DocumentCopy::Failure::CopyChanged) << row.name;
+        EXPECT_TRUE(outbox().Pending().empty()) << row.name;
+        EXPECT_EQ(Outcomes(), std::vector<std::string>{"failed"}) << row.name;
+        EXPECT_FALSE(CopyExists(*first)) << row.name;
+        QSqlQuery query(m_database->Connection());
+        ASSERT_TRUE(query.exec(QStringLiteral("SELECT last_error FROM fax_job")) && query.next());
+        EXPECT_EQ(query.value(0).toString(), failure.Text()) << row.name;
+    }
+}
+
+TEST_F(OutboxTest, TheCopyOfAJobLeftToWaitIsOnTheDisk) {
+    struct Row {
+        const char* name;
+        K kind; // of the first try; Cancelled for a job queued without one
+        JobState state;
+    };
+    const Row rows[] = {
+        {"queued for later", K::Cancelled, JobState::Waiting},
+        {"left waiting by its first try", K::MayPass, JobState::Waiting},
+        {"left unknown by its first try", K::Unknown, JobState::Unknown},
+    };
+    for (const Row& row : rows) {
+        Fresh();
+        std::string copy;
+        if (row.kind == K::Cancelled) {
+            ASSERT_TRUE(outbox().Queue(JobTo({"2125551212"}), m_document.string(), CMapStringToString())) << row.name;
+            const auto claim = outbox().ClaimDue();
+            ASSERT_TRUE(claim) << row.name;
+            copy = claim->documentPath;
+        } else {
+            const auto claim = outbox().Record(JobTo({"2125551212"}), m_document.string(), CMapStringToString());
+            ASSERT_TRUE(claim) << row.name;
+            AttemptResult result{row.kind, {}, {}, 0, {}};
+            if (row.state == JobState::Unknown) {
+                result.mails = {MailOf({"2125551212"}, M::Unknown)};
+            }
+            ASSERT_EQ(outbox().Finish(*claim, result), row.state) << row.name;
+            copy = claim->documentPath;
+        }
+        const std::optional<bool> inMemory = BlocksOnlyInMemory(copy);
+        if (!inMemory) {
+            GTEST_SKIP() << "the file system does not map a file's blocks";
+        }
+        EXPECT_FALSE(*inMemory) << row.name;
+    }
 }
 
 TEST_F(OutboxTest, TheDatabaseAndTheCopiesAreTheUsersAloneAndHoldNoPassword) {

@@ -43,7 +43,7 @@ void ContactEditDlg::CreateControls() {
         AddNumberRow(number);
     }
     AddNumberRow({});
-    auto* addNumber = new QPushButton(tr("Add &Number"), this);
+    auto* addNumber = new QPushButton(tr("&Add Number"), this);
     SetDlgItemId(*addNumber, IDC_ADD_NUMBER);
     connect(addNumber, &QPushButton::clicked, this, [this] {
         AddNumberRow({});
