@@ -18,6 +18,7 @@ int ExitStatus::For(const Outcome& outcome) {
     case Failure::LoginUnavailable:
         return kConfig;
     case Failure::Connect:
+    case Failure::TurnedAway:
     case Failure::NameNotFound:
     case Failure::ConnectionRefused:
     case Failure::Permanent:

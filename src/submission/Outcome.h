@@ -19,7 +19,8 @@ enum class Failure {
     DocumentMissing,       // the document is not a readable file
     DocumentUnreadable,    // the document could not be read whole while composing
     BadAddress,            // an address or a setting of the server cannot go on the wire
-    Connect,               // the server could not be reached, or turned us away for good
+    Connect,               // the server could not be reached
+    TurnedAway,            // the server answered the connection with a refusal for good (5xx)
     NameNotFound,          // the server's name gave no address
     ConnectionRefused,     // the server refused the connection on the port
     Timeout,               // no answer in time: while connecting, or mid-session before the end of the message

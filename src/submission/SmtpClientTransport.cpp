@@ -80,6 +80,10 @@ Failure Classify(const CSmtpClient& client, const CMailItem* item, bool connecti
             return Failure::ConnectionRefused;
         case FailureKind::Timeout:
             return Failure::Timeout;
+        // A 5xx to the greeting or the hello says this server will take
+        // nothing from us: trying again later would only be refused again.
+        case FailureKind::Permanent:
+            return Failure::TurnedAway;
         default:
             return Failure::Connect;
         }
