@@ -275,7 +275,7 @@ TEST_F(OutboxTest, TheTerminalLines) {
     EXPECT_EQ(OutboxFormat::OutboxLine(entry, QTimeZone(2 * 3600)),
               "7\twaiting\t2026-12-08T14:00:00+02:00\t2125551212,3125550000\tReport Q4.pdf\t3\t\t451 4.3.0 Try  later");
     const SentLogLine line{
-        7, at, {"2125551212"}, "Report.pdf", "sent", "<1.2@desklet.example>", "250 2.0.0 Ok: queued as 4F2A1"};
+        7, at, {"2125551212"}, "Report.pdf", "sent", "<1.2@desklet.example>", "250 2.0.0 Ok: queued as 4F2A1", {}, {}};
     EXPECT_EQ(OutboxFormat::SentLine(line, QTimeZone::utc()),
               "2026-12-08T12:00:00+00:00\t2125551212\tReport.pdf\tsent\t<1.2@desklet.example>\t250 2.0.0 Ok: queued as "
               "4F2A1");
