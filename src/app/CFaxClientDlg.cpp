@@ -30,7 +30,6 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QButtonGroup>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -84,7 +83,7 @@ void CFaxClientDlg::DeleteHandedOverDocument() {
 }
 
 std::string CFaxClientDlg::DocumentPath(const std::string& fieldText) const {
-    return !m_strPrintedName.empty() && fieldText == m_strPrintedName ? m_strHandedOverFile : fieldText;
+    return !m_strPrintedName.empty() && fieldText == m_strPrintedName ? m_strNamedFile : fieldText;
 }
 
 void CFaxClientDlg::CreateMenu() {
@@ -416,20 +415,39 @@ void CFaxClientDlg::OnOutbox() {
 
 void CFaxClientDlg::OnSentFaxes() {
     SentFaxesDlg sent(Database::DefaultPath(), this);
-    // The log names the document by its file name: the field takes it only where
-    // that is a file still there.
-    sent.SetSendAgain([this](const QStringList& numbers, const QString& document) {
+    std::optional<std::string> gone;
+    sent.SetSendAgain([this, &gone](const QStringList& numbers, const SendAgainDocument& document) {
         std::vector<std::string> entries;
         for (const QString& number : numbers) {
             entries.push_back(number.toStdString());
         }
         m_recipients->SetEntries(entries);
-        auto* file = qobject_cast<QLineEdit*>(GetDlgItem(IDC_FILE));
-        if (file != nullptr && QFileInfo(document).isAbsolute() && QFileInfo::exists(document)) {
-            file->setText(document);
+        switch (document.source) {
+        case SendAgainDocument::Source::Original:
+            m_strFile = document.path;
+            break;
+        case SendAgainDocument::Source::KeptCopy:
+            // Shown and sent under the document's name, as a printed document is.
+            m_strFile = document.name;
+            m_strPrintedName = document.name;
+            m_strNamedFile = document.path;
+            break;
+        case SendAgainDocument::Source::Gone:
+            gone = document.name;
+            return;
+        }
+        if (auto* file = qobject_cast<QLineEdit*>(GetDlgItem(IDC_FILE))) {
+            file->setText(QString::fromStdString(m_strFile));
         }
     });
     sent.DoModal();
+    // Said over the main dialog once the log's window is closed.
+    if (gone) {
+        MessageBox(tr("The document %1 is no longer there: the numbers are filled in, choose the document to send.")
+                       .arg(QString::fromStdString(*gone))
+                       .toStdString(),
+                   tr("Sent Faxes").toStdString(), MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 void CFaxClientDlg::OnBrowse() {
@@ -500,6 +518,7 @@ void CFaxClientDlg::ShowPrintedDocument(const std::string& path, const std::stri
     m_strFile = name;
     m_strHandedOverFile = path;
     m_strPrintedName = name;
+    m_strNamedFile = path;
     m_printedNote->setText(waiting == 0   ? tr("Printed to the fax printer.")
                            : waiting == 1 ? tr("Printed to the fax printer. 1 more printed document waits.")
                                           : tr("Printed to the fax printer. %n more printed documents wait.", nullptr,

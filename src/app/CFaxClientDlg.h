@@ -139,7 +139,7 @@ private:
     // and how many more wait.
     void ShowPrintedDocument(const std::string& path, const std::string& name, std::size_t waiting);
     // The file that the file field's text names: the printed document's spool
-    // file while the field shows its name.
+    // file or the kept copy while the field shows its name.
     std::string DocumentPath(const std::string& fieldText) const;
 
     // The company directory of the current settings, read at the first look-up
@@ -176,9 +176,13 @@ private:
     // temporary copy where a handover puts one (TemporaryCopy.h). Only this one is
     // ever deleted.
     std::string m_strHandedOverFile;
-    // The print title of a printed document, which the file field shows and the
-    // fax service receives in place of its spool name; empty for other documents.
+    // The print title of a printed document, or the name a kept fax's copy was
+    // recorded under, which the file field shows and the fax service receives in
+    // place of the file's made-up name; empty for other documents.
     std::string m_strPrintedName;
+    // The file that name stands for: the printed document's spool file, or the
+    // outbox's copy (never deleted here: the outbox owns it).
+    std::string m_strNamedFile;
 };
 
 } // namespace desklet

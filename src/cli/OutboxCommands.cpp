@@ -165,13 +165,19 @@ int OutboxCommands::Run(const LongOptions::Parsed& parsed, const TerminalMode::S
     return ExitStatus::kSoftware;
 }
 
-int OutboxCommands::Flush(const CMapStringToString& settings, const TerminalMode::Streams& streams) {
+int OutboxCommands::Flush(const CMapStringToString& settings, Jobs jobs, const TerminalMode::Streams& streams) {
     Database database;
     int status = ExitStatus::kOk;
     if (!Open(database, streams, status)) {
         return status;
     }
     Outbox outbox(database);
+    return Flush(
+        outbox, SystemClock::Shared(), jobs, settings, [] { return std::make_unique<SmtpClientTransport>(); }, streams);
+}
+
+int OutboxCommands::Flush(Outbox& outbox, const Clock& clock, Jobs jobs, const CMapStringToString& settings,
+                          const NewTransport& newTransport, const TerminalMode::Streams& streams) {
     if (outbox.RecoverAbandoned() < 0) {
         return Fail(streams, outbox.LastFailure());
     }
@@ -186,22 +192,46 @@ int OutboxCommands::Flush(const CMapStringToString& settings, const TerminalMode
     if (outbox.LastFailure().kind != OutboxFailure::Kind::None) {
         return Fail(streams, outbox.LastFailure());
     }
-    for (const std::int64_t id : waiting) {
-        const std::optional<ClaimedJob> claim = outbox.Claim(id);
+    // A job tried and kept is due again a minute later at the soonest, so the due
+    // ones are those due by the run's start; the count bounds the run even so.
+    const TimePoint started = clock.Now();
+    const auto next = [&]() -> std::optional<ClaimedJob> {
+        if (jobs == Jobs::Due) {
+            const std::optional<TimePoint> due = outbox.NextAttemptAt();
+            return due && *due <= started ? outbox.ClaimDue() : std::nullopt;
+        }
+        while (!waiting.empty()) {
+            const std::int64_t id = waiting.front();
+            waiting.erase(waiting.begin());
+            if (std::optional<ClaimedJob> claim = outbox.Claim(id)) {
+                return claim;
+            }
+            // Another sender took it, or it was discarded meanwhile; a job whose
+            // copy is damaged failed unsent, and the run says so.
+            if (outbox.LastFailure().kind == OutboxFailure::Kind::Database ||
+                outbox.LastFailure().kind == OutboxFailure::Kind::Document) {
+                return std::nullopt;
+            }
+        }
+        return std::nullopt;
+    };
+    for (std::size_t round = 0, rounds = waiting.size(); round < rounds; ++round) {
+        const std::optional<ClaimedJob> claim = next();
         if (!claim) {
-            // Another sender took it, or it was discarded meanwhile.
             if (outbox.LastFailure().kind == OutboxFailure::Kind::Database) {
                 return Fail(streams, outbox.LastFailure());
             }
             if (outbox.LastFailure().kind == OutboxFailure::Kind::Document) {
                 Say(streams.err, outbox.LastFailure().Text()); // the job failed unsent
+                continue;
             }
-            continue;
+            break;
         }
-        SmtpClientTransport transport;
+        const std::int64_t id = claim->id;
+        const std::unique_ptr<SmtpTransport> transport = newTransport();
         SubmissionProgress quiet;
         Outcome outcome;
-        const std::optional<JobState> state = Try(outbox, *claim, settings, transport, quiet, true, outcome);
+        const std::optional<JobState> state = Try(outbox, *claim, settings, *transport, quiet, true, outcome);
         if (!state) {
             return Fail(streams, outbox.LastFailure());
         }

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace desklet {
@@ -23,9 +25,19 @@ public:
     // the program's path.
     static int Run(const LongOptions::Parsed& parsed, const TerminalMode::Streams& streams);
 
-    // --flush-outbox: tries every waiting job now with the current settings. 0 when
-    // no job is left waiting, 75 when some are.
-    static int Flush(const CMapStringToString& settings, const TerminalMode::Streams& streams);
+    // Which jobs a flush tries.
+    enum class Jobs {
+        Waiting, // every waiting job, due or not: the person's flush, the network back
+        Due,     // only those whose next try is due: the timed retries keep their backoff
+    };
+    // --flush-outbox [--due]: tries the jobs now with the current settings, each
+    // once. 0 when no job is left waiting, 75 when some are.
+    static int Flush(const CMapStringToString& settings, Jobs jobs, const TerminalMode::Streams& streams);
+    // The same on an outbox and its clock, with a new transport from newTransport
+    // for each try.
+    using NewTransport = std::function<std::unique_ptr<SmtpTransport>()>;
+    static int Flush(Outbox& outbox, const Clock& clock, Jobs jobs, const CMapStringToString& settings,
+                     const NewTransport& newTransport, const TerminalMode::Streams& streams);
 
     // One try of a claimed job: sends it with its kept settings over the current
     // ones, marking each mail in the outbox as it goes, and records how it ended.

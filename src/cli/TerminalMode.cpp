@@ -31,7 +31,7 @@ constexpr const char* kUsage =
     QT_TRANSLATE_NOOP("TerminalMode", R"(Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                [--password-file FILE] [--queue]
-       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --outbox | --flush-outbox [--due] [--password-file FILE]
        desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
@@ -52,6 +52,8 @@ Without an option the fax dialog opens, filled in from the keys.
                    <TAB>attempts<TAB>next attempt<TAB>last error
   --flush-outbox   try every waiting fax now; ends with 0 when none is left
                    waiting, 75 when some are
+  --due            with --flush-outbox: try only the faxes whose next try is
+                   due, so that the others keep their time
   --discard ID     take a waiting or unknown fax out of the outbox
   --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
                    line: time<TAB>numbers<TAB>document<TAB>outcome<TAB>
@@ -94,7 +96,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send
+     --password-file without a file or without --send, --queue without --send,
+     --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -222,6 +225,8 @@ std::string RefusalText(const LongOptions::Parsed& parsed) {
         return Text(TerminalMode::tr("%1 goes with --send or --flush-outbox").arg(option));
     case Refusal::QueueWithoutSend:
         return Text(TerminalMode::tr("%1 goes with --send").arg(option));
+    case Refusal::DueWithoutFlush:
+        return Text(TerminalMode::tr("%1 goes with --flush-outbox").arg(option));
     }
     return {};
 }
@@ -502,7 +507,8 @@ int Flush(const LongOptions::Parsed& parsed, const TerminalMode::Streams& stream
     if (int status = 0; !CurrentSettings(parsed, CMapStringToString{10}, streams, settings, status)) {
         return status;
     }
-    return OutboxCommands::Flush(settings, streams);
+    return OutboxCommands::Flush(settings, parsed.due ? OutboxCommands::Jobs::Due : OutboxCommands::Jobs::Waiting,
+                                 streams);
 }
 
 } // namespace

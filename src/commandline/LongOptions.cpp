@@ -39,6 +39,10 @@ LongOptions::Parsed LongOptions::Take(const std::vector<std::string>& arguments)
             parsed.queue = true;
             continue;
         }
+        if (argument == kDue) {
+            parsed.due = true;
+            continue;
+        }
         const Option* found = nullptr;
         for (const Option& option : kOptions) {
             if (option.name == argument) {
@@ -70,6 +74,8 @@ LongOptions::Parsed LongOptions::Take(const std::vector<std::string>& arguments)
         refuse(Refusal::PasswordFileWithoutSend, kPasswordFile);
     } else if (parsed.queue && parsed.mode != RunMode::Send) {
         refuse(Refusal::QueueWithoutSend, kQueue);
+    } else if (parsed.due && parsed.mode != RunMode::FlushOutbox) {
+        refuse(Refusal::DueWithoutFlush, kDue);
     }
     return parsed;
 }

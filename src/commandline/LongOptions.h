@@ -38,6 +38,7 @@ enum class RunMode {
 // given twice, the later one counts. --flush-outbox sends too and takes it as well.
 //
 // --queue goes with --send: a failure that may pass leaves the job in the outbox.
+// --due goes with --flush-outbox: only the jobs whose next try is due are tried.
 class LongOptions {
 public:
     struct Option {
@@ -61,6 +62,7 @@ public:
     }};
     static constexpr std::string_view kPasswordFile = "--password-file";
     static constexpr std::string_view kQueue = "--queue";
+    static constexpr std::string_view kDue = "--due";
 
     // Why a line is refused.
     enum class Refusal {
@@ -70,6 +72,7 @@ public:
         PasswordFileWithoutName, // --password-file is the last argument
         PasswordFileWithoutSend, // --password-file on a run that sends nothing
         QueueWithoutSend,        // --queue on another run than --send
+        DueWithoutFlush,         // --due on another run than --flush-outbox
     };
 
     struct Parsed {
@@ -81,6 +84,8 @@ public:
         std::optional<std::string> passwordFile;
         // --queue was given.
         bool queue = false;
+        // --due was given.
+        bool due = false;
         // Why the line was refused, and the options that say so.
         Refusal refusal = Refusal::None;
         std::string refusedOption;

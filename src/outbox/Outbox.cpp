@@ -165,9 +165,14 @@ std::optional<std::int64_t> Outbox::Insert(const FaxJob& job, const std::string&
         return std::nullopt;
     }
     FaxJob kept = job;
+    // Where the person's own document lies, for the sent log to send it again; a
+    // document with a name of its own is a spool file or a copy, not theirs to keep.
+    QVariant originalPath;
     if (kept.documentName.empty()) {
+        const QFileInfo original(QString::fromStdString(documentPath));
         // The copy's name means nothing to the service or the person.
-        kept.documentName = QFileInfo(QString::fromStdString(documentPath)).fileName().toStdString();
+        kept.documentName = original.fileName().toStdString();
+        originalPath = original.absoluteFilePath();
     }
     const TimePoint now = m_clock.Now();
     Database::Transaction transaction(m_database);
@@ -175,8 +180,8 @@ std::optional<std::int64_t> Outbox::Insert(const FaxJob& job, const std::string&
         m_database,
         QStringLiteral("INSERT INTO fax_job (state, queued_at, changed_at, numbers, document_name, document_size, "
                        "document_sha256, "
-                       "page_count, copy_name, attempts, next_attempt_at, last_error, claimer_pid, lease_until) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '', ?, ?)"));
+                       "page_count, copy_name, attempts, next_attempt_at, last_error, claimer_pid, lease_until, "
+                       "document_path) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '', ?, ?, ?)"));
     insert.Bind(text(Name(claim ? JobState::Sending : JobState::Waiting)))
         .Bind(ms(now))
         .Bind(ms(now))
@@ -189,7 +194,8 @@ std::optional<std::int64_t> Outbox::Insert(const FaxJob& job, const std::string&
         .Bind(claim ? 1 : 0)
         .Bind(claim ? QVariant() : QVariant(ms(now)))
         .Bind(claim ? QVariant(m_pid) : QVariant())
-        .Bind(claim ? QVariant(ms(now + kLease)) : QVariant());
+        .Bind(claim ? QVariant(ms(now + kLease)) : QVariant())
+        .Bind(originalPath);
     bool ok = transaction.Began() && insert.Run();
     const std::int64_t id = ok ? insert.Query().lastInsertId().toLongLong() : 0;
     auto addValues = [&](const char* section, const KeyValues& values) {
@@ -352,8 +358,8 @@ std::optional<ClaimedJob> Outbox::ClaimWhere(std::optional<std::int64_t> wanted)
     Statement take(m_database, QStringLiteral("UPDATE fax_job SET state = 'sending', attempts = attempts + 1, "
                                               "claimer_pid = ?, lease_until = ?, changed_at = ? WHERE id = ?"));
     take.Bind(m_pid).Bind(ms(now + kLease)).Bind(ms(now)).Bind(static_cast<qint64>(id));
-    Statement job(m_database,
-                  QStringLiteral("SELECT attempts, queued_at, numbers, copy_name FROM fax_job WHERE id = ?"));
+    Statement job(m_database, QStringLiteral("SELECT attempts, queued_at, numbers, copy_name, document_name FROM "
+                                             "fax_job WHERE id = ?"));
     job.Bind(static_cast<qint64>(id));
     if (!take.Run() || !job.Run(PhoneBookFailure::Kind::ReadFailed) || !job.Query().next()) {
         FailDatabase(PhoneBookFailure::Kind::ReadFailed);
@@ -365,6 +371,7 @@ std::optional<ClaimedJob> Outbox::ClaimWhere(std::optional<std::int64_t> wanted)
     claim.queuedAt = timeAt(job.Query().value(1));
     const std::vector<std::string> numbers = numbersFrom(job.Query().value(2));
     claim.documentPath = m_copies.PathOf(job.Query().value(3).toString()).toStdString();
+    const std::string documentName = job.Query().value(4).toString().toStdString();
 
     Mails mails;
     KeyValues fields;
@@ -381,6 +388,9 @@ std::optional<ClaimedJob> Outbox::ClaimWhere(std::optional<std::int64_t> wanted)
                           values.Query().value(2).toString().toStdString());
     }
     claim.job = JobSnapshot::JobFrom(fields, UnsentNumbers(numbers, mails));
+    // The copy has a made-up name: the fax goes under the one the job was recorded
+    // with, whatever its kept fields say.
+    claim.job.documentName = documentName;
     if (!transaction.Commit()) {
         FailDatabase(PhoneBookFailure::Kind::WriteFailed);
         return std::nullopt;
@@ -853,7 +863,8 @@ std::vector<SentLogLine> Outbox::SentLog(int jobs) {
         m_database,
         QStringLiteral(
             "SELECT j.id, j.state, j.changed_at, j.numbers, j.document_name, j.attempts, m.attempt, m.numbers, "
-            "m.message_id, m.final_reply, m.state, m.at FROM (SELECT * FROM fax_job ORDER BY id DESC LIMIT ?) AS j "
+            "m.message_id, m.final_reply, m.state, m.at, j.document_path, j.copy_name FROM (SELECT * FROM fax_job "
+            "ORDER BY id DESC LIMIT ?) AS j "
             "LEFT JOIN fax_mail AS m ON m.job_id = j.id ORDER BY j.id, m.attempt, m.position"));
     if (!read.Bind(std::max(jobs, 0)).Run(PhoneBookFailure::Kind::ReadFailed)) {
         FailDatabase(PhoneBookFailure::Kind::ReadFailed);
@@ -864,6 +875,10 @@ std::vector<SentLogLine> Outbox::SentLog(int jobs) {
         line.jobId = q.value(0).toLongLong();
         const JobState jobState = JobStateNamed(q.value(1).toString().toStdString()).value_or(JobState::Unknown);
         line.document = q.value(4).toString().toStdString();
+        line.documentPath = q.value(12).toString().toStdString();
+        if (!q.value(13).isNull()) {
+            line.keptCopy = m_copies.PathOf(q.value(13).toString()).toStdString();
+        }
         if (q.value(6).isNull()) {
             line.time = timeAt(q.value(2));
             line.numbers = numbersFrom(q.value(3));

@@ -75,6 +75,11 @@ struct SentLogLine {
     std::string outcome; // sent, waiting, sending, failed, cancelled or unknown
     std::string messageId;
     std::string serverReply;
+    // Where the job's document was when it was made, absolute; empty where that
+    // was not kept (older jobs, printed documents).
+    std::string documentPath;
+    // The outbox's copy of the document while the job may still go; empty after.
+    std::string keptCopy;
 };
 
 // Every job sent, and the jobs that may still go, in the user's database.

@@ -85,9 +85,18 @@ constexpr std::array<std::string_view, 4> kOutbox = {
         UNIQUE (job_id, attempt, position)))",
 };
 
-constexpr std::array<Migration, 2> kMigrations = {
+// Where the document was when the job was made (absolute), so that the sent log
+// can send it again while it is still there. NULL where it was not kept: older
+// jobs, and documents known by a name of their own (a printed document's spool
+// file, a kept copy sent again), whose file is gone or means nothing.
+constexpr std::array<std::string_view, 1> kDocumentPath = {
+    "ALTER TABLE fax_job ADD COLUMN document_path TEXT",
+};
+
+constexpr std::array<Migration, 3> kMigrations = {
     Migration{"phone book: contacts, fax numbers and groups", kPhoneBook},
     Migration{"sent log and outbox: fax jobs, their mails and kept settings", kOutbox},
+    Migration{"sent log: where each job's document was", kDocumentPath},
 };
 
 } // namespace

@@ -7,10 +7,10 @@ namespace desklet {
 WakeDecision WakeSchedule::Decide(std::optional<WakeTime> due, std::optional<WakeTime> lastFlush, bool networkBack,
                                   WakeTime now) {
     if (!due) {
-        return {false, kLookAgain};
+        return {false, false, kLookAgain};
     }
     if (networkBack) {
-        return {true, kLookAgain};
+        return {true, true, kLookAgain};
     }
     WakeTime earliest = *due;
     // A last flush in the future means the clock went back: it says nothing about
@@ -19,9 +19,9 @@ WakeDecision WakeSchedule::Decide(std::optional<WakeTime> due, std::optional<Wak
         earliest = std::max(earliest, *lastFlush + kRestAfterFlush);
     }
     if (earliest <= now) {
-        return {true, kLookAgain};
+        return {true, false, kLookAgain};
     }
-    return {false, std::min<std::chrono::milliseconds>(earliest - now, kLookAgain)};
+    return {false, false, std::min<std::chrono::milliseconds>(earliest - now, kLookAgain)};
 }
 
 } // namespace desklet

@@ -11,7 +11,10 @@ using WakeTime = std::chrono::sys_time<std::chrono::milliseconds>;
 
 // What the session helper does about the outbox when it wakes.
 struct WakeDecision {
-    bool flush = false;                 // start a flush of the outbox now
+    bool flush = false; // start a flush of the outbox now
+    // The flush tries every waiting job (the network came back), not only the due
+    // ones: a timed flush must leave the others to their own time.
+    bool everyJob = false;
     std::chrono::milliseconds sleep{0}; // then look again after this long at most
 };
 

@@ -1,8 +1,9 @@
 // desklet-print-watch: started with the session (XDG autostart). Runs
 // `desklet --print-jobs` at login when documents wait or jobs were held for a
 // full inbox, and again whenever one arrives or is held; one run at a time, one
-// watcher per user. Runs `desklet --flush-outbox` when a kept fax is due to be
-// tried again, and at once when the network comes back. No window, no toolkit:
+// watcher per user. Runs `desklet --flush-outbox --due` when a kept fax is due to
+// be tried again, and `desklet --flush-outbox` (every waiting fax) at once when
+// the network comes back. No window, no toolkit:
 // it sits in the session all day and must stay small.
 #include "print/PrintInbox.h"
 #include "print/SpoolNames.h"
@@ -68,9 +69,9 @@ bool TakeUserLock(desklet::UniqueFd& lock) {
     return !lock.Valid() || ::flock(lock.Get(), LOCK_EX | LOCK_NB) == 0;
 }
 
-pid_t Start(const std::string& program, std::string option) {
+pid_t Start(const std::string& program, std::string option, std::string second = {}) {
     std::string name = program;
-    char* argv[] = {name.data(), option.data(), nullptr};
+    char* argv[] = {name.data(), option.data(), second.empty() ? nullptr : second.data(), nullptr};
     pid_t pid = -1;
     if (::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
         std::perror("desklet-print-watch: cannot start desklet");
@@ -134,7 +135,8 @@ int main(int argc, char** argv) {
             networkBack = false;
             if (decision.flush) {
                 lastFlush = now;
-                flush = Start(program, "--flush-outbox");
+                flush =
+                    decision.everyJob ? Start(program, "--flush-outbox") : Start(program, "--flush-outbox", "--due");
             }
             nextOutboxLook = std::chrono::steady_clock::now() + decision.sleep;
         }

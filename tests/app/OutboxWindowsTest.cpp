@@ -2,6 +2,7 @@
 #include "app/CFaxClientDlg.h"
 #include "outbox/Outbox.h"
 #include "outbox/ui/OutboxDlg.h"
+#include "outbox/ui/SentFaxesDlg.h"
 #include "phonebook/Database.h"
 #include "support/CaptureSmtpServer.h"
 #include "support/DialogRecorder.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -19,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -186,6 +190,60 @@ TEST_F(OutboxWindows, AMarkThatCannotBeMadeHoldsTheFaxBackAndSaysWhy) {
     EXPECT_EQ(recorder.messages[0].text.rfind("Sending stopped: the Outbox could not record the fax", 0), 0u)
         << recorder.messages[0].text;
     EXPECT_FALSE(recorder.messages[0].details.empty());
+}
+
+// The original is gone; the job still waits with its copy, which goes again
+// under the document's name, not the copy's.
+TEST_F(OutboxWindows, SendAgainFromSentFaxesFillsInTheKeptCopyUnderTheDocumentsName) {
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    const std::string bytes = "%PDF-1.4\nfigures\n";
+    const auto original = files.WriteFile("Quarterly report.pdf", bytes);
+    {
+        Database database;
+        ASSERT_TRUE(database.Open(Database::DefaultPath()));
+        const SystemClock clock;
+        Outbox outbox(database, clock);
+        FaxJob job;
+        job.recipients = {"2125551212"};
+        const auto claim = outbox.Record(job, original.string(), CMapStringToString());
+        ASSERT_TRUE(claim);
+        AttemptResult::Mail mail;
+        mail.numbers = job.recipients;
+        ASSERT_EQ(outbox.Finish(*claim, {AttemptResult::Kind::MayPass, {mail}, {}, 0, "connection refused"}),
+                  JobState::Waiting);
+    }
+    std::filesystem::remove(original);
+    Start({"desklet"});
+    CFaxClientDlg dialog;
+    std::string field;
+    std::vector<std::string> numbers;
+    recorder.ExpectModal([&](QDialog& d) {
+        dialog.commandAction(CFaxClientDlg::ID_SENT_FAXES)->trigger();
+        field = qobject_cast<QLineEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_FILE))->text().toStdString();
+        const auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(CFaxClientDlg::IDC_RECIPIENTS));
+        for (int i = 0; i < list->count(); ++i) {
+            numbers.push_back(list->item(i)->text().toStdString());
+        }
+        qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
+        if (d.isVisible()) {
+            PressCancel(d);
+        }
+    });
+    recorder.ExpectModal([&](QDialog& window) {
+        qobject_cast<QPushButton*>(static_cast<SentFaxesDlg&>(window).GetDlgItem(SentFaxesDlg::IDC_SEND_AGAIN))
+            ->click();
+    });
+    dialog.DoModal();
+    EXPECT_EQ(field, "Quarterly report.pdf");
+    EXPECT_EQ(numbers, (std::vector<std::string>{"2125551212"}));
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.messages.front().text;
+    const auto sent = server.Messages(1);
+    ASSERT_EQ(sent.size(), 1u);
+    const ParsedMail mail = ParseMail(sent[0]);
+    EXPECT_EQ(mail.attachmentNames, (std::vector<std::string>{"Quarterly report.pdf"}));
+    EXPECT_EQ(mail.attachments, (std::vector<std::string>{bytes}));
 }
 
 TEST_F(OutboxWindows, TheKeyboardDiscardsAndMarksAsSent) {

@@ -322,7 +322,7 @@ std::vector<std::string> Fields(const std::string& line) {
 // A fax kept while the server is down goes exactly once when it is back.
 TEST_F(NoWindow, AFaxQueuedWhileTheServerIsDownGoesOnceWhenTheOutboxIsFlushed) {
     Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", "1"}});
-    const auto document = files.WriteFile("a.pdf", "%PDF-1.4\n");
+    const auto document = files.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
     const ProgramResult queued = Desklet({"--send", "--queue", "-file", document.string(), "-fax", "2125551212"});
     EXPECT_EQ(queued.exitCode, ExitStatus::kOk) << queued.err;
     ASSERT_FALSE(Lines(queued.err).empty());
@@ -338,7 +338,10 @@ TEST_F(NoWindow, AFaxQueuedWhileTheServerIsDownGoesOnceWhenTheOutboxIsFlushed) {
     const ProgramResult again = Desklet({"--flush-outbox"});
     EXPECT_EQ(again.exitCode, ExitStatus::kOk) << again.err;
     EXPECT_EQ(server.Messages(1).size(), 1u);
-    EXPECT_EQ(server.Messages(2, std::chrono::milliseconds(300)).size(), 1u) << "sent once only";
+    const auto messages = server.Messages(2, std::chrono::milliseconds(300));
+    ASSERT_EQ(messages.size(), 1u) << "sent once only";
+    EXPECT_EQ(ParseMail(messages[0]).attachmentNames, (std::vector<std::string>{"Quarterly report.pdf"}))
+        << "the retry goes under the document's name, not its copy's";
     EXPECT_EQ(Desklet({"--outbox"}).out, "");
 }
 

@@ -65,6 +65,8 @@ TEST(LongOptions, AreTakenOutBeforeTheKeysAndChooseTheMode) {
          {"d"}},
         {"queue with a send", {"d", "--queue", "--send"}, true, RunMode::Send, {"d"}},
         {"queue without a send", {"d", "--queue", "--flush-outbox"}, false, RunMode::FlushOutbox, {"d"}},
+        {"due with a flush", {"d", "--due", "--flush-outbox"}, true, RunMode::FlushOutbox, {"d"}},
+        {"due without a flush", {"d", "--send", "--due"}, false, RunMode::Send, {"d"}},
         {"the job to discard stays with the arguments", {"d", "--discard", "7"}, true, RunMode::Discard, {"d", "7"}},
     };
     for (const Row& row : rows) {
@@ -77,6 +79,7 @@ TEST(LongOptions, AreTakenOutBeforeTheKeysAndChooseTheMode) {
         EXPECT_EQ(parsed.arguments, row.rest) << row.name;
     }
     EXPECT_EQ(LongOptions::Take({"d", "--send", "--password-file", "--help"}).passwordFile, "--help");
+    EXPECT_TRUE(LongOptions::Take({"d", "--flush-outbox", "--due"}).due);
 }
 
 } // namespace

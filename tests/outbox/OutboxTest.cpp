@@ -1,5 +1,6 @@
 #include "outbox/DocumentCopy.h"
 #include "outbox/OutboxFormat.h"
+#include "outbox/SendAgainDocument.h"
 
 #include "support/OutboxFixture.h"
 
@@ -381,7 +382,7 @@ TEST_F(OutboxTest, TheTerminalLines) {
     EXPECT_EQ(OutboxFormat::OutboxLine(entry, QTimeZone(2 * 3600)),
               "7\twaiting\t2026-12-08T14:00:00+02:00\t2125551212,3125550000\tReport Q4.pdf\t3\t\t451 4.3.0 Try  later");
     const SentLogLine line{
-        7, at, {"2125551212"}, "Report.pdf", "sent", "<1.2@desklet.example>", "250 2.0.0 Ok: queued as 4F2A1"};
+        7, at, {"2125551212"}, "Report.pdf", "sent", "<1.2@desklet.example>", "250 2.0.0 Ok: queued as 4F2A1", {}, {}};
     EXPECT_EQ(OutboxFormat::SentLine(line, QTimeZone::utc()),
               "2026-12-08T12:00:00+00:00\t2125551212\tReport.pdf\tsent\t<1.2@desklet.example>\t250 2.0.0 Ok: queued as "
               "4F2A1");
@@ -415,6 +416,59 @@ TEST_F(OutboxTest, TheSentLogKeepsTheDocumentsFactsAndTheLastJobs) {
     EXPECT_EQ(query.value(1).toString().size(), 64);
     EXPECT_EQ(query.value(2).toInt(), 1);
     EXPECT_TRUE(query.value(3).isNull());
+}
+
+TEST_F(OutboxTest, SendAgainTakesTheOriginalElseTheKeptCopyElseNothing) {
+    using Source = SendAgainDocument::Source;
+    enum class Original { Kept, Deleted, Folder };
+    struct Row {
+        const char* name;
+        bool sent;
+        Original original;
+        bool pathNotRecorded; // a job from before the path was kept
+        Source source;
+    };
+    const Row rows[] = {
+        {"the original still there goes again", true, Original::Kept, false, Source::Original},
+        {"a waiting job's original gone: its copy, under the document's name", false, Original::Deleted, false,
+         Source::KeptCopy},
+        {"a sent job's original gone: the numbers alone", true, Original::Deleted, false, Source::Gone},
+        {"a folder in the original's place is no document", true, Original::Folder, false, Source::Gone},
+        {"an older job without a path: its copy", false, Original::Kept, true, Source::KeptCopy},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        std::filesystem::remove_all(m_document); // the folder of the row before
+        const auto original = m_dir.WriteFile("Quarterly report.pdf", "%PDF-1.4\n");
+        const auto claim = outbox().Record(JobTo({"2125551212"}), original.string(), CMapStringToString());
+        ASSERT_TRUE(claim);
+        const AttemptResult result{row.sent ? K::Sent : K::MayPass,
+                                   {MailOf({"2125551212"}, row.sent ? M::Accepted : M::NotTried)},
+                                   "mx",
+                                   25,
+                                   {}};
+        ASSERT_EQ(outbox().Finish(*claim, result), row.sent ? JobState::Sent : JobState::Waiting);
+        if (row.pathNotRecorded) {
+            ASSERT_TRUE(
+                QSqlQuery(m_database->Connection()).exec(QStringLiteral("UPDATE fax_job SET document_path = NULL")));
+        }
+        if (row.original != Original::Kept) {
+            std::filesystem::remove(original);
+        }
+        if (row.original == Original::Folder) {
+            std::filesystem::create_directory(original);
+        }
+        const auto lines = outbox().SentLog(1);
+        ASSERT_EQ(lines.size(), 1u);
+        const SendAgainDocument again = SendAgainDocument::For(lines[0]);
+        EXPECT_EQ(again.source, row.source);
+        EXPECT_EQ(again.name, "Quarterly report.pdf");
+        const std::string expected = row.source == Source::Original   ? original.string()
+                                     : row.source == Source::KeptCopy ? claim->documentPath
+                                                                      : std::string();
+        EXPECT_EQ(again.path, expected);
+    }
 }
 
 TEST(DocumentCopyTest, CopiesByteForByteAndReadsTheFacts) {

@@ -31,24 +31,30 @@ TEST(WakeSchedule, FlushesWhenAJobIsDueAndNotInALoop) {
         std::optional<WakeTime> lastFlush;
         bool networkBack;
         bool flush;
+        bool everyJob;
         std::chrono::milliseconds sleep;
     };
     const std::vector<Row> rows = {
-        {"no job waits: look again later for one queued meanwhile", std::nullopt, std::nullopt, false, false, 1min},
-        {"a job due in 20 s: sleep till then", kNow + 20s, std::nullopt, false, false, 20s},
-        {"a job due in an hour: look again within the minute", kNow + 1h, std::nullopt, false, false, 1min},
-        {"a job due now: flush", kNow, std::nullopt, false, true, 1min},
-        {"a job due a day ago (the session was closed): flush", kNow - 24h, kNow - 25h, false, true, 1min},
-        {"still due 30 s after a flush: rest the other 30 s", kNow - 5min, kNow - 30s, false, false, 30s},
-        {"still due 2 min after a flush: flush again", kNow - 5min, kNow - 2min, false, true, 1min},
-        {"the network came back: try the waiting job at once", kNow + 1h, kNow - 10s, true, true, 1min},
-        {"the network came back with nothing waiting: nothing to do", std::nullopt, std::nullopt, true, false, 1min},
-        {"the clock went back past the last flush: the rest does not hold the job", kNow, kNow + 3h, false, true, 1min},
+        {"no job waits: look again later for one queued meanwhile", std::nullopt, std::nullopt, false, false, false,
+         1min},
+        {"a job due in 20 s: sleep till then", kNow + 20s, std::nullopt, false, false, false, 20s},
+        {"a job due in an hour: look again within the minute", kNow + 1h, std::nullopt, false, false, false, 1min},
+        {"a job due now: flush the due jobs only", kNow, std::nullopt, false, true, false, 1min},
+        {"a job due a day ago (the session was closed): flush the due jobs", kNow - 24h, kNow - 25h, false, true, false,
+         1min},
+        {"still due 30 s after a flush: rest the other 30 s", kNow - 5min, kNow - 30s, false, false, false, 30s},
+        {"still due 2 min after a flush: flush again", kNow - 5min, kNow - 2min, false, true, false, 1min},
+        {"the network came back: try every waiting job at once", kNow + 1h, kNow - 10s, true, true, true, 1min},
+        {"the network came back with nothing waiting: nothing to do", std::nullopt, std::nullopt, true, false, false,
+         1min},
+        {"the clock went back past the last flush: the rest does not hold the job", kNow, kNow + 3h, false, true, false,
+         1min},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const desklet::WakeDecision decision = WakeSchedule::Decide(row.due, row.lastFlush, row.networkBack, kNow);
         EXPECT_EQ(decision.flush, row.flush);
+        EXPECT_EQ(decision.everyJob, row.everyJob);
         EXPECT_EQ(decision.sleep, row.sleep);
     }
 }

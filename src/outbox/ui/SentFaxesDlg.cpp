@@ -115,7 +115,7 @@ void SentFaxesDlg::OnSendAgain() {
     for (const std::string& number : line.numbers) {
         numbers.append(QString::fromStdString(number));
     }
-    m_sendAgain(numbers, QString::fromStdString(line.document));
+    m_sendAgain(numbers, SendAgainDocument::For(line));
     EndDialog(IDOK);
 }
 

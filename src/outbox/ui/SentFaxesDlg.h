@@ -2,6 +2,7 @@
 
 #include "framework/CDialog.h"
 #include "outbox/Outbox.h"
+#include "outbox/SendAgainDocument.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,8 @@ class QTreeWidget;
 namespace desklet {
 
 // "Sent Faxes": the last jobs, one row a mail, with the terminal's columns. Send
-// Again hands the chosen row's numbers and document to the main dialog.
+// Again hands the chosen row's numbers and its job's document (SendAgainDocument)
+// to the main dialog.
 //
 // Keyboard: the list has the focus; Enter or Alt+A sends the chosen row again.
 class SentFaxesDlg : public CDialog {
@@ -30,8 +32,8 @@ public:
     explicit SentFaxesDlg(QString databasePath, QWidget* parent = nullptr);
     ~SentFaxesDlg() override;
 
-    // Where Send Again hands a row: its numbers, and the document the log names.
-    using SendAgain = std::function<void(const QStringList& numbers, const QString& document)>;
+    // Where Send Again hands a row: its numbers, and the document to send them.
+    using SendAgain = std::function<void(const QStringList& numbers, const SendAgainDocument& document)>;
     void SetSendAgain(SendAgain sendAgain) { m_sendAgain = std::move(sendAgain); }
 
     bool OnInitDialog() override;

@@ -33,6 +33,8 @@ std::string Described(const LongOptions::Parsed& parsed) {
         return parsed.refusedOption + " without a send";
     case Refusal::QueueWithoutSend:
         return parsed.refusedOption + " without --send";
+    case Refusal::DueWithoutFlush:
+        return parsed.refusedOption + " without --flush-outbox";
     }
     return "?";
 }
@@ -58,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool passwordFileGiven = false;
     std::string passwordFile;
     bool queue = false;
+    bool due = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (i == 0 || argument.size() <= 2 || argument.compare(0, 2, "--") != 0 ||
@@ -76,6 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (argument == "--queue") {
             queue = true;
+            continue;
+        }
+        if (argument == "--due") {
+            due = true;
             continue;
         }
         const LongOptions::Option* option = nullptr;
@@ -99,6 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         error = "--password-file without a send";
     } else if (error.empty() && !help && !version && queue && mode != RunMode::Send) {
         error = "--queue without --send";
+    } else if (error.empty() && !help && !version && due && mode != RunMode::FlushOutbox) {
+        error = "--due without --flush-outbox";
     }
 
     const LongOptions::Parsed parsed = LongOptions::Take(arguments);
@@ -110,6 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(parsed.passwordFile.has_value() == passwordFileGiven);
         FUZZ_CHECK(parsed.passwordFile.value_or("") == passwordFile);
         FUZZ_CHECK(parsed.queue == queue);
+        FUZZ_CHECK(parsed.due == due);
     }
     return 0;
 }
