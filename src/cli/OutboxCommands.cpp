@@ -1,5 +1,6 @@
 #include "cli/OutboxCommands.h"
 
+#include "notify/Notifier.h"
 #include "outbox/FromOutcome.h"
 #include "outbox/MarkingProgress.h"
 #include "outbox/OutboxFormat.h"
@@ -172,12 +173,23 @@ int OutboxCommands::Flush(const CMapStringToString& settings, Jobs jobs, const T
         return status;
     }
     Outbox outbox(database);
+    // Without a notification service the notices go nowhere: the log has them.
+    Notifier notifier;
+    Notices notices;
+    notices.sent = [&notifier](const ClaimedJob& claim) {
+        (void)notifier.FaxSent(claim.job.recipients, claim.job.documentName);
+    };
+    notices.failed = [&notifier](const ClaimedJob& claim, const std::string& reason) {
+        (void)notifier.FaxFailed(claim.job.recipients, claim.job.documentName, reason);
+    };
     return Flush(
-        outbox, SystemClock::Shared(), jobs, settings, [] { return std::make_unique<SmtpClientTransport>(); }, streams);
+        outbox, SystemClock::Shared(), jobs, settings, [] { return std::make_unique<SmtpClientTransport>(); }, streams,
+        notices);
 }
 
 int OutboxCommands::Flush(Outbox& outbox, const Clock& clock, Jobs jobs, const CMapStringToString& settings,
-                          const NewTransport& newTransport, const TerminalMode::Streams& streams) {
+                          const NewTransport& newTransport, const TerminalMode::Streams& streams,
+                          const Notices& notices) {
     if (outbox.RecoverAbandoned() < 0) {
         return Fail(streams, outbox.LastFailure());
     }
@@ -239,6 +251,9 @@ int OutboxCommands::Flush(Outbox& outbox, const Clock& clock, Jobs jobs, const C
         switch (*state) {
         case JobState::Sent:
             Say(streams.err, tr("fax job %1 sent").arg(id));
+            if (notices.sent) {
+                notices.sent(*claim);
+            }
             break;
         case JobState::Waiting:
             Say(streams.err, tr("fax job %1 kept in the outbox: %2").arg(id).arg(QString::fromStdString(reason)));
@@ -248,6 +263,9 @@ int OutboxCommands::Flush(Outbox& outbox, const Clock& clock, Jobs jobs, const C
             break;
         default:
             Say(streams.err, tr("fax job %1 failed: %2").arg(id).arg(QString::fromStdString(reason)));
+            if (*state == JobState::Failed && notices.failed) {
+                notices.failed(*claim, reason);
+            }
             break;
         }
     }

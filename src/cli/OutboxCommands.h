@@ -36,8 +36,15 @@ public:
     // The same on an outbox and its clock, with a new transport from newTransport
     // for each try.
     using NewTransport = std::function<std::unique_ptr<SmtpTransport>()>;
+    // Who hears that a kept fax went or failed for good: the desktop, in a real
+    // run, since a flush mostly runs with nobody at a terminal.
+    struct Notices {
+        std::function<void(const ClaimedJob&)> sent;
+        std::function<void(const ClaimedJob&, const std::string& reason)> failed;
+    };
     static int Flush(Outbox& outbox, const Clock& clock, Jobs jobs, const CMapStringToString& settings,
-                     const NewTransport& newTransport, const TerminalMode::Streams& streams);
+                     const NewTransport& newTransport, const TerminalMode::Streams& streams,
+                     const Notices& notices = {});
 
     // One try of a claimed job: sends it with its kept settings over the current
     // ones, marking each mail in the outbox as it goes, and records how it ended.

@@ -45,8 +45,8 @@ Without an option the fax dialog opens, filled in from the keys.
                    every fax sent is kept in the sent log
   --queue          with --send: a failure that may pass (no server, a refusal
                    for now) keeps the fax in the outbox, to go with
-                   --flush-outbox or the next try of the window, and the run
-                   ends with 0
+                   --flush-outbox or the session helper's next try, and the
+                   run ends with 0
   --outbox         list the faxes waiting in the outbox and those whose fate
                    is unknown: id<TAB>state<TAB>queued<TAB>numbers<TAB>document
                    <TAB>attempts<TAB>next attempt<TAB>last error
@@ -73,9 +73,10 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send or --flush-outbox: the mail server's password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
+                   with --send or --flush-outbox: the first line of FILE is
+                   the mail server's password; only its owner may read FILE
+                   (- reads standard input); it is used for this run, before
+                   the stored one
 
 Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax

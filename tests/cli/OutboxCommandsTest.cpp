@@ -49,15 +49,20 @@ TEST_F(OutboxFlush, ADueOnlyFlushLeavesAJobNotYetDueAlone) {
         ASSERT_TRUE(outbox().Queue(JobTo({"3125550000"}), m_document.string(), settings));
 
         int tries = 0;
+        std::vector<std::string> noticed;
+        OutboxCommands::Notices notices;
+        notices.sent = [&noticed](const ClaimedJob& claim) { noticed.push_back(claim.job.recipients.at(0)); };
+        notices.failed = [&noticed](const ClaimedJob&, const std::string& reason) { noticed.push_back(reason); };
         std::ostringstream out, err;
         const int status = OutboxCommands::Flush(outbox(), m_clock, row.jobs, settings,
                                                  [&tries] {
                                                      ++tries;
                                                      return std::make_unique<test::FakeTransport>();
                                                  },
-                                                 {out, err});
+                                                 {out, err}, notices);
         EXPECT_EQ(status, row.status) << err.str();
         EXPECT_EQ(tries, row.tries);
+        EXPECT_EQ(noticed.size(), static_cast<std::size_t>(row.tries)) << "each fax that went, and nothing else";
         std::vector<std::string> left;
         for (const OutboxEntry& entry : outbox().Pending()) {
             EXPECT_EQ(entry.attempts, 1) << "a job left alone keeps its count and its time";
