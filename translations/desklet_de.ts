@@ -64,6 +64,10 @@
         <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
         <translation>Das Fax bleibt mit unbekanntem Ergebnis im Ausgang: Öffnen Sie den Ausgang, um es erneut zu senden oder als gesendet zu markieren.</translation>
     </message>
+    <message>
+        <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
+        <translation>Senden abgebrochen: Der Ausgang konnte das Fax nicht verzeichnen, und ohne diesen Eintrag wird kein Fax gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -651,10 +655,30 @@ kann nicht geöffnet werden. Es bleibt, wo es ist.</translation>
         <translation>dieser Modus braucht ein Fenster</translation>
     </message>
     <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 gehört zu --send oder --flush-outbox</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>das Fax wird ohne Eintrag im Sendeprotokoll gesendet</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>bleibt im Ausgang: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>bleibt mit unbekanntem Ergebnis im Ausgang: %1; desklet --outbox listet es auf, desklet --discard nimmt es heraus</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox erwartet kein Argument</translation>
+    </message>
+    <message>
         <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                [--password-file FILE] [--queue]
-       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --outbox | --flush-outbox [--due] [--password-file FILE]
        desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
@@ -668,13 +692,15 @@ Without an option the fax dialog opens, filled in from the keys.
                    every fax sent is kept in the sent log
   --queue          with --send: a failure that may pass (no server, a refusal
                    for now) keeps the fax in the outbox, to go with
-                   --flush-outbox or the next try of the window, and the run
-                   ends with 0
+                   --flush-outbox or the session helper&apos;s next try, and the
+                   run ends with 0
   --outbox         list the faxes waiting in the outbox and those whose fate
                    is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
                    &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
   --flush-outbox   try every waiting fax now; ends with 0 when none is left
                    waiting, 75 when some are
+  --due            with --flush-outbox: try only the faxes whose next try is
+                   due, so that the others keep their time
   --discard ID     take a waiting or unknown fax out of the outbox
   --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
                    line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
@@ -694,9 +720,10 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send or --flush-outbox: the mail server&apos;s password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
+                   with --send or --flush-outbox: the first line of FILE is
+                   the mail server&apos;s password; only its owner may read FILE
+                   (- reads standard input); it is used for this run, before
+                   the stored one
 
 Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax
@@ -717,7 +744,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send
+     --password-file without a file or without --send, --queue without --send,
+     --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -741,7 +769,7 @@ Exit status:
         <translation>Aufruf: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                [--password-file FILE] [--queue]
-       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --outbox | --flush-outbox [--due] [--password-file FILE]
        desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
@@ -757,13 +785,15 @@ Ohne Option öffnet sich der Faxdialog, ausgefüllt aus den Schlüsseln.
   --queue          mit --send: bei einem Fehler, der vorübergehen kann (kein
                    Server, eine vorläufige Ablehnung), bleibt das Fax im
                    Ausgang, bis es mit --flush-outbox oder dem nächsten Versuch
-                   des Fensters geht, und der Lauf endet mit 0
+                   des Sitzungshelfers geht, und der Lauf endet mit 0
   --outbox         die Faxe auflisten, die im Ausgang warten oder deren Verbleib
                    unbekannt ist: ID&lt;TAB&gt;Status&lt;TAB&gt;eingereiht&lt;TAB&gt;Nummern
                    &lt;TAB&gt;Dokument&lt;TAB&gt;Versuche&lt;TAB&gt;nächster Versuch&lt;TAB&gt;letzter
                    Fehler
   --flush-outbox   jedes wartende Fax jetzt versuchen; endet mit 0, wenn keines
                    mehr wartet, mit 75, wenn noch welche warten
+  --due            mit --flush-outbox: nur die Faxe versuchen, deren nächster
+                   Versuch fällig ist, damit die anderen ihren Termin behalten
   --discard ID     ein wartendes oder unbekanntes Fax aus dem Ausgang nehmen
   --sent [N]       die Faxe der letzten N Aufträge ausgeben (ohne N 20), eine
                    Mail pro Zeile: Zeit&lt;TAB&gt;Nummern&lt;TAB&gt;Dokument&lt;TAB&gt;Ergebnis
@@ -784,15 +814,15 @@ Ohne Option öffnet sich der Faxdialog, ausgefüllt aus den Schlüsseln.
   --help           diesen Text anzeigen
   --version        die Version anzeigen
   --password-file FILE
-                   mit --send oder --flush-outbox: das Passwort für den
-                   Mailserver ist die erste Zeile von FILE, die nur ihr
-                   Eigentümer lesen darf (- liest die Standardeingabe); es gilt
-                   für diesen Lauf, vor dem gespeicherten
+                   mit --send oder --flush-outbox: die erste Zeile von FILE
+                   ist das Passwort für den Mailserver; nur der Eigentümer
+                   darf FILE lesen (- liest die Standardeingabe); es gilt für
+                   diesen Lauf, vor dem gespeicherten
 
-Schlüssel (ein Bindestrich, der Schlüssel, dann der Wert: das nächste Argument, ganz):
+Schlüssel (Bindestrich, Schlüssel, dann der Wert: das nächste Argument, ganz):
   -file DOCUMENT       das zu faxende Dokument
   -fax LIST            Faxnummern, durch Kommas getrennt
-  -to NAMES            Kontakte oder Gruppen des Telefonbuchs, durch Kommas getrennt
+  -to NAMES            Kontakte oder Gruppen des Telefonbuchs, kommagetrennt
   -font regular|bold   die Schrift der Faxseite
   -resolution low|high
   -cover yes|no        ein Deckblatt anfügen
@@ -811,7 +841,7 @@ Exit-Status:
      im Ausgang behalten
   64 die Befehlszeile ist falsch: kein -fax oder -file, ein unbekannter Wert
      oder eine unbekannte Option, --password-file ohne Datei oder ohne --send,
-     --queue ohne --send
+     --queue ohne --send, --due ohne --flush-outbox
   65 eine Faxnummer verletzt die Nummernregeln; ein -to-Name ist unbekannt oder
      passt auf mehrere Kontakte; eine Kontaktdatei ist weder vCard noch CSV;
      --discard nennt keinen Auftrag des Ausgangs
@@ -838,24 +868,8 @@ Exit-Status:
 </translation>
     </message>
     <message>
-        <source>%1 goes with --send or --flush-outbox</source>
-        <translation>%1 gehört zu --send oder --flush-outbox</translation>
-    </message>
-    <message>
-        <source>the fax is sent without a record in the sent log</source>
-        <translation>das Fax wird ohne Eintrag im Sendeprotokoll gesendet</translation>
-    </message>
-    <message>
-        <source>kept in the outbox: %1</source>
-        <translation>bleibt im Ausgang: %1</translation>
-    </message>
-    <message>
-        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
-        <translation>bleibt mit unbekanntem Ergebnis im Ausgang: %1; desklet --outbox listet es auf, desklet --discard nimmt es heraus</translation>
-    </message>
-    <message>
-        <source>--flush-outbox takes no argument</source>
-        <translation>--flush-outbox erwartet kein Argument</translation>
+        <source>%1 goes with --flush-outbox</source>
+        <translation>%1 gehört zu --flush-outbox</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1065,14 @@ Exit-Status:
     <message>
         <source>&amp;Sent Faxes</source>
         <translation>&amp;Gesendete Faxe</translation>
+    </message>
+    <message>
+        <source>The document %1 is no longer there: the numbers are filled in, choose the document to send.</source>
+        <translation>Das Dokument %1 ist nicht mehr vorhanden: Die Nummern sind eingetragen, wählen Sie das zu sendende Dokument.</translation>
+    </message>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>Gesendete Faxe</translation>
     </message>
 </context>
 <context>
@@ -1406,6 +1428,10 @@ Exit-Status:
     <message>
         <source>The sending program stopped during the try.</source>
         <translation>Das sendende Programm hat während des Versuchs angehalten.</translation>
+    </message>
+    <message>
+        <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
+        <translation>Der Faxauftrag %1 wurde nicht gesendet und ist fehlgeschlagen: Die Kopie seines Dokuments im Ausgang ist beschädigt oder fehlt, wie nach einem Stromausfall. Bitte senden Sie das Dokument erneut.</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,10 @@
         <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -634,10 +638,30 @@ cannot be opened. It stays where it is.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                [--password-file FILE] [--queue]
-       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --outbox | --flush-outbox [--due] [--password-file FILE]
        desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
@@ -651,13 +675,15 @@ Without an option the fax dialog opens, filled in from the keys.
                    every fax sent is kept in the sent log
   --queue          with --send: a failure that may pass (no server, a refusal
                    for now) keeps the fax in the outbox, to go with
-                   --flush-outbox or the next try of the window, and the run
-                   ends with 0
+                   --flush-outbox or the session helper&apos;s next try, and the
+                   run ends with 0
   --outbox         list the faxes waiting in the outbox and those whose fate
                    is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
                    &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
   --flush-outbox   try every waiting fax now; ends with 0 when none is left
                    waiting, 75 when some are
+  --due            with --flush-outbox: try only the faxes whose next try is
+                   due, so that the others keep their time
   --discard ID     take a waiting or unknown fax out of the outbox
   --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
                    line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
@@ -677,9 +703,10 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send or --flush-outbox: the mail server&apos;s password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
+                   with --send or --flush-outbox: the first line of FILE is
+                   the mail server&apos;s password; only its owner may read FILE
+                   (- reads standard input); it is used for this run, before
+                   the stored one
 
 Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax
@@ -700,7 +727,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send
+     --password-file without a file or without --send, --queue without --send,
+     --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -724,23 +752,7 @@ Exit status:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 goes with --send or --flush-outbox</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the fax is sent without a record in the sent log</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>kept in the outbox: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--flush-outbox takes no argument</source>
+        <source>%1 goes with --flush-outbox</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -936,6 +948,14 @@ Exit status:
     </message>
     <message>
         <source>&amp;Sent Faxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document %1 is no longer there: the numbers are filled in, choose the document to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent Faxes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1287,6 +1307,10 @@ Exit status:
     </message>
     <message>
         <source>The sending program stopped during the try.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -64,6 +64,10 @@
         <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
         <translation>El fax se guarda en la bandeja de salida como desconocido: abra la bandeja de salida para volver a enviarlo o marcarlo como enviado.</translation>
     </message>
+    <message>
+        <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
+        <translation>Envío detenido: la bandeja de salida no pudo registrar el fax, y un fax no se envía sin su registro.</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -651,10 +655,30 @@ no se puede abrir. Se queda donde está.</translation>
         <translation>este modo necesita una ventana</translation>
     </message>
     <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 va con --send o --flush-outbox</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>el fax se envía sin quedar en el registro de envíos</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>guardado en la bandeja de salida: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>guardado en la bandeja de salida como desconocido: %1; desklet --outbox lo muestra, desklet --discard lo quita</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox no admite argumentos</translation>
+    </message>
+    <message>
         <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                [--password-file FILE] [--queue]
-       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --outbox | --flush-outbox [--due] [--password-file FILE]
        desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
@@ -668,13 +692,15 @@ Without an option the fax dialog opens, filled in from the keys.
                    every fax sent is kept in the sent log
   --queue          with --send: a failure that may pass (no server, a refusal
                    for now) keeps the fax in the outbox, to go with
-                   --flush-outbox or the next try of the window, and the run
-                   ends with 0
+                   --flush-outbox or the session helper&apos;s next try, and the
+                   run ends with 0
   --outbox         list the faxes waiting in the outbox and those whose fate
                    is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
                    &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
   --flush-outbox   try every waiting fax now; ends with 0 when none is left
                    waiting, 75 when some are
+  --due            with --flush-outbox: try only the faxes whose next try is
+                   due, so that the others keep their time
   --discard ID     take a waiting or unknown fax out of the outbox
   --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
                    line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
@@ -694,9 +720,10 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send or --flush-outbox: the mail server&apos;s password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
+                   with --send or --flush-outbox: the first line of FILE is
+                   the mail server&apos;s password; only its owner may read FILE
+                   (- reads standard input); it is used for this run, before
+                   the stored one
 
 Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax
@@ -717,7 +744,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send
+     --password-file without a file or without --send, --queue without --send,
+     --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -741,7 +769,7 @@ Exit status:
         <translation>Uso: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
      desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
              [--password-file FILE] [--queue]
-     desklet --outbox | --flush-outbox [--password-file FILE]
+     desklet --outbox | --flush-outbox [--due] [--password-file FILE]
      desklet --discard ID | --sent [N]
      desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
      desklet --print-jobs
@@ -756,14 +784,16 @@ Sin opción se abre el cuadro de diálogo del fax, rellenado con las claves.
                    envíos
   --queue          con --send: un fallo que puede pasar (sin servidor, un
                    rechazo por ahora) guarda el fax en la bandeja de salida,
-                   para que salga con --flush-outbox o el próximo intento de
-                   la ventana, y la ejecución termina con 0
+                   para que salga con --flush-outbox o el próximo intento del
+                   asistente de sesión, y la ejecución termina con 0
   --outbox         mostrar los faxes en espera en la bandeja de salida y
                    aquellos cuyo destino se desconoce: id&lt;TAB&gt;estado
                    &lt;TAB&gt;en cola desde&lt;TAB&gt;números&lt;TAB&gt;documento&lt;TAB&gt;intentos
                    &lt;TAB&gt;próximo intento&lt;TAB&gt;último error
   --flush-outbox   intentar ahora cada fax en espera; termina con 0 cuando no
                    queda ninguno en espera, con 75 cuando quedan algunos
+  --due            con --flush-outbox: intentar solo los faxes cuya hora de
+                   próximo intento ya ha llegado; los demás conservan la suya
   --discard ID     sacar de la bandeja de salida un fax en espera o desconocido
   --sent [N]       mostrar los faxes de los últimos N trabajos (20 sin N), un
                    correo por línea: fecha&lt;TAB&gt;números&lt;TAB&gt;documento
@@ -784,10 +814,10 @@ Sin opción se abre el cuadro de diálogo del fax, rellenado con las claves.
   --help           mostrar este texto
   --version        mostrar la versión
   --password-file FILE
-                   con --send o --flush-outbox: la contraseña del servidor de
-                   correo es la primera línea de FILE, que solo su propietario
-                   puede leer (- lee la entrada estándar); se usa en esta
-                   ejecución, antes que la guardada
+                   con --send o --flush-outbox: la primera línea de FILE es la
+                   contraseña del servidor de correo; solo el propietario de
+                   FILE puede leerlo (- lee la entrada estándar); se usa en
+                   esta ejecución, antes que la guardada
 
 Claves (un guion, la clave y luego el valor: el argumento siguiente, entero):
   -file DOCUMENT       el documento que se envía por fax
@@ -811,7 +841,7 @@ Estado de salida:
      salida para un intento posterior
   64 la línea de órdenes es incorrecta: falta -fax o -file, un valor o una
      opción desconocidos, --password-file sin archivo o sin --send, --queue
-     sin --send
+     sin --send, --due sin --flush-outbox
   65 un número de fax incumple las reglas de numeración; un nombre de -to es
      desconocido o corresponde a varios contactos; un archivo de contactos no
      es ni vCard ni CSV; --discard no nombra ningún trabajo de la bandeja de
@@ -838,24 +868,8 @@ Estado de salida:
 </translation>
     </message>
     <message>
-        <source>%1 goes with --send or --flush-outbox</source>
-        <translation>%1 va con --send o --flush-outbox</translation>
-    </message>
-    <message>
-        <source>the fax is sent without a record in the sent log</source>
-        <translation>el fax se envía sin quedar en el registro de envíos</translation>
-    </message>
-    <message>
-        <source>kept in the outbox: %1</source>
-        <translation>guardado en la bandeja de salida: %1</translation>
-    </message>
-    <message>
-        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
-        <translation>guardado en la bandeja de salida como desconocido: %1; desklet --outbox lo muestra, desklet --discard lo quita</translation>
-    </message>
-    <message>
-        <source>--flush-outbox takes no argument</source>
-        <translation>--flush-outbox no admite argumentos</translation>
+        <source>%1 goes with --flush-outbox</source>
+        <translation>%1 va con --flush-outbox</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1065,14 @@ Estado de salida:
     <message>
         <source>&amp;Sent Faxes</source>
         <translation>Faxes &amp;enviados</translation>
+    </message>
+    <message>
+        <source>The document %1 is no longer there: the numbers are filled in, choose the document to send.</source>
+        <translation>El documento %1 ya no existe: los números están rellenados, elija el documento que desea enviar.</translation>
+    </message>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>Faxes enviados</translation>
     </message>
 </context>
 <context>
@@ -1406,6 +1428,10 @@ Estado de salida:
     <message>
         <source>The sending program stopped during the try.</source>
         <translation>El programa de envío se detuvo durante el intento.</translation>
+    </message>
+    <message>
+        <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
+        <translation>El trabajo de fax %1 no se envió y ha fallado: la copia de su documento en la bandeja de salida está dañada o ya no existe, como tras un corte de luz. Vuelva a enviar el documento.</translation>
     </message>
 </context>
 <context>

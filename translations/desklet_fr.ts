@@ -64,6 +64,10 @@
         <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
         <translation>Le fax est gardé dans la boîte d’envoi avec l’état inconnu&#xa0;: ouvrez la boîte d’envoi pour le renvoyer ou le marquer comme envoyé.</translation>
     </message>
+    <message>
+        <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
+        <translation>Envoi arrêté&#xa0;: la boîte d’envoi n’a pas pu enregistrer le fax, et un fax n’est pas envoyé sans son enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -651,10 +655,30 @@ ne peut pas être ouvert. Il reste où il est.</translation>
         <translation>ce mode a besoin d’une fenêtre</translation>
     </message>
     <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 va avec --send ou --flush-outbox</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>le fax est envoyé sans être inscrit au journal des envois</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>gardé dans la boîte d’envoi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>gardé dans la boîte d’envoi avec l’état inconnu&#xa0;: %1&#xa0;; desklet --outbox l’affiche, desklet --discard l’en retire</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox n’attend aucun argument</translation>
+    </message>
+    <message>
         <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                [--password-file FILE] [--queue]
-       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --outbox | --flush-outbox [--due] [--password-file FILE]
        desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
@@ -668,13 +692,15 @@ Without an option the fax dialog opens, filled in from the keys.
                    every fax sent is kept in the sent log
   --queue          with --send: a failure that may pass (no server, a refusal
                    for now) keeps the fax in the outbox, to go with
-                   --flush-outbox or the next try of the window, and the run
-                   ends with 0
+                   --flush-outbox or the session helper&apos;s next try, and the
+                   run ends with 0
   --outbox         list the faxes waiting in the outbox and those whose fate
                    is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
                    &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
   --flush-outbox   try every waiting fax now; ends with 0 when none is left
                    waiting, 75 when some are
+  --due            with --flush-outbox: try only the faxes whose next try is
+                   due, so that the others keep their time
   --discard ID     take a waiting or unknown fax out of the outbox
   --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
                    line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
@@ -694,9 +720,10 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send or --flush-outbox: the mail server&apos;s password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
+                   with --send or --flush-outbox: the first line of FILE is
+                   the mail server&apos;s password; only its owner may read FILE
+                   (- reads standard input); it is used for this run, before
+                   the stored one
 
 Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax
@@ -717,7 +744,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send
+     --password-file without a file or without --send, --queue without --send,
+     --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -741,7 +769,7 @@ Exit status:
         <translation>Usage&#xa0;: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
         desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                 [--password-file FILE] [--queue]
-        desklet --outbox | --flush-outbox [--password-file FILE]
+        desklet --outbox | --flush-outbox [--due] [--password-file FILE]
         desklet --discard ID | --sent [N]
         desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
         desklet --print-jobs
@@ -757,13 +785,15 @@ Sans option, la boîte de dialogue du fax s’ouvre, remplie à partir des clés
   --queue          avec --send&#xa0;: un échec qui peut passer (pas de serveur, un
                    refus pour le moment) garde le fax dans la boîte d’envoi,
                    pour partir avec --flush-outbox ou la prochaine tentative
-                   de la fenêtre, et l’exécution se termine par 0
+                   de l’assistant de session, et l’exécution se termine par 0
   --outbox         lister les fax en attente dans la boîte d’envoi et ceux dont
                    le sort est inconnu&#xa0;: id&lt;TAB&gt;état&lt;TAB&gt;mise en file
                    &lt;TAB&gt;numéros&lt;TAB&gt;document&lt;TAB&gt;tentatives&lt;TAB&gt;prochaine
                    tentative&lt;TAB&gt;dernière erreur
   --flush-outbox   tenter maintenant chaque fax en attente&#xa0;; se termine par 0
                    quand plus aucun n’attend, par 75 quand certains attendent
+  --due            avec --flush-outbox&#xa0;: ne tenter que les fax dont la prochaine
+                   tentative est due, pour que les autres gardent leur heure
   --discard ID     retirer de la boîte d’envoi un fax en attente ou inconnu
   --sent [N]       afficher les fax des N dernières tâches (20 sans N), un
                    courriel par ligne&#xa0;: date&lt;TAB&gt;numéros&lt;TAB&gt;document
@@ -787,10 +817,11 @@ Sans option, la boîte de dialogue du fax s’ouvre, remplie à partir des clés
   --help           afficher ce texte
   --version        afficher la version
   --password-file FILE
-                   avec --send ou --flush-outbox&#xa0;: le mot de passe du serveur
-                   de messagerie est la première ligne de FILE, que seul son
-                   propriétaire peut lire (- lit l’entrée standard)&#xa0;; il sert
-                   pour cette exécution, avant celui enregistré
+                   avec --send ou --flush-outbox&#xa0;: la première ligne de FILE
+                   est le mot de passe du serveur de messagerie&#xa0;; FILE ne
+                   doit être lisible que par son propriétaire (- lit l’entrée
+                   standard)&#xa0;; ce mot de passe sert pour cette exécution,
+                   avant celui enregistré
 
 Clés (un tiret, la clé, puis la valeur&#xa0;: l’argument suivant, en entier)&#xa0;:
   -file DOCUMENT       le document à faxer
@@ -800,7 +831,7 @@ Clés (un tiret, la clé, puis la valeur&#xa0;: l’argument suivant, en entier)
   -resolution low|high
   -cover yes|no        joindre une page de garde
   -comment TEXT        -from TEXT        -attention TEXT
-Tout paramètre peut être donné de la même façon (-logon, -smtp, -smtp_port, ...),
+Tout paramètre se donne de la même façon (-logon, -smtp, -smtp_port, ...),
 pour les paramètres non enregistrés&#xa0;: une valeur enregistrée l’emporte, et
 --send nomme chaque clé qu’il remplace. Tout utilisateur de cet ordinateur
 peut lire une ligne de commande&#xa0;: donnez donc le mot de passe avec
@@ -814,7 +845,7 @@ Code de sortie&#xa0;:
      pour une tentative ultérieure
   64 la ligne de commande est erronée&#xa0;: pas de -fax ou de -file, une valeur ou
      une option inconnue, --password-file sans fichier ou sans --send,
-     --queue sans --send
+     --queue sans --send, --due sans --flush-outbox
   65 un numéro de fax enfreint les règles de numérotation&#xa0;; un nom de -to est
      inconnu ou désigne plusieurs contacts&#xa0;; un fichier de contacts n’est ni
      vCard ni CSV&#xa0;; --discard ne désigne aucune tâche de la boîte d’envoi
@@ -841,24 +872,8 @@ Code de sortie&#xa0;:
 </translation>
     </message>
     <message>
-        <source>%1 goes with --send or --flush-outbox</source>
-        <translation>%1 va avec --send ou --flush-outbox</translation>
-    </message>
-    <message>
-        <source>the fax is sent without a record in the sent log</source>
-        <translation>le fax est envoyé sans être inscrit au journal des envois</translation>
-    </message>
-    <message>
-        <source>kept in the outbox: %1</source>
-        <translation>gardé dans la boîte d’envoi&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
-        <translation>gardé dans la boîte d’envoi avec l’état inconnu&#xa0;: %1&#xa0;; desklet --outbox l’affiche, desklet --discard l’en retire</translation>
-    </message>
-    <message>
-        <source>--flush-outbox takes no argument</source>
-        <translation>--flush-outbox n’attend aucun argument</translation>
+        <source>%1 goes with --flush-outbox</source>
+        <translation>%1 va avec --flush-outbox</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1069,14 @@ Code de sortie&#xa0;:
     <message>
         <source>&amp;Sent Faxes</source>
         <translation>Fax &amp;envoyés</translation>
+    </message>
+    <message>
+        <source>The document %1 is no longer there: the numbers are filled in, choose the document to send.</source>
+        <translation>Le document %1 n’existe plus&#xa0;: les numéros sont renseignés, choisissez le document à envoyer.</translation>
+    </message>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>Fax envoyés</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1432,10 @@ Code de sortie&#xa0;:
     <message>
         <source>The sending program stopped during the try.</source>
         <translation>Le programme d’envoi s’est arrêté pendant la tentative.</translation>
+    </message>
+    <message>
+        <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
+        <translation>La tâche de fax %1 n’a pas été envoyée et a échoué&#xa0;: la copie de son document dans la boîte d’envoi est endommagée ou absente, comme après une coupure de courant. Veuillez renvoyer le document.</translation>
     </message>
 </context>
 <context>

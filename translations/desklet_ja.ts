@@ -64,6 +64,10 @@
         <source>The fax is kept in the Outbox as unknown: open the Outbox to send it again or mark it as sent.</source>
         <translation>FAX は結果不明として送信トレイに残されています。送信トレイを開いて、再送信するか送信済みにしてください。</translation>
     </message>
+    <message>
+        <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
+        <translation>送信を中止しました。送信トレイに FAX を記録できませんでした。記録のない FAX は送信されません。</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -647,10 +651,30 @@ cannot be opened. It stays where it is.</source>
         <translation>このモードにはウィンドウが必要です</translation>
     </message>
     <message>
+        <source>%1 goes with --send or --flush-outbox</source>
+        <translation>%1 は --send または --flush-outbox と共に使います</translation>
+    </message>
+    <message>
+        <source>the fax is sent without a record in the sent log</source>
+        <translation>FAX は送信ログに記録されずに送信されます</translation>
+    </message>
+    <message>
+        <source>kept in the outbox: %1</source>
+        <translation>送信トレイに残しました: %1</translation>
+    </message>
+    <message>
+        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
+        <translation>結果不明として送信トレイに残しました: %1。desklet --outbox で一覧表示でき、desklet --discard で取り除けます</translation>
+    </message>
+    <message>
+        <source>--flush-outbox takes no argument</source>
+        <translation>--flush-outbox には引数を指定できません</translation>
+    </message>
+    <message>
         <source>Usage: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
        desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                [--password-file FILE] [--queue]
-       desklet --outbox | --flush-outbox [--password-file FILE]
+       desklet --outbox | --flush-outbox [--due] [--password-file FILE]
        desklet --discard ID | --sent [N]
        desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
        desklet --print-jobs
@@ -664,13 +688,15 @@ Without an option the fax dialog opens, filled in from the keys.
                    every fax sent is kept in the sent log
   --queue          with --send: a failure that may pass (no server, a refusal
                    for now) keeps the fax in the outbox, to go with
-                   --flush-outbox or the next try of the window, and the run
-                   ends with 0
+                   --flush-outbox or the session helper&apos;s next try, and the
+                   run ends with 0
   --outbox         list the faxes waiting in the outbox and those whose fate
                    is unknown: id&lt;TAB&gt;state&lt;TAB&gt;queued&lt;TAB&gt;numbers&lt;TAB&gt;document
                    &lt;TAB&gt;attempts&lt;TAB&gt;next attempt&lt;TAB&gt;last error
   --flush-outbox   try every waiting fax now; ends with 0 when none is left
                    waiting, 75 when some are
+  --due            with --flush-outbox: try only the faxes whose next try is
+                   due, so that the others keep their time
   --discard ID     take a waiting or unknown fax out of the outbox
   --sent [N]       print the faxes of the last N jobs (20 without N), a mail a
                    line: time&lt;TAB&gt;numbers&lt;TAB&gt;document&lt;TAB&gt;outcome&lt;TAB&gt;
@@ -690,9 +716,10 @@ Without an option the fax dialog opens, filled in from the keys.
   --help           show this text
   --version        show the version
   --password-file FILE
-                   with --send or --flush-outbox: the mail server&apos;s password is the first line
-                   of FILE, which only its owner may read (- reads standard
-                   input); it is used for this run, before the stored one
+                   with --send or --flush-outbox: the first line of FILE is
+                   the mail server&apos;s password; only its owner may read FILE
+                   (- reads standard input); it is used for this run, before
+                   the stored one
 
 Keys (a dash, the key, then the value: the next argument, whole):
   -file DOCUMENT       the document to fax
@@ -713,7 +740,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send
+     --password-file without a file or without --send, --queue without --send,
+     --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -737,7 +765,7 @@ Exit status:
         <translation>使い方: desklet [-file DOCUMENT] [-fax NUMBER[,NUMBER...]] [KEY VALUE...]
         desklet --send -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
                 [--password-file FILE] [--queue]
-        desklet --outbox | --flush-outbox [--password-file FILE]
+        desklet --outbox | --flush-outbox [--due] [--password-file FILE]
         desklet --discard ID | --sent [N]
         desklet --print-message -file DOCUMENT -fax NUMBER[,NUMBER...] [KEY VALUE...]
         desklet --print-jobs
@@ -751,12 +779,15 @@ Exit status:
                    出力に出ます。送信した FAX はすべて送信ログに記録されます
   --queue          --send と共に使います: 一時的な失敗 (サーバーがない、一時的な
                    拒否) の場合は FAX を送信トレイに残し、--flush-outbox または
-                   ウィンドウの次の試行で送信します。実行は 0 で終了します
+                   セッション ヘルパーの次の試行で送信します。
+                   実行は 0 で終了します
   --outbox         送信トレイで待機中の FAX と、結果が不明な FAX を一覧表示
                    します: ID&lt;TAB&gt;状態&lt;TAB&gt;登録日時&lt;TAB&gt;番号&lt;TAB&gt;文書
                    &lt;TAB&gt;試行回数&lt;TAB&gt;次の試行&lt;TAB&gt;最後のエラー
   --flush-outbox   待機中の FAX をすべて今すぐ試行します。待機中の FAX が残ら
                    なければ 0、残っていれば 75 で終了します
+  --due            --flush-outbox と共に使います: 次の試行の時刻が来た FAX
+                   だけを試行し、ほかの FAX の試行時刻はそのまま保ちます
   --discard ID     待機中または結果不明の FAX を送信トレイから取り除きます
   --sent [N]       最近の N 件のジョブ (N がなければ 20 件) の FAX を、1 行に
                    メール 1 通ずつ表示します: 日時&lt;TAB&gt;番号&lt;TAB&gt;文書&lt;TAB&gt;結果
@@ -777,8 +808,8 @@ Exit status:
   --help           このテキストを表示します
   --version        バージョンを表示します
   --password-file FILE
-                   --send または --flush-outbox と共に使います: メール サーバー
-                   のパスワードは FILE の 1 行目で、FILE は所有者だけが読み取れ
+                   --send または --flush-outbox と共に使います: FILE の 1 行目が
+                   メール サーバーのパスワードです。FILE は所有者だけが読み取れ
                    なければなりません (- は標準入力を読みます)。保存された
                    パスワードより優先して、今回の実行で使われます
 
@@ -804,7 +835,7 @@ Exit status:
      送信トレイに残した場合も含む
   64 コマンドラインが正しくない: -fax または -file がない、値やオプションが
      不明、--password-file にファイルまたは --send がない、--queue に
-     --send がない
+     --send がない、--due に --flush-outbox がない
   65 FAX 番号が番号の規則に反している。-to の名前が不明か、複数の連絡先に
      該当する。連絡先ファイルが vCard でも CSV でもない。--discard の ID が
      送信トレイのどのジョブにも当たらない
@@ -827,24 +858,8 @@ Exit status:
 </translation>
     </message>
     <message>
-        <source>%1 goes with --send or --flush-outbox</source>
-        <translation>%1 は --send または --flush-outbox と共に使います</translation>
-    </message>
-    <message>
-        <source>the fax is sent without a record in the sent log</source>
-        <translation>FAX は送信ログに記録されずに送信されます</translation>
-    </message>
-    <message>
-        <source>kept in the outbox: %1</source>
-        <translation>送信トレイに残しました: %1</translation>
-    </message>
-    <message>
-        <source>kept in the outbox as unknown: %1; desklet --outbox lists it, desklet --discard takes it out</source>
-        <translation>結果不明として送信トレイに残しました: %1。desklet --outbox で一覧表示でき、desklet --discard で取り除けます</translation>
-    </message>
-    <message>
-        <source>--flush-outbox takes no argument</source>
-        <translation>--flush-outbox には引数を指定できません</translation>
+        <source>%1 goes with --flush-outbox</source>
+        <translation>%1 は --flush-outbox と共に使います</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1054,14 @@ Exit status:
     <message>
         <source>&amp;Sent Faxes</source>
         <translation>送信済み FAX(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The document %1 is no longer there: the numbers are filled in, choose the document to send.</source>
+        <translation>文書 %1 はもうありません。番号は入力済みです。送信する文書を選んでください。</translation>
+    </message>
+    <message>
+        <source>Sent Faxes</source>
+        <translation>送信済み FAX</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1417,10 @@ Exit status:
     <message>
         <source>The sending program stopped during the try.</source>
         <translation>送信プログラムが試行中に停止しました。</translation>
+    </message>
+    <message>
+        <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
+        <translation>FAX ジョブ %1 は送信されず、失敗しました。停電の後などで、送信トレイにある文書のコピーが壊れているか失われています。文書をもう一度送信してください。</translation>
     </message>
 </context>
 <context>
