@@ -744,8 +744,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send,
-     --due without --flush-outbox
+     --password-file without a file or without --send or --flush-outbox,
+     --queue without --send, --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -840,8 +840,8 @@ Exit-Status:
    0 gesendet (oder ausgegeben); mit --queue auch: für einen späteren Versuch
      im Ausgang behalten
   64 die Befehlszeile ist falsch: kein -fax oder -file, ein unbekannter Wert
-     oder eine unbekannte Option, --password-file ohne Datei oder ohne --send,
-     --queue ohne --send, --due ohne --flush-outbox
+     oder eine unbekannte Option, --password-file ohne Datei oder ohne --send
+     oder --flush-outbox, --queue ohne --send, --due ohne --flush-outbox
   65 eine Faxnummer verletzt die Nummernregeln; ein -to-Name ist unbekannt oder
      passt auf mehrere Kontakte; eine Kontaktdatei ist weder vCard noch CSV;
      --discard nennt keinen Auftrag des Ausgangs

@@ -744,8 +744,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send,
-     --due without --flush-outbox
+     --password-file without a file or without --send or --flush-outbox,
+     --queue without --send, --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -840,8 +840,8 @@ Estado de salida:
    0 enviado (o mostrado); con --queue, también guardado en la bandeja de
      salida para un intento posterior
   64 la línea de órdenes es incorrecta: falta -fax o -file, un valor o una
-     opción desconocidos, --password-file sin archivo o sin --send, --queue
-     sin --send, --due sin --flush-outbox
+     opción desconocidos, --password-file sin archivo o sin --send ni
+     --flush-outbox, --queue sin --send, --due sin --flush-outbox
   65 un número de fax incumple las reglas de numeración; un nombre de -to es
      desconocido o corresponde a varios contactos; un archivo de contactos no
      es ni vCard ni CSV; --discard no nombra ningún trabajo de la bandeja de

@@ -744,8 +744,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send,
-     --due without --flush-outbox
+     --password-file without a file or without --send or --flush-outbox,
+     --queue without --send, --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -844,8 +844,8 @@ Code de sortie&#xa0;:
    0 envoyé (ou affiché)&#xa0;; avec --queue, aussi&#xa0;: gardé dans la boîte d’envoi
      pour une tentative ultérieure
   64 la ligne de commande est erronée&#xa0;: pas de -fax ou de -file, une valeur ou
-     une option inconnue, --password-file sans fichier ou sans --send,
-     --queue sans --send, --due sans --flush-outbox
+     une option inconnue, --password-file sans fichier ou sans --send ni
+     --flush-outbox, --queue sans --send, --due sans --flush-outbox
   65 un numéro de fax enfreint les règles de numérotation&#xa0;; un nom de -to est
      inconnu ou désigne plusieurs contacts&#xa0;; un fichier de contacts n’est ni
      vCard ni CSV&#xa0;; --discard ne désigne aucune tâche de la boîte d’envoi

@@ -740,8 +740,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send,
-     --due without --flush-outbox
+     --password-file without a file or without --send or --flush-outbox,
+     --queue without --send, --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
@@ -834,8 +834,8 @@ Exit status:
    0 送信した (または出力した)。--queue を付けた場合は、後で試行するために
      送信トレイに残した場合も含む
   64 コマンドラインが正しくない: -fax または -file がない、値やオプションが
-     不明、--password-file にファイルまたは --send がない、--queue に
-     --send がない、--due に --flush-outbox がない
+     不明、--password-file にファイルがないか --send も --flush-outbox も
+     ない、--queue に --send がない、--due に --flush-outbox がない
   65 FAX 番号が番号の規則に反している。-to の名前が不明か、複数の連絡先に
      該当する。連絡先ファイルが vCard でも CSV でもない。--discard の ID が
      送信トレイのどのジョブにも当たらない

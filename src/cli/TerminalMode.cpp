@@ -97,8 +97,8 @@ run desklet once with a window to set up the account.
 Exit status:
    0 sent (or printed); with --queue also kept in the outbox for a later try
   64 the command line is wrong: no -fax or -file, an unknown value or option,
-     --password-file without a file or without --send, --queue without --send,
-     --due without --flush-outbox
+     --password-file without a file or without --send or --flush-outbox,
+     --queue without --send, --due without --flush-outbox
   65 a fax number breaks the number rules; a -to name is unknown or names
      several contacts; a contact file is neither vCard nor CSV; --discard names
      no job of the outbox
