@@ -15,6 +15,7 @@
 #include "fax/JobOptions.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogServices.h"
+#include "outbox/SendAgainDocument.h"
 #include "outbox/ui/OutboxDlg.h"
 #include "outbox/ui/SentFaxesDlg.h"
 #include "phonebook/Database.h"
@@ -172,6 +173,11 @@ void CFaxClientDlg::CreateControls() {
     NameByLabel(*m_labelFile, *file);
     connect(file, &QLineEdit::textChanged, preview, [this, preview](const QString& text) {
         preview->SetPath(QString::fromStdString(DocumentPath(text.toStdString())));
+    });
+    connect(file, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_replacedJob && text != m_replacedJob->document) {
+            m_replacedJob.reset();
+        }
     });
     m_btnBrowse = button(IDC_BROWSE, tr("Browse"));
     connect(m_btnBrowse, &QPushButton::clicked, this, [this] { OnBrowse(); });
@@ -410,44 +416,67 @@ void CFaxClientDlg::OnPhoneBook() {
 }
 
 void CFaxClientDlg::OnOutbox() {
-    OutboxDlg(Database::DefaultPath(), this).DoModal();
+    OutboxDlg outbox(Database::DefaultPath(), this);
+    std::optional<std::string> gone;
+    outbox.SetSendAgain([this, &gone](std::int64_t job, const QStringList& numbers, const SendAgainDocument& document) {
+        gone = FillInSendAgain(numbers, document);
+        // Without its document the person picks one: that is another fax, and the
+        // job stays.
+        if (!gone) {
+            m_replacedJob = ReplacedJob{job, QString::fromStdString(m_strFile)};
+        }
+    });
+    outbox.DoModal();
+    if (gone) {
+        TellDocumentGone(*gone, tr("Outbox"));
+    }
 }
 
 void CFaxClientDlg::OnSentFaxes() {
     SentFaxesDlg sent(Database::DefaultPath(), this);
     std::optional<std::string> gone;
     sent.SetSendAgain([this, &gone](const QStringList& numbers, const SendAgainDocument& document) {
-        std::vector<std::string> entries;
-        for (const QString& number : numbers) {
-            entries.push_back(number.toStdString());
-        }
-        m_recipients->SetEntries(entries);
-        switch (document.source) {
-        case SendAgainDocument::Source::Original:
-            m_strFile = document.path;
-            break;
-        case SendAgainDocument::Source::KeptCopy:
-            // Shown and sent under the document's name, as a printed document is.
-            m_strFile = document.name;
-            m_strPrintedName = document.name;
-            m_strNamedFile = document.path;
-            break;
-        case SendAgainDocument::Source::Gone:
-            gone = document.name;
-            return;
-        }
-        if (auto* file = qobject_cast<QLineEdit*>(GetDlgItem(IDC_FILE))) {
-            file->setText(QString::fromStdString(m_strFile));
-        }
+        gone = FillInSendAgain(numbers, document);
     });
     sent.DoModal();
-    // Said over the main dialog once the log's window is closed.
     if (gone) {
-        MessageBox(tr("The document %1 is no longer there: the numbers are filled in, choose the document to send.")
-                       .arg(QString::fromStdString(*gone))
-                       .toStdString(),
-                   tr("Sent Faxes").toStdString(), MB_OK | MB_ICONEXCLAMATION);
+        TellDocumentGone(*gone, tr("Sent Faxes"));
     }
+}
+
+std::optional<std::string> CFaxClientDlg::FillInSendAgain(const QStringList& numbers,
+                                                          const SendAgainDocument& document) {
+    m_replacedJob.reset();
+    std::vector<std::string> entries;
+    for (const QString& number : numbers) {
+        entries.push_back(number.toStdString());
+    }
+    m_recipients->SetEntries(entries);
+    switch (document.source) {
+    case SendAgainDocument::Source::Original:
+        m_strFile = document.path;
+        break;
+    case SendAgainDocument::Source::KeptCopy:
+        // Shown and sent under the document's name, as a printed document is.
+        m_strFile = document.name;
+        m_strPrintedName = document.name;
+        m_strNamedFile = document.path;
+        break;
+    case SendAgainDocument::Source::Gone:
+        return document.name;
+    }
+    if (auto* file = qobject_cast<QLineEdit*>(GetDlgItem(IDC_FILE))) {
+        file->setText(QString::fromStdString(m_strFile));
+    }
+    return std::nullopt;
+}
+
+void CFaxClientDlg::TellDocumentGone(const std::string& name, const QString& caption) {
+    // Said over the main dialog once the window it came from is closed.
+    MessageBox(tr("The document %1 is no longer there: the numbers are filled in, choose the document to send.")
+                   .arg(QString::fromStdString(name))
+                   .toStdString(),
+               caption.toStdString(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CFaxClientDlg::OnBrowse() {
@@ -562,7 +591,8 @@ void CFaxClientDlg::OnOK() {
                           {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
                            [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }},
                           Database::DefaultPath());
-    if (send.Run(Job(), DocumentPath(m_strFile), app->Settings)) {
+    const auto replaced = m_replacedJob ? std::optional(m_replacedJob->id) : std::nullopt;
+    if (send.Run(Job(), DocumentPath(m_strFile), app->Settings, replaced)) {
         CDialog::OnOK();
     }
 }

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,7 @@ class CConfigSheet;
 class CoverPageCtrl;
 class PhoneBookCompletion;
 class RecipientPanel;
+struct SendAgainDocument;
 
 // The program's only main window: the fax job's numbers, document and options,
 // and Send Fax. It owns the settings sheet, opens it by itself on a first run, and
@@ -104,6 +106,8 @@ public:
     void OnOnlineHelp();
     // The phone book's window; its Add to Recipients adds to the list.
     void OnPhoneBook();
+    // The outbox's window; its Send Again fills in the job, which the next send
+    // from the same document replaces.
     void OnOutbox();
     void OnSentFaxes();
     // Adds numbers from the phone book to the list by Add's rules; one that
@@ -141,6 +145,10 @@ private:
     // The file that the file field's text names: the printed document's spool
     // file or the kept copy while the field shows its name.
     std::string DocumentPath(const std::string& fieldText) const;
+    // Puts a fax to send again into the list and the file field; the document's
+    // name when it is no longer there, for the caller to say once its window is closed.
+    std::optional<std::string> FillInSendAgain(const QStringList& numbers, const SendAgainDocument& document);
+    void TellDocumentGone(const std::string& name, const QString& caption);
 
     // The company directory of the current settings, read at the first look-up
     // after a start or a save of the settings (the bind password may come from the
@@ -183,6 +191,14 @@ private:
     // The file that name stands for: the printed document's spool file, or the
     // outbox's copy (never deleted here: the outbox owns it).
     std::string m_strNamedFile;
+    // The outbox's job that the Outbox window's Send Again filled in, and the file
+    // field's text then: a send of that document takes the job out once the new
+    // one is recorded. Another document makes another fax and drops the link.
+    struct ReplacedJob {
+        std::int64_t id = 0;
+        QString document;
+    };
+    std::optional<ReplacedJob> m_replacedJob;
 };
 
 } // namespace desklet

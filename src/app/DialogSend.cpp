@@ -46,7 +46,8 @@ void DialogSend::Tell(const Outcome& outcome) const {
     }
 }
 
-bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings) const {
+bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings,
+                     std::optional<std::int64_t> replaces) const {
     // What the user typed is told over the dialog, which stays in sight while its
     // message shows; it hides only once the send goes ahead.
     const Outcome checked = FaxSubmission::CheckRecipients(job);
@@ -68,6 +69,14 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
         outbox.emplace(database, clock);
         claim = outbox->Record(job, documentPath, settings);
     }
+    // Only now that the new job has its own copy may the old one, and its copy, go;
+    // and before the first mail, so that no flush sends it meanwhile. A job another
+    // sender took in between is left to it; only a failing store is worth a word.
+    std::optional<OutboxFailure> notReplaced;
+    if (claim && replaces && !outbox->Discard(*replaces) &&
+        outbox->LastFailure().kind == OutboxFailure::Kind::Database) {
+        notReplaced = outbox->LastFailure();
+    }
     SmtpClientTransport smtp;
     SendProgressDlg progress(static_cast<int>(job.recipients.size()), smtp, &m_dialog);
     // A recorded job has each mail marked before its end of data goes, as the
@@ -85,6 +94,11 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
     const bool mayPass = claim && outcome.MayPass() && !outcome.Unknown();
     if (claim) {
         (void)outbox->Finish(*claim, FromOutcome(outcome), true);
+    }
+    if (notReplaced) {
+        m_dialog.MessageBox(notReplaced->Text().toStdString(),
+                            QCoreApplication::translate("DialogSend", "Outbox").toStdString(),
+                            MB_OK | MB_ICONEXCLAMATION);
     }
     if (outcome.Sent()) {
         return true;

@@ -5,7 +5,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,9 +35,10 @@ public:
     DialogSend(CDialog& dialog, Hooks hooks, QString databasePath);
 
     // True when the server accepted every fax mail; the user has been told of
-    // anything else.
-    [[nodiscard]] bool Run(const FaxJob& job, const std::string& documentPath,
-                           const CMapStringToString& settings) const;
+    // anything else. replaces: an outbox job this send takes the place of; it is
+    // discarded once the new job is recorded, and left as it is where that fails.
+    [[nodiscard]] bool Run(const FaxJob& job, const std::string& documentPath, const CMapStringToString& settings,
+                           std::optional<std::int64_t> replaces = std::nullopt) const;
 
 private:
     void Tell(const Outcome& outcome) const;

@@ -705,21 +705,6 @@ bool Outbox::MarkSent(std::int64_t id) {
     return transaction.Commit() || FailDatabase(PhoneBookFailure::Kind::WriteFailed);
 }
 
-bool Outbox::SendAgain(std::int64_t id) {
-    m_failure = {};
-    Database::Transaction transaction(m_database);
-    bool notFound = false, wrongState = false;
-    if (!transaction.Began() ||
-        !settleUnknown(m_database, m_clock, m_copies, id, MailState::SendAgain, notFound, wrongState)) {
-        if (notFound || wrongState) {
-            return Fail(notFound ? OutboxFailure::Kind::NotFound : OutboxFailure::Kind::WrongState,
-                        QString::number(id));
-        }
-        return FailDatabase(PhoneBookFailure::Kind::WriteFailed);
-    }
-    return transaction.Commit() || FailDatabase(PhoneBookFailure::Kind::WriteFailed);
-}
-
 int Outbox::RecoverAbandoned() {
     m_failure = {};
     Database::Transaction transaction(m_database);
@@ -834,9 +819,9 @@ std::vector<OutboxEntry> Outbox::Pending() {
     std::vector<OutboxEntry> entries;
     Statement read(
         m_database,
-        QStringLiteral(
-            "SELECT id, state, queued_at, numbers, document_name, attempts, next_attempt_at, last_error FROM fax_job "
-            "WHERE state IN ('waiting', 'sending', 'unknown') ORDER BY queued_at, id"));
+        QStringLiteral("SELECT id, state, queued_at, numbers, document_name, attempts, next_attempt_at, last_error, "
+                       "document_path, copy_name FROM fax_job WHERE state IN ('waiting', 'sending', 'unknown') "
+                       "ORDER BY queued_at, id"));
     if (!read.Run(PhoneBookFailure::Kind::ReadFailed)) {
         FailDatabase(PhoneBookFailure::Kind::ReadFailed);
         return entries;
@@ -851,7 +836,27 @@ std::vector<OutboxEntry> Outbox::Pending() {
         entry.attempts = q.value(5).toInt();
         entry.nextAttempt = optionalTime(q.value(6));
         entry.lastError = q.value(7).toString().toStdString();
+        entry.documentPath = q.value(8).toString().toStdString();
+        if (!q.value(9).isNull()) {
+            entry.keptCopy = m_copies.PathOf(q.value(9).toString()).toStdString();
+        }
         entries.push_back(std::move(entry));
+    }
+    for (OutboxEntry& entry : entries) {
+        Mails mails;
+        if (!loadMails(m_database, entry.id, mails, nullptr, 0)) {
+            FailDatabase(PhoneBookFailure::Kind::ReadFailed);
+            return {};
+        }
+        if (entry.state == JobState::Unknown) {
+            // Sent again only on the person's word: the numbers that may have gone go with the rest.
+            for (auto& mail : mails) {
+                if (mail.second == MailState::Unknown || mail.second == MailState::DataSent) {
+                    mail.second = MailState::SendAgain;
+                }
+            }
+        }
+        entry.numbersLeft = UnsentNumbers(entry.numbers, mails);
     }
     return entries;
 }

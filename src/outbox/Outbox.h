@@ -64,6 +64,12 @@ struct OutboxEntry {
     int attempts = 0;
     std::optional<TimePoint> nextAttempt;
     std::string lastError;
+    // The numbers a Send Again hands over: those no mail is known to have reached;
+    // an unknown job's unknown numbers among them (the person is asked first).
+    std::vector<std::string> numbersLeft;
+    // As in SentLogLine: where the document was, and the outbox's copy of it.
+    std::string documentPath;
+    std::string keptCopy;
 };
 
 // One line of --sent: one mail of a job, or the job itself when no mail was made.
@@ -138,11 +144,9 @@ public:
 
     // The person's decisions. Discard takes a waiting or unknown job out of the
     // outbox (it stays in the log as cancelled) and deletes its copy; MarkSent says
-    // an unknown job's unknown mails went; SendAgain makes their numbers go again,
-    // the job waiting and due at once. NotFound, WrongState.
+    // an unknown job's unknown mails went. NotFound, WrongState.
     [[nodiscard]] bool Discard(std::int64_t id);
     [[nodiscard]] bool MarkSent(std::int64_t id);
-    [[nodiscard]] bool SendAgain(std::int64_t id);
 
     // Puts back the jobs whose sender is gone, and removes the copies no job names
     // that are older than kOrphanAge. The number of jobs put back, or -1.

@@ -13,17 +13,26 @@ bool RegularFile(const std::string& path) {
 } // namespace
 
 SendAgainDocument SendAgainDocument::For(const SentLogLine& line) {
+    return For(line.document, line.documentPath, line.keptCopy);
+}
+
+SendAgainDocument SendAgainDocument::For(const OutboxEntry& entry) {
+    return For(entry.document, entry.documentPath, entry.keptCopy);
+}
+
+SendAgainDocument SendAgainDocument::For(const std::string& name, const std::string& documentPath,
+                                         const std::string& keptCopy) {
     SendAgainDocument document;
-    document.name = line.document;
+    document.name = name;
     // A relative path would name a file beside wherever the window was started.
-    if (RegularFile(line.documentPath) && QFileInfo(QString::fromStdString(line.documentPath)).isAbsolute()) {
+    if (RegularFile(documentPath) && QFileInfo(QString::fromStdString(documentPath)).isAbsolute()) {
         document.source = Source::Original;
-        document.path = line.documentPath;
-    } else if (RegularFile(line.keptCopy)) {
+        document.path = documentPath;
+    } else if (RegularFile(keptCopy)) {
         document.source = Source::KeptCopy;
-        document.path = line.keptCopy;
+        document.path = keptCopy;
         if (document.name.empty()) {
-            document.name = QFileInfo(QString::fromStdString(line.keptCopy)).fileName().toStdString();
+            document.name = QFileInfo(QString::fromStdString(keptCopy)).fileName().toStdString();
         }
     }
     return document;

@@ -6,9 +6,10 @@
 
 namespace desklet {
 
-// The document a job of the sent log goes again with: the person's own file while
-// it is still where it was, else the outbox's copy while the job keeps one (sent
-// under the document's name: the copy's own name is made up), else none.
+// The document a job of the sent log or the outbox goes again with: the person's
+// own file while it is still where it was, else the outbox's copy while the job
+// keeps one (sent under the document's name: the copy's own name is made up),
+// else none.
 struct SendAgainDocument {
     enum class Source {
         Original, // path is the document where it was
@@ -20,6 +21,10 @@ struct SendAgainDocument {
     std::string name; // the document's name as the log keeps it
 
     static SendAgainDocument For(const SentLogLine& line);
+    static SendAgainDocument For(const OutboxEntry& entry);
+
+private:
+    static SendAgainDocument For(const std::string& name, const std::string& documentPath, const std::string& keptCopy);
 };
 
 } // namespace desklet

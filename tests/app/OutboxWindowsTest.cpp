@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -23,6 +24,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -244,6 +246,94 @@ TEST_F(OutboxWindows, SendAgainFromSentFaxesFillsInTheKeptCopyUnderTheDocumentsN
     const ParsedMail mail = ParseMail(sent[0]);
     EXPECT_EQ(mail.attachmentNames, (std::vector<std::string>{"Quarterly report.pdf"}));
     EXPECT_EQ(mail.attachments, (std::vector<std::string>{bytes}));
+}
+
+// An unknown job whose original is gone: Send Again from the Outbox window fills
+// in its copy under the document's name; closing the dialog leaves the job as it
+// was, sending takes its place.
+TEST_F(OutboxWindows, SendAgainFromTheOutboxReplacesTheJobOnlyWhenTheDialogSends) {
+    CaptureSmtpServer server;
+    ASSERT_TRUE(server.running());
+    home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
+    const std::string bytes = "%PDF-1.4\nfigures\n";
+    const auto original = files.WriteFile("Quarterly report.pdf", bytes);
+    std::optional<ClaimedJob> old;
+    {
+        Database database;
+        ASSERT_TRUE(database.Open(Database::DefaultPath()));
+        const SystemClock clock;
+        Outbox outbox(database, clock);
+        FaxJob job;
+        job.recipients = {"2125551212"};
+        old = outbox.Record(job, original.string(), CMapStringToString());
+        ASSERT_TRUE(old);
+        AttemptResult::Mail mail;
+        mail.numbers = job.recipients;
+        mail.state = AttemptResult::Mail::State::Unknown;
+        ASSERT_EQ(outbox.Finish(*old, {AttemptResult::Kind::Unknown, {mail}, {}, 0, {}}), JobState::Unknown);
+    }
+    std::filesystem::remove(original);
+    Start({"desklet"});
+    recorder.messageBoxAnswer = IDYES;
+    // The job's state and the sent log's outcomes after the dialog, oldest first.
+    const auto after = [&](std::string& state, std::vector<std::string>& outcomes) {
+        Database database;
+        ASSERT_TRUE(database.Open(Database::DefaultPath()));
+        QSqlQuery query(database.Connection());
+        ASSERT_TRUE(query.exec(QStringLiteral("SELECT state FROM fax_job WHERE id = %1").arg(old->id)) && query.next());
+        state = query.value(0).toString().toStdString();
+        outcomes.clear();
+        for (const SentLogLine& line : Outbox(database).SentLog(10)) {
+            outcomes.push_back(line.outcome);
+        }
+    };
+    for (const bool send : {false, true}) {
+        SCOPED_TRACE(send ? "sent from the dialog" : "dialog closed");
+        recorder.messages.clear();
+        CFaxClientDlg dialog;
+        std::string field;
+        std::vector<std::string> numbers;
+        recorder.ExpectModal([&](QDialog& d) {
+            dialog.commandAction(CFaxClientDlg::ID_OUTBOX)->trigger();
+            field = qobject_cast<QLineEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_FILE))->text().toStdString();
+            const auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(CFaxClientDlg::IDC_RECIPIENTS));
+            for (int i = 0; i < list->count(); ++i) {
+                numbers.push_back(list->item(i)->text().toStdString());
+            }
+            if (send) {
+                qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
+            }
+            if (d.isVisible()) {
+                PressCancel(d);
+            }
+        });
+        recorder.ExpectModal([&](QDialog& window) {
+            qobject_cast<QPushButton*>(static_cast<OutboxDlg&>(window).GetDlgItem(OutboxDlg::IDC_SEND_AGAIN))->click();
+        });
+        dialog.DoModal();
+        EXPECT_EQ(field, "Quarterly report.pdf");
+        EXPECT_EQ(numbers, (std::vector<std::string>{"2125551212"}));
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text.rfind("The fax to 2125551212 may have gone.", 0), 0u)
+            << recorder.messages[0].text;
+        std::string state;
+        std::vector<std::string> outcomes;
+        after(state, outcomes);
+        if (!send) {
+            EXPECT_TRUE(server.Messages().empty());
+            EXPECT_EQ(state, "unknown");
+            EXPECT_EQ(outcomes, (std::vector<std::string>{"unknown"}));
+            continue;
+        }
+        const auto sent = server.Messages(1);
+        ASSERT_EQ(sent.size(), 1u);
+        const ParsedMail mail = ParseMail(sent[0]);
+        EXPECT_EQ(mail.attachmentNames, (std::vector<std::string>{"Quarterly report.pdf"}));
+        EXPECT_EQ(mail.attachments, (std::vector<std::string>{bytes}));
+        EXPECT_EQ(state, "cancelled") << "taken out of the outbox";
+        EXPECT_EQ(outcomes, (std::vector<std::string>{"unknown", "sent"})) << "its mail's fate stays unknown";
+        EXPECT_FALSE(std::filesystem::exists(old->documentPath)) << "the old job's copy";
+    }
 }
 
 TEST_F(OutboxWindows, TheKeyboardDiscardsAndMarksAsSent) {

@@ -212,26 +212,24 @@ TEST_F(OutboxTest, ThePersonDecidesAnUnknownJob) {
     };
     const Row rows[] = {
         {"mark as sent: the rest waits", &Outbox::MarkSent, JobState::Waiting, {"3125550000"}, true},
-        {"send again: the unknown numbers wait with the rest",
-         &Outbox::SendAgain,
-         JobState::Waiting,
-         {"2125551212", "3125550000"},
-         true},
         {"discard: cancelled, copy gone", &Outbox::Discard, JobState::Cancelled, {}, false},
     };
     for (const Row& row : rows) {
         Fresh();
-        const auto claim =
-            outbox().Record(JobTo({"2125551212", "3125550000"}), m_document.string(), CMapStringToString());
+        const auto claim = outbox().Record(JobTo({"2125551212", "3125550000", "4155550000"}), m_document.string(),
+                                           CMapStringToString());
         ASSERT_TRUE(claim);
         AttemptResult result;
         result.kind = K::Unknown;
-        result.mails = {MailOf({"2125551212"}, M::Unknown)};
+        result.mails = {MailOf({"2125551212"}, M::Unknown), MailOf({"4155550000"}, M::Accepted)};
         ASSERT_EQ(outbox().Finish(*claim, result), JobState::Unknown) << row.name;
         EXPECT_FALSE(outbox().ClaimDue()) << row.name << ": an unknown job never goes by itself";
+        EXPECT_EQ(outbox().Pending().front().numbersLeft, (std::vector<std::string>{"2125551212", "3125550000"}))
+            << row.name << ": a Send Again offers the unknown number with the rest, not the one that went";
         ASSERT_TRUE((outbox().*row.decide)(claim->id)) << row.name;
         const auto pending = outbox().Pending();
         EXPECT_EQ(pending.empty() ? JobState::Cancelled : pending.front().state, row.state) << row.name;
+        EXPECT_EQ(pending.empty() ? std::vector<std::string>{} : pending.front().numbersLeft, row.resent) << row.name;
         const auto again = outbox().ClaimDue();
         EXPECT_EQ(again ? again->job.recipients : std::vector<std::string>{}, row.resent) << row.name;
         EXPECT_EQ(CopyExists(*claim), row.copyKept) << row.name;
@@ -372,8 +370,14 @@ TEST_F(OutboxTest, ACopyNoJobNamesGoesOnceItIsAnHourOld) {
 
 TEST_F(OutboxTest, TheTerminalLines) {
     const TimePoint at = TimePoint(std::chrono::milliseconds(1796731200000)); // 2026-12-08T12:00:00Z
-    OutboxEntry entry{7,         JobState::Waiting,       at, {"2125551212", "3125550000"}, "Report\tQ4.pdf", 3,
-                      at + 4min, "451 4.3.0 Try\r\nlater"};
+    OutboxEntry entry;
+    entry.id = 7;
+    entry.queuedAt = at;
+    entry.numbers = {"2125551212", "3125550000"};
+    entry.document = "Report\tQ4.pdf";
+    entry.attempts = 3;
+    entry.nextAttempt = at + 4min;
+    entry.lastError = "451 4.3.0 Try\r\nlater";
     EXPECT_EQ(
         OutboxFormat::OutboxLine(entry, QTimeZone::utc()),
         "7\twaiting\t2026-12-08T12:00:00+00:00\t2125551212,3125550000\tReport Q4.pdf\t3\t2026-12-08T12:04:00+00:00\t"
@@ -468,6 +472,15 @@ TEST_F(OutboxTest, SendAgainTakesTheOriginalElseTheKeptCopyElseNothing) {
                                      : row.source == Source::KeptCopy ? claim->documentPath
                                                                       : std::string();
         EXPECT_EQ(again.path, expected);
+        if (!row.sent) {
+            // The Outbox window decides a waiting job's document the same way.
+            const auto pending = outbox().Pending();
+            ASSERT_EQ(pending.size(), 1u);
+            const SendAgainDocument fromOutbox = SendAgainDocument::For(pending[0]);
+            EXPECT_EQ(fromOutbox.source, again.source);
+            EXPECT_EQ(fromOutbox.path, again.path);
+            EXPECT_EQ(fromOutbox.name, again.name);
+        }
     }
 }
 

@@ -376,6 +376,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     OutboxDlg outbox(Database::DefaultPath());
+    // As the main dialog opens it: Send Again has somewhere to go.
+    outbox.SetSendAgain([](std::int64_t, const QStringList&, const SendAgainDocument&) {});
     DialogServices::SetModalHandler([&](QDialog& running) {
         QTreeWidget& list = *outbox.List();
         for (int row = 0; row < list.topLevelItemCount(); ++row) {

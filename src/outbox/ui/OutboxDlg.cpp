@@ -134,7 +134,7 @@ const OutboxEntry* OutboxDlg::Current() const {
 void OutboxDlg::UpdateButtons() {
     const OutboxEntry* entry = Current();
     const bool unknown = entry != nullptr && entry->state == JobState::Unknown;
-    m_sendAgain->setEnabled(unknown);
+    m_sendAgain->setEnabled(entry != nullptr && entry->state != JobState::Sending && m_sendAgainTo);
     m_markSent->setEnabled(unknown);
     m_discard->setEnabled(entry != nullptr && entry->state != JobState::Sending);
 }
@@ -150,17 +150,22 @@ bool OutboxDlg::Failed(bool done) {
 
 void OutboxDlg::OnSendAgain() {
     const OutboxEntry* entry = Current();
-    if (entry == nullptr || entry->state != JobState::Unknown || !m_outbox) {
+    if (entry == nullptr || entry->state == JobState::Sending || !m_sendAgainTo) {
         return;
     }
-    const QString question =
-        tr("The fax to %1 may have gone. Send it again to these numbers?").arg(outbox_ui::NumbersText(entry->numbers));
-    if (MessageBox(question.toStdString(), tr("Send Again").toStdString(), MB_YESNO | MB_ICONQUESTION) != IDYES) {
-        return;
+    if (entry->state == JobState::Unknown) {
+        const QString question = tr("The fax to %1 may have gone. Send it again to these numbers?")
+                                     .arg(outbox_ui::NumbersText(entry->numbersLeft));
+        if (MessageBox(question.toStdString(), tr("Send Again").toStdString(), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            return;
+        }
     }
-    if (!Failed(m_outbox->SendAgain(entry->id))) {
-        Refresh();
+    QStringList numbers;
+    for (const std::string& number : entry->numbersLeft) {
+        numbers.append(QString::fromStdString(number));
     }
+    m_sendAgainTo(entry->id, numbers, SendAgainDocument::For(*entry));
+    EndDialog(IDOK);
 }
 
 void OutboxDlg::OnDiscard() {

@@ -2,10 +2,13 @@
 
 #include "framework/CDialog.h"
 #include "outbox/Outbox.h"
+#include "outbox/SendAgainDocument.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,8 +21,9 @@ namespace desklet {
 class Database;
 
 // "Outbox": the faxes that wait for another try, or whose fate is unknown, with
-// the terminal's columns. Discard takes one out (Delete does the same); for an
-// unknown one, Send Again sends its numbers again and Mark as Sent says it went.
+// the terminal's columns. Discard takes one out (Delete does the same); Send
+// Again hands a waiting or unknown one to the main dialog (an unknown one after
+// asking), and Mark as Sent says an unknown one went.
 //
 // Keyboard: the list has the focus; the arrows choose a row, Alt and the
 // underlined letter press a button.
@@ -32,6 +36,12 @@ public:
 
     explicit OutboxDlg(QString databasePath, QWidget* parent = nullptr);
     ~OutboxDlg() override;
+
+    // Where Send Again hands a job: its id, the numbers still to go and the
+    // document to send them. The job itself stays as it is.
+    using SendAgain =
+        std::function<void(std::int64_t job, const QStringList& numbers, const SendAgainDocument& document)>;
+    void SetSendAgain(SendAgain sendAgain) { m_sendAgainTo = std::move(sendAgain); }
 
     bool OnInitDialog() override;
 
@@ -60,6 +70,7 @@ private:
     std::unique_ptr<Database> m_database;
     std::optional<Outbox> m_outbox;
     std::vector<OutboxEntry> m_entries;
+    SendAgain m_sendAgainTo;
     QTreeWidget* m_list = nullptr;
     QPushButton* m_sendAgain = nullptr;
     QPushButton* m_discard = nullptr;
