@@ -70,12 +70,30 @@ bool DialogSend::Run(const FaxJob& job, const std::string& documentPath, const C
         claim = outbox->Record(job, documentPath, settings);
     }
     // Only now that the new job has its own copy may the old one, and its copy, go;
-    // and before the first mail, so that no flush sends it meanwhile. A job another
-    // sender took in between is left to it; only a failing store is worth a word.
+    // and before the first mail, so that no flush sends it meanwhile.
     std::optional<OutboxFailure> notReplaced;
-    if (claim && replaces && !outbox->Discard(*replaces) &&
-        outbox->LastFailure().kind == OutboxFailure::Kind::Database) {
-        notReplaced = outbox->LastFailure();
+    if (claim && replaces && !outbox->Discard(*replaces)) {
+        if (outbox->LastFailure().kind == OutboxFailure::Kind::WrongState) {
+            // Since the hand-over the job was taken by another sender, or marked as
+            // sent, or ended: sending it from here as well could fax it twice.
+            AttemptResult stopped;
+            stopped.kind = AttemptResult::Kind::Cancelled;
+            (void)outbox->Finish(*claim, stopped, false);
+            m_dialog.ShowWindow(SW_SHOW);
+            m_dialog.MessageBox(QCoreApplication::translate(
+                                    "DialogSend", "The fax was sent or taken from the Outbox meanwhile, so it is not "
+                                                  "sent from here. See the Outbox and Sent Faxes before sending it "
+                                                  "again.")
+                                    .toStdString(),
+                                QCoreApplication::translate("DialogSend", "Outbox").toStdString(),
+                                MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+        // A job gone from the store is nothing to replace; only a failing store is
+        // worth a word.
+        if (outbox->LastFailure().kind == OutboxFailure::Kind::Database) {
+            notReplaced = outbox->LastFailure();
+        }
     }
     SmtpClientTransport smtp;
     SendProgressDlg progress(static_cast<int>(job.recipients.size()), smtp, &m_dialog);

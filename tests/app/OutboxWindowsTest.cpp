@@ -256,43 +256,36 @@ TEST_F(OutboxWindows, SendAgainFromTheOutboxReplacesTheJobOnlyWhenTheDialogSends
     ASSERT_TRUE(server.running());
     home.Store({{"logon", "acme"}, {"smtp", "127.0.0.1"}, {"smtp_port", std::to_string(server.port())}});
     const std::string bytes = "%PDF-1.4\nfigures\n";
-    const auto original = files.WriteFile("Quarterly report.pdf", bytes);
-    std::optional<ClaimedJob> old;
-    {
+    Start({"desklet"});
+    recorder.messageBoxAnswer = IDYES;
+    enum class Then { Closed, TakenMeanwhile, Sent };
+    for (const Then then : {Then::Closed, Then::TakenMeanwhile, Then::Sent}) {
+        SCOPED_TRACE(static_cast<int>(then));
+        // A job whose original is gone: only its kept copy is left. Unknown, but
+        // waiting where another sender is to take it.
+        const auto original = files.WriteFile("Quarterly report.pdf", bytes);
         Database database;
         ASSERT_TRUE(database.Open(Database::DefaultPath()));
         const SystemClock clock;
         Outbox outbox(database, clock);
         FaxJob job;
         job.recipients = {"2125551212"};
-        old = outbox.Record(job, original.string(), CMapStringToString());
+        const std::optional<ClaimedJob> old = outbox.Record(job, original.string(), CMapStringToString());
         ASSERT_TRUE(old);
         AttemptResult::Mail mail;
         mail.numbers = job.recipients;
-        mail.state = AttemptResult::Mail::State::Unknown;
-        ASSERT_EQ(outbox.Finish(*old, {AttemptResult::Kind::Unknown, {mail}, {}, 0, {}}), JobState::Unknown);
-    }
-    std::filesystem::remove(original);
-    Start({"desklet"});
-    recorder.messageBoxAnswer = IDYES;
-    // The job's state and the sent log's outcomes after the dialog, oldest first.
-    const auto after = [&](std::string& state, std::vector<std::string>& outcomes) {
-        Database database;
-        ASSERT_TRUE(database.Open(Database::DefaultPath()));
-        QSqlQuery query(database.Connection());
-        ASSERT_TRUE(query.exec(QStringLiteral("SELECT state FROM fax_job WHERE id = %1").arg(old->id)) && query.next());
-        state = query.value(0).toString().toStdString();
-        outcomes.clear();
-        for (const SentLogLine& line : Outbox(database).SentLog(10)) {
-            outcomes.push_back(line.outcome);
-        }
-    };
-    for (const bool send : {false, true}) {
-        SCOPED_TRACE(send ? "sent from the dialog" : "dialog closed");
+        const bool waiting = then == Then::TakenMeanwhile;
+        mail.state = waiting ? AttemptResult::Mail::State::NotTried : AttemptResult::Mail::State::Unknown;
+        ASSERT_EQ(outbox.Finish(*old, {waiting ? AttemptResult::Kind::MayPass : AttemptResult::Kind::Unknown,
+                                       {mail}, {}, 0, {}}),
+                  waiting ? JobState::Waiting : JobState::Unknown);
+        std::filesystem::remove(original);
+
         recorder.messages.clear();
         CFaxClientDlg dialog;
         std::string field;
         std::vector<std::string> numbers;
+        std::optional<ClaimedJob> taken;
         recorder.ExpectModal([&](QDialog& d) {
             dialog.commandAction(CFaxClientDlg::ID_OUTBOX)->trigger();
             field = qobject_cast<QLineEdit*>(dialog.GetDlgItem(CFaxClientDlg::IDC_FILE))->text().toStdString();
@@ -300,7 +293,11 @@ TEST_F(OutboxWindows, SendAgainFromTheOutboxReplacesTheJobOnlyWhenTheDialogSends
             for (int i = 0; i < list->count(); ++i) {
                 numbers.push_back(list->item(i)->text().toStdString());
             }
-            if (send) {
+            if (then == Then::TakenMeanwhile) {
+                taken = outbox.Claim(old->id); // as a flush does
+                ASSERT_TRUE(taken);
+            }
+            if (then != Then::Closed) {
                 qobject_cast<QPushButton*>(dialog.GetDlgItem(IDOK))->click();
             }
             if (d.isVisible()) {
@@ -313,26 +310,47 @@ TEST_F(OutboxWindows, SendAgainFromTheOutboxReplacesTheJobOnlyWhenTheDialogSends
         dialog.DoModal();
         EXPECT_EQ(field, "Quarterly report.pdf");
         EXPECT_EQ(numbers, (std::vector<std::string>{"2125551212"}));
-        ASSERT_EQ(recorder.messages.size(), 1u);
-        EXPECT_EQ(recorder.messages[0].text.rfind("The fax to 2125551212 may have gone.", 0), 0u)
+        ASSERT_FALSE(recorder.messages.empty());
+        EXPECT_EQ(recorder.messages[0].text.rfind(
+                      waiting ? "The fax was sent or taken from the Outbox meanwhile" : "The fax to 2125551212 may", 0),
+                  0u)
             << recorder.messages[0].text;
-        std::string state;
-        std::vector<std::string> outcomes;
-        after(state, outcomes);
-        if (!send) {
+        QSqlQuery query(database.Connection());
+        ASSERT_TRUE(query.exec(QStringLiteral("SELECT state FROM fax_job WHERE id = %1").arg(old->id)) && query.next());
+        const std::string state = query.value(0).toString().toStdString();
+        std::vector<std::string> outcomes; // of this pass's jobs
+        for (const SentLogLine& line : outbox.SentLog(10)) {
+            if (line.jobId >= old->id) {
+                outcomes.push_back(line.outcome);
+            }
+        }
+        switch (then) {
+        case Then::Closed:
             EXPECT_TRUE(server.Messages().empty());
             EXPECT_EQ(state, "unknown");
             EXPECT_EQ(outcomes, (std::vector<std::string>{"unknown"}));
-            continue;
+            ASSERT_TRUE(outbox.Discard(old->id));
+            break;
+        case Then::TakenMeanwhile:
+            EXPECT_TRUE(server.Messages().empty()) << "a fax another sender has is not sent from here too";
+            EXPECT_EQ(recorder.messages.size(), 1u);
+            EXPECT_EQ(state, "sending");
+            EXPECT_EQ(outcomes, (std::vector<std::string>{"failed", "cancelled"}));
+            EXPECT_TRUE(std::filesystem::exists(old->documentPath)) << "the other sender's copy";
+            ASSERT_TRUE(taken && outbox.Finish(*taken, {AttemptResult::Kind::Cancelled, {}, {}, 0, {}}));
+            break;
+        case Then::Sent: {
+            const auto sent = server.Messages(1);
+            ASSERT_EQ(sent.size(), 1u);
+            const ParsedMail parsed = ParseMail(sent[0]);
+            EXPECT_EQ(parsed.attachmentNames, (std::vector<std::string>{"Quarterly report.pdf"}));
+            EXPECT_EQ(parsed.attachments, (std::vector<std::string>{bytes}));
+            EXPECT_EQ(state, "cancelled") << "taken out of the outbox";
+            EXPECT_EQ(outcomes, (std::vector<std::string>{"unknown", "sent"})) << "its mail's fate stays unknown";
+            EXPECT_FALSE(std::filesystem::exists(old->documentPath)) << "the old job's copy";
+            break;
         }
-        const auto sent = server.Messages(1);
-        ASSERT_EQ(sent.size(), 1u);
-        const ParsedMail mail = ParseMail(sent[0]);
-        EXPECT_EQ(mail.attachmentNames, (std::vector<std::string>{"Quarterly report.pdf"}));
-        EXPECT_EQ(mail.attachments, (std::vector<std::string>{bytes}));
-        EXPECT_EQ(state, "cancelled") << "taken out of the outbox";
-        EXPECT_EQ(outcomes, (std::vector<std::string>{"unknown", "sent"})) << "its mail's fate stays unknown";
-        EXPECT_FALSE(std::filesystem::exists(old->documentPath)) << "the old job's copy";
+        }
     }
 }
 
