@@ -68,6 +68,14 @@
         <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
         <translation>Senden abgebrochen: Der Ausgang konnte das Fax nicht verzeichnen, und ohne diesen Eintrag wird kein Fax gesendet.</translation>
     </message>
+    <message>
+        <source>The fax was sent or taken from the Outbox meanwhile, so it is not sent from here. See the Outbox and Sent Faxes before sending it again.</source>
+        <translation>Das Fax wurde inzwischen gesendet oder aus dem Ausgang übernommen und wird deshalb nicht von hier gesendet. Sehen Sie im Ausgang und unter „Gesendete Faxe“ nach, bevor Sie es erneut senden.</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>Ausgang</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -1073,6 +1081,10 @@ Exit-Status:
     <message>
         <source>Sent Faxes</source>
         <translation>Gesendete Faxe</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>Ausgang</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,14 @@
         <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The fax was sent or taken from the Outbox meanwhile, so it is not sent from here. See the Outbox and Sent Faxes before sending it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -956,6 +964,10 @@ Exit status:
     </message>
     <message>
         <source>Sent Faxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outbox</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

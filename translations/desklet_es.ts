@@ -68,6 +68,14 @@
         <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
         <translation>Envío detenido: la bandeja de salida no pudo registrar el fax, y un fax no se envía sin su registro.</translation>
     </message>
+    <message>
+        <source>The fax was sent or taken from the Outbox meanwhile, so it is not sent from here. See the Outbox and Sent Faxes before sending it again.</source>
+        <translation>Mientras tanto, el fax se envió o se tomó de la bandeja de salida, así que no se envía desde aquí. Consulte la bandeja de salida y los faxes enviados antes de volver a enviarlo.</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>Bandeja de salida</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -1073,6 +1081,10 @@ Estado de salida:
     <message>
         <source>Sent Faxes</source>
         <translation>Faxes enviados</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>Bandeja de salida</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,14 @@
         <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
         <translation>Envoi arrêté&#xa0;: la boîte d’envoi n’a pas pu enregistrer le fax, et un fax n’est pas envoyé sans son enregistrement.</translation>
     </message>
+    <message>
+        <source>The fax was sent or taken from the Outbox meanwhile, so it is not sent from here. See the Outbox and Sent Faxes before sending it again.</source>
+        <translation>Le fax a été envoyé ou pris dans la boîte d’envoi entre-temps, il n’est donc pas envoyé d’ici. Consultez la boîte d’envoi et les fax envoyés avant de l’envoyer à nouveau.</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>Boîte d’envoi</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -1077,6 +1085,10 @@ Code de sortie&#xa0;:
     <message>
         <source>Sent Faxes</source>
         <translation>Fax envoyés</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>Boîte d’envoi</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,14 @@
         <source>Sending stopped: the Outbox could not record the fax, and a fax is not sent without its record.</source>
         <translation>送信を中止しました。送信トレイに FAX を記録できませんでした。記録のない FAX は送信されません。</translation>
     </message>
+    <message>
+        <source>The fax was sent or taken from the Outbox meanwhile, so it is not sent from here. See the Outbox and Sent Faxes before sending it again.</source>
+        <translation>この FAX はその間に送信されたか、送信トレイから取り出されたため、ここからは送信しません。もう一度送信する前に、送信トレイと送信済み FAX を確認してください。</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>送信トレイ</translation>
+    </message>
 </context>
 <context>
     <name>DisplayGuard</name>
@@ -1062,6 +1070,10 @@ Exit status:
     <message>
         <source>Sent Faxes</source>
         <translation>送信済み FAX</translation>
+    </message>
+    <message>
+        <source>Outbox</source>
+        <translation>送信トレイ</translation>
     </message>
 </context>
 <context>
