@@ -55,6 +55,25 @@ protected:
         app->ReadCommandLine();
     }
 
+    // A fax to 2125551212 of "Quarterly report.pdf" left waiting or unknown by its
+    // first try, with its original deleted: only the outbox's copy is left.
+    static std::optional<ClaimedJob> KeptWithoutOriginal(Outbox& outbox, const std::filesystem::path& original,
+                                                         JobState state) {
+        FaxJob job;
+        job.recipients = {"2125551212"};
+        std::optional<ClaimedJob> claim = outbox.Record(job, original.string(), CMapStringToString());
+        AttemptResult::Mail mail;
+        mail.numbers = job.recipients;
+        const bool unknown = state == JobState::Unknown;
+        mail.state = unknown ? AttemptResult::Mail::State::Unknown : AttemptResult::Mail::State::NotTried;
+        if (!claim || outbox.Finish(*claim, {unknown ? AttemptResult::Kind::Unknown : AttemptResult::Kind::MayPass,
+                                             {mail}, {}, 0, "connection refused"}) != state) {
+            return std::nullopt;
+        }
+        std::filesystem::remove(original);
+        return claim;
+    }
+
     using S = ScriptedSmtpServer;
 
     // A session that takes the client's DATA and leaves its answer to the steps given.
@@ -205,18 +224,9 @@ TEST_F(OutboxWindows, SendAgainFromSentFaxesFillsInTheKeptCopyUnderTheDocumentsN
     {
         Database database;
         ASSERT_TRUE(database.Open(Database::DefaultPath()));
-        const SystemClock clock;
-        Outbox outbox(database, clock);
-        FaxJob job;
-        job.recipients = {"2125551212"};
-        const auto claim = outbox.Record(job, original.string(), CMapStringToString());
-        ASSERT_TRUE(claim);
-        AttemptResult::Mail mail;
-        mail.numbers = job.recipients;
-        ASSERT_EQ(outbox.Finish(*claim, {AttemptResult::Kind::MayPass, {mail}, {}, 0, "connection refused"}),
-                  JobState::Waiting);
+        Outbox outbox(database);
+        ASSERT_TRUE(KeptWithoutOriginal(outbox, original, JobState::Waiting));
     }
-    std::filesystem::remove(original);
     Start({"desklet"});
     CFaxClientDlg dialog;
     std::string field;
@@ -261,25 +271,14 @@ TEST_F(OutboxWindows, SendAgainFromTheOutboxReplacesTheJobOnlyWhenTheDialogSends
     enum class Then { Closed, TakenMeanwhile, Sent };
     for (const Then then : {Then::Closed, Then::TakenMeanwhile, Then::Sent}) {
         SCOPED_TRACE(static_cast<int>(then));
-        // A job whose original is gone: only its kept copy is left. Unknown, but
-        // waiting where another sender is to take it.
-        const auto original = files.WriteFile("Quarterly report.pdf", bytes);
+        // Unknown, but waiting where another sender is to take it.
+        const bool waiting = then == Then::TakenMeanwhile;
         Database database;
         ASSERT_TRUE(database.Open(Database::DefaultPath()));
-        const SystemClock clock;
-        Outbox outbox(database, clock);
-        FaxJob job;
-        job.recipients = {"2125551212"};
-        const std::optional<ClaimedJob> old = outbox.Record(job, original.string(), CMapStringToString());
+        Outbox outbox(database);
+        const std::optional<ClaimedJob> old = KeptWithoutOriginal(
+            outbox, files.WriteFile("Quarterly report.pdf", bytes), waiting ? JobState::Waiting : JobState::Unknown);
         ASSERT_TRUE(old);
-        AttemptResult::Mail mail;
-        mail.numbers = job.recipients;
-        const bool waiting = then == Then::TakenMeanwhile;
-        mail.state = waiting ? AttemptResult::Mail::State::NotTried : AttemptResult::Mail::State::Unknown;
-        ASSERT_EQ(outbox.Finish(*old, {waiting ? AttemptResult::Kind::MayPass : AttemptResult::Kind::Unknown,
-                                       {mail}, {}, 0, {}}),
-                  waiting ? JobState::Waiting : JobState::Unknown);
-        std::filesystem::remove(original);
 
         recorder.messages.clear();
         CFaxClientDlg dialog;
