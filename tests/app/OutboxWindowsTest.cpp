@@ -67,7 +67,10 @@ protected:
         const bool unknown = state == JobState::Unknown;
         mail.state = unknown ? AttemptResult::Mail::State::Unknown : AttemptResult::Mail::State::NotTried;
         if (!claim || outbox.Finish(*claim, {unknown ? AttemptResult::Kind::Unknown : AttemptResult::Kind::MayPass,
-                                             {mail}, {}, 0, "connection refused"}) != state) {
+                                             {mail},
+                                             {},
+                                             0,
+                                             "connection refused"}) != state) {
             return std::nullopt;
         }
         std::filesystem::remove(original);

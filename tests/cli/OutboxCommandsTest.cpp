@@ -54,12 +54,13 @@ TEST_F(OutboxFlush, ADueOnlyFlushLeavesAJobNotYetDueAlone) {
         notices.sent = [&noticed](const ClaimedJob& claim) { noticed.push_back(claim.job.recipients.at(0)); };
         notices.failed = [&noticed](const ClaimedJob&, const std::string& reason) { noticed.push_back(reason); };
         std::ostringstream out, err;
-        const int status = OutboxCommands::Flush(outbox(), m_clock, row.jobs, settings,
-                                                 [&tries] {
-                                                     ++tries;
-                                                     return std::make_unique<test::FakeTransport>();
-                                                 },
-                                                 {out, err}, notices);
+        const int status = OutboxCommands::Flush(
+            outbox(), m_clock, row.jobs, settings,
+            [&tries] {
+                ++tries;
+                return std::make_unique<test::FakeTransport>();
+            },
+            {out, err}, notices);
         EXPECT_EQ(status, row.status) << err.str();
         EXPECT_EQ(tries, row.tries);
         EXPECT_EQ(noticed.size(), static_cast<std::size_t>(row.tries)) << "each fax that went, and nothing else";
