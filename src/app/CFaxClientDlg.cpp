@@ -77,14 +77,9 @@ CFaxClientDlg::~CFaxClientDlg() {
 void CFaxClientDlg::DeleteHandedOverDocument() {
     // Only the copy handed over on the command line: a document the user picked or
     // typed is theirs, whatever its name.
-    if (!m_strHandedOverFile.empty()) {
-        (void)DeleteTemporaryCopy(m_strHandedOverFile);
+    if (const std::string handedOver = m_document.TakeHandedOver(); !handedOver.empty()) {
+        (void)DeleteTemporaryCopy(handedOver);
     }
-    m_strHandedOverFile.clear();
-}
-
-std::string CFaxClientDlg::DocumentPath(const std::string& fieldText) const {
-    return !m_strPrintedName.empty() && fieldText == m_strPrintedName ? m_strNamedFile : fieldText;
 }
 
 void CFaxClientDlg::CreateMenu() {
@@ -172,12 +167,8 @@ void CFaxClientDlg::CreateControls() {
     SetDlgItemId(*file, IDC_FILE);
     NameByLabel(*m_labelFile, *file);
     connect(file, &QLineEdit::textChanged, preview, [this, preview](const QString& text) {
-        preview->SetPath(QString::fromStdString(DocumentPath(text.toStdString())));
-    });
-    connect(file, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_replacedJob && text != m_replacedJob->document) {
-            m_replacedJob.reset();
-        }
+        m_document.TextChanged(text.toStdString());
+        preview->SetPath(QString::fromStdString(m_document.PathFor(text.toStdString())));
     });
     m_btnBrowse = button(IDC_BROWSE, tr("Browse"));
     connect(m_btnBrowse, &QPushButton::clicked, this, [this] { OnBrowse(); });
@@ -295,7 +286,7 @@ bool CFaxClientDlg::OnInitDialog() {
         const std::string file = SettingValue(*settings, SettingKey::File);
         if (!file.empty()) {
             m_strFile = file;
-            m_strHandedOverFile = file;
+            m_document.HandOver(file);
         }
         if (const auto& printed = app->CurrentPrintedDocument()) {
             ShowPrintedDocument(printed->path, printed->name, printed->waiting);
@@ -423,7 +414,7 @@ void CFaxClientDlg::OnOutbox() {
         // Without its document the person picks one: that is another fax, and the
         // job stays.
         if (!gone) {
-            m_replacedJob = ReplacedJob{job, QString::fromStdString(m_strFile)};
+            m_document.Replaces(job, m_strFile);
         }
     });
     outbox.DoModal();
@@ -446,7 +437,7 @@ void CFaxClientDlg::OnSentFaxes() {
 
 std::optional<std::string> CFaxClientDlg::FillInSendAgain(const QStringList& numbers,
                                                           const SendAgainDocument& document) {
-    m_replacedJob.reset();
+    m_document.ForgetReplaced();
     std::vector<std::string> entries;
     for (const QString& number : numbers) {
         entries.push_back(number.toStdString());
@@ -459,8 +450,7 @@ std::optional<std::string> CFaxClientDlg::FillInSendAgain(const QStringList& num
     case SendAgainDocument::Source::KeptCopy:
         // Shown and sent under the document's name, as a printed document is.
         m_strFile = document.name;
-        m_strPrintedName = document.name;
-        m_strNamedFile = document.path;
+        m_document.ShowKeptCopy(document.path, document.name);
         break;
     case SendAgainDocument::Source::Gone:
         return document.name;
@@ -545,9 +535,7 @@ void CFaxClientDlg::PresetJob(const CMapStringToString& settings) {
 
 void CFaxClientDlg::ShowPrintedDocument(const std::string& path, const std::string& name, std::size_t waiting) {
     m_strFile = name;
-    m_strHandedOverFile = path;
-    m_strPrintedName = name;
-    m_strNamedFile = path;
+    m_document.ShowPrinted(path, name);
     m_printedNote->setText(waiting == 0   ? tr("Printed to the fax printer.")
                            : waiting == 1 ? tr("Printed to the fax printer. 1 more printed document waits.")
                                           : tr("Printed to the fax printer. %n more printed documents wait.", nullptr,
@@ -564,9 +552,7 @@ FaxJob CFaxClientDlg::Job() const {
     job.comment = m_strComment;
     job.from = m_strFrom;
     job.attention = m_strAttention;
-    if (!m_strPrintedName.empty() && m_strFile == m_strPrintedName) {
-        job.documentName = m_strPrintedName;
-    }
+    job.documentName = m_document.NameFor(m_strFile);
     return job;
 }
 
@@ -591,8 +577,7 @@ void CFaxClientDlg::OnOK() {
                           {[this] { OnAccountSettings(); }, [this] { OnMailServerSettings(); },
                            [this](const std::vector<std::string>& remaining) { m_recipients->SetEntries(remaining); }},
                           Database::DefaultPath());
-    const auto replaced = m_replacedJob ? std::optional(m_replacedJob->id) : std::nullopt;
-    if (send.Run(Job(), DocumentPath(m_strFile), app->Settings, replaced)) {
+    if (send.Run(Job(), m_document.PathFor(m_strFile), app->Settings, m_document.ReplacedJob())) {
         CDialog::OnOK();
     }
 }

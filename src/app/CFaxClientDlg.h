@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentField.h"
 #include "directory/Directory.h"
 #include "fax/FaxJob.h"
 #include "fax/FaxNumberRules.h"
@@ -142,9 +143,6 @@ private:
     // Shows a printed document under its name, with a word on where it came from
     // and how many more wait.
     void ShowPrintedDocument(const std::string& path, const std::string& name, std::size_t waiting);
-    // The file that the file field's text names: the printed document's spool
-    // file or the kept copy while the field shows its name.
-    std::string DocumentPath(const std::string& fieldText) const;
     // Puts a fax to send again into the list and the file field; the document's
     // name when it is no longer there, for the caller to say once its window is closed.
     std::optional<std::string> FillInSendAgain(const QStringList& numbers, const SendAgainDocument& document);
@@ -180,25 +178,8 @@ public:
 
 private:
     QIcon m_hIcon;
-    // The document handed over on the command line: the launching program's
-    // temporary copy where a handover puts one (TemporaryCopy.h). Only this one is
-    // ever deleted.
-    std::string m_strHandedOverFile;
-    // The print title of a printed document, or the name a kept fax's copy was
-    // recorded under, which the file field shows and the fax service receives in
-    // place of the file's made-up name; empty for other documents.
-    std::string m_strPrintedName;
-    // The file that name stands for: the printed document's spool file, or the
-    // outbox's copy (never deleted here: the outbox owns it).
-    std::string m_strNamedFile;
-    // The outbox's job that the Outbox window's Send Again filled in, and the file
-    // field's text then: a send of that document takes the job out once the new
-    // one is recorded. Another document makes another fax and drops the link.
-    struct ReplacedJob {
-        std::int64_t id = 0;
-        QString document;
-    };
-    std::optional<ReplacedJob> m_replacedJob;
+    // What the file field stands for beyond its text.
+    DocumentField m_document;
 };
 
 } // namespace desklet

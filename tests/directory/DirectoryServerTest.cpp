@@ -155,28 +155,33 @@ TEST_F(DirectoryServer, FailuresAreTyped) {
 }
 
 TEST_F(DirectoryServer, SearchOffTheCallingThreadCallsBackOnce) {
-    std::promise<DirectoryResult> promise;
-    auto future = promise.get_future();
+    const auto promise = std::make_shared<std::promise<DirectoryResult>>();
+    auto future = promise->get_future();
     const auto search = DirectorySearch::Start(Anonymous(s_server->ldapUrl()), "hopper",
-                                               [&promise](DirectoryResult result) { promise.set_value(result); });
+                                               [promise](DirectoryResult result) { promise->set_value(result); });
     ASSERT_EQ(future.wait_for(std::chrono::seconds(30)), std::future_status::ready);
     const DirectoryResult result = future.get();
     EXPECT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.entries, std::vector<DirectoryEntry>{kGrace});
 
     // A callback may drop its own handle (a window that closes on the result).
-    std::promise<bool> dropped;
+    // The promise lives as long as the callback, which the worker may still be
+    // leaving when the test ends; the handle's lock is let go before the signal.
+    const auto dropped = std::make_shared<std::promise<bool>>();
+    auto droppedFuture = dropped->get_future();
     std::unique_ptr<DirectorySearch> own;
     std::mutex ownMutex;
     {
         const std::lock_guard<std::mutex> lock(ownMutex);
-        own = DirectorySearch::Start(Anonymous(s_server->ldapUrl()), "ada", [&](DirectoryResult) {
-            const std::lock_guard<std::mutex> lock(ownMutex);
-            own.reset();
-            dropped.set_value(true);
-        });
+        own =
+            DirectorySearch::Start(Anonymous(s_server->ldapUrl()), "ada", [&own, &ownMutex, dropped](DirectoryResult) {
+                {
+                    const std::lock_guard<std::mutex> lock(ownMutex);
+                    own.reset();
+                }
+                dropped->set_value(true);
+            });
     }
-    auto droppedFuture = dropped.get_future();
     ASSERT_EQ(droppedFuture.wait_for(std::chrono::seconds(30)), std::future_status::ready);
 }
 
