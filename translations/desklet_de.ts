@@ -1445,6 +1445,10 @@ Exit-Status:
         <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
         <translation>Der Faxauftrag %1 wurde nicht gesendet und ist fehlgeschlagen: Die Kopie seines Dokuments im Ausgang ist beschädigt oder fehlt, wie nach einem Stromausfall. Bitte senden Sie das Dokument erneut.</translation>
     </message>
+    <message>
+        <source>Fax job %1 waits for a later try: the outbox&apos;s copy of its document cannot be read just now.</source>
+        <translation>Der Faxauftrag %1 wartet auf einen späteren Versuch: Die Kopie seines Dokuments im Ausgang kann gerade nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>desklet::OutboxDlg</name>

@@ -1325,6 +1325,10 @@ Exit status:
         <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Fax job %1 waits for a later try: the outbox&apos;s copy of its document cannot be read just now.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>desklet::OutboxDlg</name>

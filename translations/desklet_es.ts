@@ -1445,6 +1445,10 @@ Estado de salida:
         <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
         <translation>El trabajo de fax %1 no se envió y ha fallado: la copia de su documento en la bandeja de salida está dañada o ya no existe, como tras un corte de luz. Vuelva a enviar el documento.</translation>
     </message>
+    <message>
+        <source>Fax job %1 waits for a later try: the outbox&apos;s copy of its document cannot be read just now.</source>
+        <translation>El trabajo de fax %1 espera un intento posterior: la copia de su documento en la bandeja de salida no se puede leer ahora.</translation>
+    </message>
 </context>
 <context>
     <name>desklet::OutboxDlg</name>

@@ -1449,6 +1449,10 @@ Code de sortie&#xa0;:
         <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
         <translation>La tâche de fax %1 n’a pas été envoyée et a échoué&#xa0;: la copie de son document dans la boîte d’envoi est endommagée ou absente, comme après une coupure de courant. Veuillez renvoyer le document.</translation>
     </message>
+    <message>
+        <source>Fax job %1 waits for a later try: the outbox&apos;s copy of its document cannot be read just now.</source>
+        <translation>La tâche de fax %1 attend une tentative ultérieure&#xa0;: la copie de son document dans la boîte d’envoi ne peut pas être lue pour l’instant.</translation>
+    </message>
 </context>
 <context>
     <name>desklet::OutboxDlg</name>

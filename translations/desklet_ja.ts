@@ -1434,6 +1434,10 @@ Exit status:
         <source>Fax job %1 was not sent and has failed: the outbox&apos;s copy of its document is damaged or gone, as after a power cut. Please send the document again.</source>
         <translation>FAX ジョブ %1 は送信されず、失敗しました。停電の後などで、送信トレイにある文書のコピーが壊れているか失われています。文書をもう一度送信してください。</translation>
     </message>
+    <message>
+        <source>Fax job %1 waits for a later try: the outbox&apos;s copy of its document cannot be read just now.</source>
+        <translation>FAX ジョブ %1 は後の再試行を待ちます。送信トレイにある文書のコピーを今は読み取れません。</translation>
+    </message>
 </context>
 <context>
     <name>desklet::OutboxDlg</name>

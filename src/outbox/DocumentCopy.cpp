@@ -369,7 +369,10 @@ bool DocumentCopy::Verify(const QString& copyName, const DocumentFacts& recorded
     const Fd copy(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     struct stat st {};
     if (copy.get() < 0 || ::fstat(copy.get(), &st) != 0) {
-        return Fail(Failure::CopyChanged, path + QLatin1String(": ") + errnoText());
+        // Only a copy that is not there, or a link in its place, is known to be
+        // lost; anything else may pass, and the copy is left for a later try.
+        const bool gone = errno == ENOENT || errno == ELOOP || errno == ENOTDIR;
+        return Fail(gone ? Failure::CopyChanged : Failure::CopyUnreadable, path + QLatin1String(": ") + errnoText());
     }
     // The size first: a copy a power cut left empty or short costs no read.
     if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) != recorded.size) {
@@ -384,7 +387,7 @@ bool DocumentCopy::Verify(const QString& copyName, const DocumentFacts& recorded
             continue;
         }
         if (n < 0) {
-            return Fail(Failure::CopyChanged, path + QLatin1String(": ") + errnoText());
+            return Fail(Failure::CopyUnreadable, path + QLatin1String(": ") + errnoText());
         }
         if (n == 0) {
             break;

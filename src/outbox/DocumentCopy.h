@@ -35,8 +35,10 @@ public:
         LinkInsteadOfFolder, // a symbolic link stands where the folder goes: never followed
         DocumentUnreadable,  // the document cannot be opened or read whole
         CannotWrite,         // the copy could not be written or synced (a full disk, a disk fault)
-        CopyChanged,         // a kept copy is gone, unreadable or not the document recorded
-                             // (a power cut before it reached the disk): it must not be sent
+        CopyChanged,         // a kept copy is gone or not the document recorded (a power
+                             // cut before it reached the disk): it must not be sent
+        CopyUnreadable,      // a kept copy cannot be read just now (no file handles left,
+                             // a read error): it may be read at a later try
     };
 
     // Whether Take puts the copy on the disk before it returns.

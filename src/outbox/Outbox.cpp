@@ -91,6 +91,12 @@ QString OutboxFailure::Text() const {
                                           "is damaged or gone, as after a power cut. Please send the document again.")
                 .arg(detail);
         }
+        if (document == DocumentCopy::Failure::CopyUnreadable) {
+            return QCoreApplication::translate(
+                       "desklet::Outbox",
+                       "Fax job %1 waits for a later try: the outbox's copy of its document cannot be read just now.")
+                .arg(detail);
+        }
         return QCoreApplication::translate("desklet::Outbox", "The document could not be kept for a later try: %1")
             .arg(detail);
     case Kind::NotFound:
@@ -276,16 +282,37 @@ std::optional<ClaimedJob> Outbox::CopyChecked(ClaimedJob claim) {
     failure.kind = OutboxFailure::Kind::Document;
     failure.document = m_copies.LastFailure();
     failure.detail = QString::number(claim.id);
+    const TimePoint now = m_clock.Now();
+    // A copy that cannot be read just now is no reason to give the job up: it waits
+    // for its next try, copy and all, while the two days last.
+    const std::optional<TimePoint> next = failure.document == DocumentCopy::Failure::CopyUnreadable
+                                              ? RetryPolicy::Next(claim.attempt, claim.queuedAt, now)
+                                              : std::nullopt;
+    if (next) {
+        Database::Transaction transaction(m_database);
+        Statement wait(m_database,
+                       QStringLiteral("UPDATE fax_job SET state = 'waiting', next_attempt_at = ?, last_error = ?, "
+                                      "claimer_pid = NULL, lease_until = NULL, changed_at = ? WHERE id = ? AND "
+                                      "state = 'sending' AND claimer_pid = ? AND attempts = ?"));
+        wait.Bind(ms(*next))
+            .Bind(failure.Text())
+            .Bind(ms(now))
+            .Bind(static_cast<qint64>(claim.id))
+            .Bind(m_pid)
+            .Bind(claim.attempt);
+        if (!transaction.Began() || !wait.Run() || !transaction.Commit()) {
+            FailDatabase(PhoneBookFailure::Kind::WriteFailed);
+            return std::nullopt;
+        }
+        m_failure = failure;
+        return std::nullopt;
+    }
     Database::Transaction transaction(m_database);
     Statement fail(m_database, QStringLiteral("UPDATE fax_job SET state = 'failed', next_attempt_at = NULL, "
                                               "last_error = ?, claimer_pid = NULL, lease_until = NULL, changed_at = ?, "
                                               "copy_name = NULL WHERE id = ? AND state = 'sending' AND claimer_pid = ? "
                                               "AND attempts = ?"));
-    fail.Bind(failure.Text())
-        .Bind(ms(m_clock.Now()))
-        .Bind(static_cast<qint64>(claim.id))
-        .Bind(m_pid)
-        .Bind(claim.attempt);
+    fail.Bind(failure.Text()).Bind(ms(now)).Bind(static_cast<qint64>(claim.id)).Bind(m_pid).Bind(claim.attempt);
     if (!transaction.Began() || !fail.Run() || !transaction.Commit()) {
         FailDatabase(PhoneBookFailure::Kind::WriteFailed);
         return std::nullopt;

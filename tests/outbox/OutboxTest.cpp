@@ -21,7 +21,9 @@
 #include <linux/fiemap.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace desklet;
@@ -280,6 +282,47 @@ TEST_F(OutboxTest, AKeptCopyIsTriedAgainOnlyWhileItIsTheDocumentRecorded) {
         ASSERT_TRUE(query.exec(QStringLiteral("SELECT last_error FROM fax_job")) && query.next());
         EXPECT_EQ(query.value(0).toString(), failure.Text()) << row.name;
     }
+}
+
+// A copy that cannot be opened for want of a file handle is still the document:
+// its job waits for a later try instead of failing, and keeps its copy.
+TEST_F(OutboxTest, ACopyThatCannotBeReadJustNowWaitsForALaterTry) {
+    const auto first = outbox().Record(JobTo({"2125551212"}), m_document.string(), CMapStringToString());
+    ASSERT_TRUE(first);
+    ASSERT_EQ(outbox().Finish(*first, AttemptResult{K::MayPass, {}, {}, 0, {}}), JobState::Waiting);
+    Close(); // no connection crosses the fork
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        Database database;
+        const SystemClock clock;
+        if (!database.Open(m_databasePath)) {
+            ::_exit(2);
+        }
+        Outbox outbox(database, clock);
+        // The database's own files are open from here on, and every call the claim
+        // makes has been checked once by the sanitizers (whose check needs a pipe).
+        (void)outbox.RecoverAbandoned();
+        // Every descriptor below the limit is taken: the copy's open finds none.
+        const int lowest = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        ::close(lowest);
+        const rlimit limit{static_cast<rlim_t>(lowest), static_cast<rlim_t>(lowest)};
+        if (lowest < 0 || ::setrlimit(RLIMIT_NOFILE, &limit) != 0) {
+            ::_exit(3);
+        }
+        const bool claimed = outbox.Claim(first->id).has_value();
+        ::_exit(!claimed && outbox.LastFailure().document == DocumentCopy::Failure::CopyUnreadable ? 0 : 4);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    Reopen();
+    const auto pending = outbox().Pending();
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].state, JobState::Waiting);
+    EXPECT_TRUE(pending[0].nextAttempt.has_value());
+    EXPECT_TRUE(CopyExists(*first));
+    EXPECT_TRUE(outbox().Claim(first->id)) << "read at the next try";
 }
 
 TEST_F(OutboxTest, TheCopyOfAJobLeftToWaitIsOnTheDisk) {
